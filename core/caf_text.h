@@ -1,0 +1,36 @@
+// CAF cam text: the line format of the Mode-A and Mode-B texts, CR LF after every line.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace spirolan::caf {
+
+/// Appends `line` and CR LF.
+void AppendLine(std::string& text, std::string_view line);
+
+/// Appends the header "CAM4", "U", "0", "M" and the count line.
+void AppendHeader(std::string& text, std::string_view countLine);
+
+/// Appends the two lines that open a face of the Mode-A form: "E1", "360/0/0".
+void AppendModeAFaceHeader(std::string& text);
+
+/// Appends the two lines that open Mode-B face `faceNumber` at axial position `position` (in
+/// units of 0.0001): "E" + signed-column number, "360/" + signed-column position + "/0".
+void AppendModeBFaceHeader(std::string& text, int faceNumber, double position);
+
+/// Appends a data line: the signed-column text of a whole number (15 significant digits).
+void AppendDataLine(std::string& text, double value);
+
+/// Appends a data line of a single-precision whole number (7 significant digits).
+void AppendSingleDataLine(std::string& text, float value);
+
+/// Appends "END" and CR LF.
+void AppendEnd(std::string& text);
+
+/// The complete Mode-A text of one face: header with count "1", "E1", "360/0/0", the 360 data
+/// lines in index order, "END" (368 lines).
+std::string BuildModeAText(const std::array<double, 360>& values);
+
+} // namespace spirolan::caf

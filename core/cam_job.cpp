@@ -1,0 +1,12 @@
+// CamJob: the one job state shared by every window for the whole run.
+#include "cam_job.h"
+
+#include "lenient_number.h"
+
+namespace spirolan {
+
+double MaxFaceNumberValue(const CamJob& job) {
+    return ReadLenientOrZero(job.MaxFaceNumber);
+}
+
+} // namespace spirolan
