@@ -1,0 +1,1 @@
+#include "pointer_readout.h"
