@@ -132,7 +132,11 @@ double RoundTo15Digits(double value) {
                              kDoubleDigits - 1)
                    .ptr;
     double rounded = 0;
-    std::from_chars(buf, end, rounded, std::chars_format::scientific);
+    if (std::from_chars(buf, end, rounded, std::chars_format::scientific).ec ==
+        std::errc::result_out_of_range) {
+        // Only the largest doubles round up beyond the range.
+        return std::copysign(HUGE_VAL, value);
+    }
     return rounded;
 }
 

@@ -33,7 +33,8 @@ std::string SignedColumnTextSingle(float value);
 /// which must have room for 400 characters; returns the end of the text.
 char* WriteSignedColumn(char* out, double value, int digits);
 
-/// `value` rounded to 15 significant digits, as it reads back from its plain text.
+/// `value` rounded to 15 significant digits, as it reads back from its plain text; infinity of
+/// the same sign when the rounding leaves the double range (above 1.79769313486231e308).
 double RoundTo15Digits(double value);
 
 } // namespace spirolan

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <string>
 
 namespace spirolan {
@@ -59,6 +60,8 @@ TEST(RoundTo15Digits, MatchesPlainText) {
     EXPECT_EQ(RoundTo15Digits(-0.5999999999999996), -0.6);
     EXPECT_EQ(RoundTo15Digits(0.0), 0.0);
     EXPECT_EQ(RoundTo15Digits(1.0 / 3), 0.333333333333333);
+    EXPECT_EQ(RoundTo15Digits(1.7976931348623157e308), HUGE_VAL);
+    EXPECT_EQ(RoundTo15Digits(-1.7976931348623157e308), -HUGE_VAL);
 }
 
 TEST(NumberText, IgnoresCommaDecimalLocale) {
