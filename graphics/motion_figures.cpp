@@ -1,1 +1,115 @@
+// Motion figures: slide speed and acceleration of the XS table at a spindle speed.
 #include "motion_figures.h"
+
+#include "number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace spirolan {
+namespace {
+
+// The acceleration of gravity in m/s^2 the figures are given in; 9.8 on purpose, not 9.80665.
+constexpr double kGravity = 9.8;
+
+// Adds one unit in the last digit of a fixed-point text, carrying leftwards past the point; a
+// carry out of the first digit prepends a "1".
+void IncrementLastDigit(std::string& text) {
+    for (auto i = text.size(); i-- > 0;) {
+        char& c = text[i];
+        if (c == '.') {
+            continue;
+        }
+        if (c != '9') {
+            ++c;
+            return;
+        }
+        c = '0';
+    }
+    text.insert(text.begin(), '1');
+}
+
+// |value| in fixed notation with `places` decimals, rounded half away from zero on the exact
+// binary value.
+std::string RoundedMagnitude(double magnitude, int places) {
+    // A decimal half at `places` decimals is an odd multiple of 10^-places / 2, which a double
+    // can only hold when its binary fraction ends by the bit 2^-(places + 1). Such a value prints
+    // exactly with one more decimal, and that decimal is then 5 exactly when it is a half.
+    char buf[400];
+    constexpr double kAllWhole = 0x1p52; // from here on every double is a whole number
+    if (magnitude < kAllWhole) {
+        double scaled = std::ldexp(magnitude, places + 1);
+        if (scaled == std::floor(scaled)) {
+            auto end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed,
+                                     places + 1)
+                           .ptr;
+            if (end[-1] == '5') {
+                std::string text(buf, places == 0 ? end - 2 : end - 1);
+                IncrementLastDigit(text);
+                return text;
+            }
+        }
+    }
+    auto end =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, places).ptr;
+    return std::string(buf, end);
+}
+
+} // namespace
+
+MotionFigures ComputeMotionFigures(const std::array<OptionalNumber, kTableSize>& xs,
+                                   double spindleSpeed) {
+    MotionFigures figures;
+    if (!(spindleSpeed > 0)) {
+        return figures;
+    }
+    const double dt = 60 / spindleSpeed / 360;
+    figures.Steps.reserve(kMotionStepCount);
+    for (int i = 0; i < kMotionStepCount; ++i) {
+        const double v0 = (ValueOf(xs[i + 1]) - ValueOf(xs[i])) / dt;
+        const double v1 = (ValueOf(xs[i + 2]) - ValueOf(xs[i + 1])) / dt;
+        const double v2 = (ValueOf(xs[i + 3]) - ValueOf(xs[i + 2])) / dt;
+        const MotionStep step{(v1 - v0) / dt / kGravity / 1000, (v2 - v1) / dt / kGravity / 1000};
+        figures.Steps.push_back(step);
+        if (figures.MaxSpeed < std::fabs(v0)) {
+            figures.MaxSpeed = std::fabs(v0);
+        }
+        if (figures.MaxGravity < std::fabs(step.A0)) {
+            figures.MaxGravity = std::fabs(step.A0);
+        }
+    }
+    return figures;
+}
+
+std::string FigureNumberText(double value, int places) {
+    if (!std::isfinite(value)) {
+        return "-";
+    }
+    places = std::clamp(places, 0, kMaxFigurePlaces);
+    std::string text = RoundedMagnitude(std::fabs(value), places);
+    if (places == 0) {
+        text.push_back('.');
+    }
+    while (text.back() == '0') {
+        text.pop_back();
+    }
+    if (value < 0 && text != "0.") {
+        text.insert(text.begin(), '-');
+    }
+    return text;
+}
+
+std::string SpindleSpeedLine(double spindleSpeed) {
+    return "Spindle Speed  = " + SignedColumnText(spindleSpeed) + " min-1";
+}
+
+std::string MaxSpeedLine(double maxSpeed) {
+    return "Max.Speed  = " + FigureNumberText(maxSpeed, 2) + " mm/s";
+}
+
+std::string MaxGravityLine(double maxGravity) {
+    return "Max.Gravity = " + FigureNumberText(maxGravity, 3) + " G";
+}
+
+} // namespace spirolan
