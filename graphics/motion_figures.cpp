@@ -13,29 +13,14 @@ namespace {
 // The acceleration of gravity in m/s^2 the figures are given in; 9.8 on purpose, not 9.80665.
 constexpr double kGravity = 9.8;
 
-// Adds one unit in the last digit of a fixed-point text, carrying leftwards past the point; a
-// carry out of the first digit prepends a "1".
-void IncrementLastDigit(std::string& text) {
-    for (auto i = text.size(); i-- > 0;) {
-        char& c = text[i];
-        if (c == '.') {
-            continue;
-        }
-        if (c != '9') {
-            ++c;
-            return;
-        }
-        c = '0';
-    }
-    text.insert(text.begin(), '1');
-}
-
 // |value| in fixed notation with `places` decimals, rounded half away from zero on the exact
 // binary value.
 std::string RoundedMagnitude(double magnitude, int places) {
     // A decimal half at `places` decimals is an odd multiple of 10^-places / 2, which a double
     // can only hold when its binary fraction ends by the bit 2^-(places + 1). Such a value prints
-    // exactly with one more decimal, and that decimal is then 5 exactly when it is a half.
+    // exactly with one more decimal, and that decimal is then 5 exactly when it is a half. Its
+    // last two digits are then 25 or 75 (odd multiples of 5^(places + 1)), so rounding up never
+    // carries: the last kept digit just goes from 2 to 3 or from 7 to 8.
     char buf[400];
     constexpr double kAllWhole = 0x1p52; // from here on every double is a whole number
     if (magnitude < kAllWhole) {
@@ -45,8 +30,8 @@ std::string RoundedMagnitude(double magnitude, int places) {
                                      places + 1)
                            .ptr;
             if (end[-1] == '5') {
-                std::string text(buf, places == 0 ? end - 2 : end - 1);
-                IncrementLastDigit(text);
+                std::string text(buf, end - 1);
+                ++text.back();
                 return text;
             }
         }
@@ -86,11 +71,8 @@ std::string FigureNumberText(double value, int places) {
     if (!std::isfinite(value)) {
         return "-";
     }
-    places = std::clamp(places, 0, kMaxFigurePlaces);
+    places = std::clamp(places, 1, kMaxFigurePlaces);
     std::string text = RoundedMagnitude(std::fabs(value), places);
-    if (places == 0) {
-        text.push_back('.');
-    }
     while (text.back() == '0') {
         text.pop_back();
     }

@@ -50,7 +50,7 @@ inline constexpr int kMaxFigurePlaces = 20;
 /// "0.5"). Rounding is of the double's exact binary value: only a value that lies exactly on a
 /// decimal half (such as 0.125 with two places) is a half, and it goes away from zero; 2.675,
 /// stored just below 2.675, gives "2.67". Negative values that do not round to zero get "-".
-/// A value that is not finite gives "-". `places` is clamped to 0..kMaxFigurePlaces.
+/// A value that is not finite gives "-". `places` is clamped to 1..kMaxFigurePlaces.
 std::string FigureNumberText(double value, int places);
 
 } // namespace spirolan

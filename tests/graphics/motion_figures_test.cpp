@@ -154,12 +154,6 @@ const NumberCase kNumberCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, FigureNumberTest, testing::ValuesIn(kNumberCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FigureNumber, NoDecimalsKeepsPointAndRoundsHalfUp) {
-    EXPECT_EQ(FigureNumberText(9.5, 0), "10.");
-    EXPECT_EQ(FigureNumberText(360, 0), "360.");
-    EXPECT_EQ(FigureNumberText(2.5, 0), "3.");
-}
-
 TEST(FigureNumber, LargestFiniteHasAllDigits) {
     std::string text = FigureNumberText(DBL_MAX, 3);
     EXPECT_EQ(text.size(), 310u);
