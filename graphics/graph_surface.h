@@ -36,7 +36,8 @@ public:
     virtual void SetFontSize(float points) = 0;
     virtual void SetCurrentPosition(float x, float y) = 0;
     /// Draws `text` with its top-left corner at the current text position, then moves the
-    /// position one text height lower, to the start of the next text line.
+    /// position one text height lower, to the start of the next text line: x goes back to where
+    /// this text started, so consecutive lines stand one under the other.
     virtual void PrintLine(std::string_view text) = 0;
     virtual void SetPointer(PointerShape shape) = 0;
     /// Makes the surface visible.

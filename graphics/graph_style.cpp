@@ -1,0 +1,13 @@
+// Label form of the cam graphs.
+#include "graph_style.h"
+
+#include "number_text.h"
+
+namespace spirolan {
+
+std::string IntegerLabel(double whole) {
+    // For whole numbers the signed-column form is exactly the label form.
+    return SignedColumnText(whole);
+}
+
+} // namespace spirolan

@@ -1,0 +1,20 @@
+// Mode-A graph: XS and the slide acceleration against the spindle angle, with the figure boxes.
+#pragma once
+
+#include "cam_job.h"
+#include "graph_surface.h"
+
+namespace spirolan {
+
+/// Draws the Mode-A graph of `job.XSTable` on `picture1`: grid, labels, units, the yellow XS
+/// curve for C = 0..360 and, when `job.SpindleSpeed` is above 0, the red acceleration curve
+/// (C = 0..358, one y unit per G), the red "G" label and the figure lines in the figure boxes
+/// `picture5` (spindle speed) and `picture4` (maximum speed and gravity). The boxes are always
+/// cleared; they keep their own text colour and font. Sets `job.MaxSpeed` and `job.MaxGravity`
+/// (both 0 without a spindle speed), a cross-hair pointer over `picture1`, and shows the read-out
+/// box `picture3`. An empty table entry counts as 0; values beyond the visible -3.5..3.5 mm are
+/// drawn as they are and clipped by the surface.
+void DrawModeAGraph(CamJob& job, GraphSurface& picture1, GraphSurface& picture4,
+                    GraphSurface& picture5, GraphSurface& picture3);
+
+} // namespace spirolan

@@ -1,0 +1,30 @@
+// SVG export of the two cam graphs, the same pictures the window shows.
+#pragma once
+
+#include "cam_job.h"
+#include "svg_surface.h"
+
+#include <string>
+
+namespace spirolan {
+
+/// Pixel size of one exported graph (each side clamped to 1..kMaxSvgSide).
+struct SvgGraphSize {
+    int Width = kSvgGraphWidth;
+    int Height = kSvgGraphHeight;
+};
+
+/// Height of the band above the Mode-A graph that holds the two figure boxes, in pixels.
+inline constexpr int kFigureBandHeight = 40;
+
+/// The Mode-A graph of `job` (DrawModeAGraph) as an SVG document: the graph at `size`, under a
+/// band with the figure boxes right-aligned as in the window's toolbar band (spindle speed in
+/// black, maximum speed and gravity in red; empty without a spindle speed). Sets
+/// `job.MaxSpeed` and `job.MaxGravity` as the window's drawing does.
+std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size = {});
+
+/// The Mode-B graph of `job` (DrawModeBGraph) as an SVG document at `size`. Without a cutting
+/// length nothing is drawn and the picture is the inactive surface, plain button-face grey.
+std::string ModeBGraphSvg(const CamJob& job, SvgGraphSize size = {});
+
+} // namespace spirolan
