@@ -1,0 +1,45 @@
+// Shared set-up of the face copy tests: a job with Mode-A data and the lines of a CAF text.
+#pragma once
+
+#include "cam_job.h"
+
+#include <string>
+#include <vector>
+
+namespace spirolan::testing_facecopy {
+
+/// A one-lead job of pitch 3.6 whose table holds -d / 16 mm at degree d, so that degree d's
+/// data line is the signed-column text of -625 * d.
+inline CamJob JobWithModeA(double pitch = 3.6, double leadCount = 1) {
+    CamJob job;
+    job.Pitch = pitch;
+    job.LeadCount = leadCount;
+    job.LeadPitch = pitch / leadCount;
+    for (int d = 0; d < 360; ++d) {
+        job.XSTable[d] = -d / 16.0;
+    }
+    return job;
+}
+
+/// The data line of degree d in a table made by JobWithModeA.
+inline std::string DegreeLine(int d) {
+    return d == 0 ? " 0" : "-" + std::to_string(625 * d);
+}
+
+/// The lines of a text, each of which must end in CR LF.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back("<no CR LF>" + text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+} // namespace spirolan::testing_facecopy
