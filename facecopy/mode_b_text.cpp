@@ -163,7 +163,9 @@ ModeBResult MakeModeBText(CamJob& job, const ModeBChoices& choices, const ModeBP
     const int n = job.CopyNumber;
     const double zAxisPitch = ValueOf(job.ZAxisPitch);
     const double leadCount = ValueOf(job.LeadCount);
-    if (n < 1 || !(zAxisPitch > 0) || !std::isfinite(zAxisPitch) ||
+    // The last face lies farthest along Z; its position must be a number to be written.
+    const bool positionsFinite = std::isfinite(zAxisPitch * (n - 1) * 10000);
+    if (n < 1 || !(zAxisPitch > 0) || !positionsFinite ||
         (leadCount != 1 && leadCount != 2 && leadCount != 3)) {
         return Refused(kFaceCopyDataError);
     }

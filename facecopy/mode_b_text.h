@@ -41,8 +41,9 @@ struct ModeBResult {
 /// one Z-axis pitch (an empty, shorter or negative length writes no chamfer faces), so the count
 /// line always matches the faces written.
 /// Refusals, which leave `job` unchanged: entry plus exit chamfer faces more than the copy number
-/// ("Too long chamfer length !!"); a copy number below 1, a Z-axis pitch not above 0, a lead
-/// count other than 1, 2 or 3, or a table value beyond single precision ("Data error ").
+/// ("Too long chamfer length !!"); a copy number below 1, a Z-axis pitch not above 0 or with
+/// face positions beyond a double, a lead count other than 1, 2 or 3, or a table value beyond
+/// single precision ("Data error ").
 ModeBResult MakeModeBText(CamJob& job, const ModeBChoices& choices,
                           const ModeBProgress& progress = {});
 
