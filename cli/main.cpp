@@ -1,9 +1,14 @@
-// spirolan-cli: replays dialog input on a job state.
-#include <cstdio>
+// spirolan-cli: replays dialog input on a job state, for scripting and testing without windows.
+#include "command.h"
 
-int main() {
-    std::fputs("usage: spirolan-cli run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE]\n"
-               "       spirolan-cli feed PITCH FEED\n",
-               stderr);
-    return 2;
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const spirolan::batch::CommandResult result = spirolan::batch::RunCommand(args);
+    std::fwrite(result.Out.data(), 1, result.Out.size(), stdout);
+    std::fwrite(result.Err.data(), 1, result.Err.size(), stderr);
+    return result.ExitCode;
 }

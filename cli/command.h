@@ -1,0 +1,22 @@
+// The spirolan-cli command line: run a job file or print a feed table.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace spirolan::batch {
+
+/// What a command printed and its exit status (0 success, 1 refused, 2 bad usage or input).
+struct CommandResult {
+    int ExitCode = 0;
+    std::string Out;
+    std::string Err;
+};
+
+/// Runs `spirolan-cli` with `args` (without the program name):
+///   run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE] [--svg-a FILE] [--svg-b FILE]
+///   feed PITCH FEED
+/// Output files are written only when the whole run succeeds.
+CommandResult RunCommand(const std::vector<std::string>& args);
+
+} // namespace spirolan::batch
