@@ -1,11 +1,7 @@
 // Entry point of the desktop program.
-#include "frm_main.h"
-
-#include <QApplication>
+#include "startup.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    spirolan::frmMain window;
-    window.show();
-    return QApplication::exec();
+    QApplication application(argc, argv);
+    return spirolan::RunSpirolan(application);
 }

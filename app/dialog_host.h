@@ -1,0 +1,30 @@
+// DialogHost: what the dialogs need of the main window, so that they never reach into it.
+#pragma once
+
+#include <string>
+
+namespace spirolan {
+
+/// The main window as the dialogs see it: its two text panes, its Mode-B surface and its graph
+/// procedures. The main window implements it; tests substitute a recording one.
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+
+    /// Replaces the text of the Mode-A pane (`txtDataA`).
+    virtual void SetModeAText(std::string text) = 0;
+    /// Replaces the text of the Mode-B pane (`txtDataB`); the empty text empties it.
+    virtual void SetModeBText(std::string text) = 0;
+    /// Shows the Mode-B surface inactive: the button-face background, which erases its graph;
+    /// with `normalPointer` also the normal pointer instead of the cross-hair.
+    virtual void ShowModeBInactive(bool normalPointer) = 0;
+    /// Draws the Mode-A graph (with its figure boxes) from the job.
+    virtual void DrawModeAGraph() = 0;
+    /// Draws the Mode-B graph from the job.
+    virtual void DrawModeBGraph() = 0;
+    /// The redraw: the Mode-A graph if the Mode-A pane holds text, then the Mode-B graph if the
+    /// Mode-B pane holds text.
+    virtual void ReGraphic_Click() = 0;
+};
+
+} // namespace spirolan

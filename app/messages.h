@@ -1,0 +1,17 @@
+// The program's modal message boxes: one OK button, a caption and an icon.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+namespace spirolan {
+
+/// The application title, the caption of messages that have none of their own.
+inline const QString kAppTitle = QStringLiteral("Spirolan");
+
+/// Shows `text` in a modal box with `caption`, `icon` and one OK button, and returns when it is
+/// dismissed. QMessageBox::Warning is the exclamation icon of refusals.
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                 const QString& text);
+
+} // namespace spirolan

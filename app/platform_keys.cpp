@@ -1,0 +1,32 @@
+// Num lock state from the X server's keyboard indicators.
+#include "platform_keys.h"
+
+#include <QGuiApplication>
+
+#ifdef SPIROLAN_HAVE_X11
+// X11 headers come last: their macros (None, Bool, KeyPress) clash with Qt names.
+#include <X11/XKBlib.h>
+#endif
+
+namespace spirolan {
+
+std::optional<bool> NumLockState() {
+#ifdef SPIROLAN_HAVE_X11
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (x11 == nullptr || x11->display() == nullptr) {
+        return std::nullopt;
+    }
+    Display* display = x11->display();
+    const Atom numLock = XInternAtom(display, "Num Lock", False);
+    Bool on = False;
+    if (XkbGetNamedIndicator(display, numLock, nullptr, &on, nullptr, nullptr) == False) {
+        return std::nullopt;
+    }
+    return on == True;
+#else
+    return std::nullopt;
+#endif
+}
+
+} // namespace spirolan

@@ -1,0 +1,17 @@
+// Start of the program: one running copy, the main window, the event loop.
+#pragma once
+
+#include <QApplication>
+
+namespace spirolan {
+
+/// Names the application ("Spirolan" as organisation and application) so that the settings
+/// and the lock file go to this user's Spirolan folder.
+void NameApplication();
+
+/// Runs the program in `application` until its main window closes and returns the exit code.
+/// When another copy already runs, shows "Already Running" and returns 0 at once, reading and
+/// writing no setting.
+int RunSpirolan(QApplication& application);
+
+} // namespace spirolan

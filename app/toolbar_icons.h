@@ -1,0 +1,17 @@
+// Icons of the toolbar buttons and of the program.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace spirolan {
+
+/// The icon of the toolbar button with `key` ("Square", "SaveA", ...): the desktop icon theme's
+/// where it has a fitting one, otherwise drawn here, so that no button is ever blank. The two
+/// save buttons carry the letter of their mode. An unknown key gets the program's icon.
+QIcon CommandIcon(const QString& key);
+
+/// The program's icon: a cam graph.
+QIcon ProgramIcon();
+
+} // namespace spirolan
