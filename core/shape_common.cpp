@@ -1,0 +1,59 @@
+// What the three shape dialogs and generators share: the result, the lead lists, field storing.
+#include "shape_common.h"
+
+#include "conversions.h"
+#include "lenient_number.h"
+
+namespace spirolan {
+
+ShapeResult ShapeFailure(const std::array<int, kSegmentCount>& segmentStarts) {
+    ShapeResult result;
+    result.Error = kDataError;
+    result.SegmentStarts = segmentStarts;
+    return result;
+}
+
+int LeadListIndex(const OptionalNumber& leadCount, int entryCount) {
+    const double index = entryCount - ValueOf(leadCount);
+    if (index >= 0 && index < entryCount && index == Fix(index)) {
+        return static_cast<int>(index);
+    }
+    return -1;
+}
+
+bool StoreTyped(OptionalNumber& field, std::string_view text) {
+    const std::optional<double> value = ReadLenient(text);
+    if (!value) {
+        return false;
+    }
+    field = *value;
+    return true;
+}
+
+bool StoreTyped(double& field, std::string_view text) {
+    const std::optional<double> value = ReadLenient(text);
+    if (!value) {
+        return false;
+    }
+    field = *value;
+    return true;
+}
+
+bool StoreTypedSingle(float& field, std::string_view text) {
+    const std::optional<double> value = ReadLenient(text);
+    const std::optional<float> single = value ? ToSingle(*value) : std::nullopt;
+    if (!single) {
+        return false;
+    }
+    field = *single;
+    return true;
+}
+
+bool StoreLeadEntry(OptionalNumber& field, std::span<const std::string_view> entries, int index) {
+    if (index < 0 || static_cast<size_t>(index) >= entries.size()) {
+        return false;
+    }
+    return StoreTyped(field, entries[static_cast<size_t>(index)]);
+}
+
+} // namespace spirolan

@@ -1,0 +1,29 @@
+// Shared inputs and text probes of the shape generator tests.
+#pragma once
+
+#include "shape1.h"
+#include "shape2.h"
+#include "shape3.h"
+
+#include <string>
+
+namespace spirolan::testing_support {
+
+/// Shape 1 reference groove: Nose-R 0.2, PITCH 3.6, WIDTH 0.5, diameters 10 / 8.8, angles 60,
+/// R 0.3 / 0.4 / 0.4 / 0.3, one lead, Start XS 0, External.
+Shape1Input ReferenceGroove();
+
+/// Shape 2 reference: Nose-R 0.2, PITCH 2, diameters 10 / 9, R 0.3 / 0.6, one lead, External.
+Shape2Input ReferenceBall();
+
+/// Shape 3 reference: Nose-R 0.2, PITCH 3.6, WIDTH 1, diameters 10 / 8.8, Angle 1 60, R 0.4 / 1,
+/// one lead, External.
+Shape3Input ReferenceShape3();
+
+/// Data line `index` (C = index degrees) of a Mode-A text, without its CR LF.
+std::string DataLine(const std::string& modeAText, int index);
+
+/// Number of CR LF ended lines of a text.
+int LineCount(const std::string& text);
+
+} // namespace spirolan::testing_support
