@@ -1,8 +1,9 @@
-// Test helpers over the recording surface: the order of operations as a short text.
+// Test helpers: the order of operations on a recording surface as a short text; counting in texts.
 #pragma once
 
 #include "recording_surface.h"
 
+#include <cstddef>
 #include <string>
 
 namespace spirolan {
@@ -46,6 +47,15 @@ inline std::string Trace(const RecordingSurface& surface) {
         }
     }
     return trace;
+}
+
+/// How often `part` occurs in `text` (overlapping occurrences counted).
+inline std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
 }
 
 /// `part` written `count` times.

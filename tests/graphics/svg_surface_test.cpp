@@ -2,6 +2,7 @@
 #include "svg_surface.h"
 
 #include "graph_style.h"
+#include "surface_trace.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,6 @@
 
 namespace spirolan {
 namespace {
-
-std::size_t Count(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
 
 // The Mode-A user coordinate system on the default 1200 x 420 surface: x = -20..380 and
 // y = -3.5..3.5, so 3 pixels per degree and 60 pixels per millimetre.
@@ -47,7 +40,7 @@ TEST_P(SvgLineTest, MappedAndClipped) {
     surface.DrawLine(c.x1, c.y1, c.x2, c.y2, kCurveYellow);
     const std::string body = surface.Body();
     if (std::string(c.path).empty()) {
-        EXPECT_EQ(Count(body, "<path"), 0u) << body;
+        EXPECT_EQ(Occurrences(body, "<path"), 0u) << body;
     } else {
         EXPECT_NE(body.find(std::string("d=\"") + c.path + "\""), std::string::npos) << body;
     }
@@ -127,7 +120,7 @@ TEST(SvgSurface, TextFarOutsideIsLeftOutButStillMovesTheLine) {
     surface.PrintLine("far");
     surface.SetCurrentPosition(0, kNaN);
     surface.PrintLine("nan");
-    EXPECT_EQ(Count(surface.Body(), "<text"), 0u);
+    EXPECT_EQ(Occurrences(surface.Body(), "<text"), 0u);
 }
 
 TEST(SvgSurface, ClearAndBackColourEraseTheBody) {

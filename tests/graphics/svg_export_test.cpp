@@ -1,0 +1,130 @@
+// SVG export of the graphs: the Shape 1 reference groove and its Face Copy compared with golden
+// files (SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/; review the diff like code).
+#include "face_copy_model.h"
+#include "shape1.h"
+#include "surface_trace.h"
+#include "svg_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+namespace spirolan {
+namespace {
+
+// Empty when `actual` equals golden/`name`, else where they part, by line.
+std::string CompareWithGolden(const std::string& name, const std::string& actual) {
+    const char* data = std::getenv("SPIROLAN_TEST_DATA");
+    if (data == nullptr) {
+        return "SPIROLAN_TEST_DATA is not set";
+    }
+    const std::string path = std::string(data) + "/graphics/golden/" + name;
+    const char* update = std::getenv("SPIROLAN_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") {
+        std::ofstream out(path, std::ios::binary);
+        out << actual;
+        return out ? std::string() : "cannot write " + path;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        return "cannot read " + path + " (SPIROLAN_UPDATE_GOLDEN=1 writes it)";
+    }
+    const std::string expected{std::istreambuf_iterator<char>(in), {}};
+    std::istringstream want(expected);
+    std::istringstream got(actual);
+    std::string wantLine;
+    std::string gotLine;
+    for (int line = 1;; ++line) {
+        const bool moreWanted = static_cast<bool>(std::getline(want, wantLine));
+        const bool moreGot = static_cast<bool>(std::getline(got, gotLine));
+        if (!moreWanted && !moreGot) {
+            return {};
+        }
+        if (moreWanted != moreGot || wantLine != gotLine) {
+            return path + " line " + std::to_string(line) +
+                   ":\n  expected: " + wantLine.substr(0, 200) +
+                   "\n  actual:   " + gotLine.substr(0, 200);
+        }
+    }
+}
+
+// The Shape 1 reference groove with spindle speed 1000, generated as its dialog's OK does.
+CamJob ReferenceGrooveJob() {
+    CamJob job;
+    Shape1Input input;
+    input.NoseR = "0.2";
+    input.Pitch = "3.6";
+    input.Width = "0.5";
+    input.Diameter1 = "10";
+    input.Diameter2 = "8.8";
+    input.Angle1 = "60";
+    input.Angle2 = "60";
+    input.R1 = "0.3";
+    input.R2 = "0.4";
+    input.R3 = "0.4";
+    input.R4 = "0.3";
+    input.SpindleSpeed = "1000";
+    input.StartXS = "0";
+    input.LeadIndex = 2; // "1"
+    input.External = true;
+    const ShapeResult result = GenerateShape1(input, job);
+    EXPECT_TRUE(result.Ok()) << result.Error;
+    return job;
+}
+
+TEST(SvgGolden, ReferenceGrooveModeA) {
+    CamJob job = ReferenceGrooveJob();
+    const std::string svg = ModeAGraphSvg(job);
+    EXPECT_EQ(CompareWithGolden("shape1_mode_a.svg", svg), "");
+    // The figure boxes show what the window's boxes show.
+    EXPECT_NE(svg.find(">Spindle Speed  =  1000 min-1</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Max.Speed  = 103.92 mm/s</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Max.Gravity = 9.423 G</text>"), std::string::npos);
+}
+
+TEST(SvgGolden, ReferenceGrooveFaceCopyModeB) {
+    CamJob job = ReferenceGrooveJob();
+    FaceCopyModel dialog(job, [](const FaceCopyMessage& message) {
+        ADD_FAILURE() << "unexpected message " << message.text;
+    });
+    ASSERT_TRUE(dialog.Open());
+    dialog.MaxFace_Click(1); // 384
+    dialog.swThreadDir_Click(kRightHand);
+    dialog.swRepeat_Click(kRepeatOff);
+    dialog.TypeCutLength("20");
+    ASSERT_TRUE(dialog.Command1_Click().has_value());
+    ASSERT_EQ(job.CopyNumber, 333);
+
+    EXPECT_EQ(CompareWithGolden("shape1_face_copy_mode_b.svg", ModeBGraphSvg(job)), "");
+}
+
+TEST(SvgExport, ModeAWithoutSpindleSpeedHasEmptyFigureBoxes) {
+    CamJob job;
+    job.XSTable[90] = 0.5;
+    const std::string svg = ModeAGraphSvg(job, {.Width = 600, .Height = 210});
+    EXPECT_NE(svg.find("width=\"600\" height=\"250\""), std::string::npos);
+    // Graph texts only: seven XS labels, "mm", thirteen C labels and "deg"; no "G".
+    EXPECT_EQ(Occurrences(svg, "<text"), 22u);
+    EXPECT_EQ(svg.find(">G</text>"), std::string::npos);
+    EXPECT_EQ(Occurrences(svg, "stroke=\"#ff0000\""), 0u);
+    // The flat stretches of the curve are crisp paths, the slopes around degree 90 smooth.
+    EXPECT_EQ(Occurrences(svg, "stroke=\"#ffff0f\""), 3u);
+}
+
+TEST(SvgExport, ModeBWithoutCuttingLengthIsTheInactiveSurface) {
+    CamJob job;
+    job.LeadPitch = 3.6;
+    const std::string svg = ModeBGraphSvg(job);
+    EXPECT_NE(svg.find("<rect width=\"1200\" height=\"420\" fill=\"#f0f0f0\"/>"),
+              std::string::npos);
+    EXPECT_EQ(Occurrences(svg, "<path"), 0u);
+    EXPECT_EQ(Occurrences(svg, "<text"), 0u);
+    EXPECT_EQ(svg.find("crosshair"), std::string::npos);
+}
+
+} // namespace
+} // namespace spirolan
