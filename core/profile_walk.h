@@ -43,12 +43,12 @@ struct ProfileWalk {
 /// Walks the profile into `table`, replicates it for `leadCount` leads and builds the Mode-A text.
 ///
 /// First the segment ends: a flank angle of 0 is a division by zero. Then entry 360 takes the
-/// flat-top value. Each segment writes at least one entry, then steps Z
-/// by repeated addition while Z is below its end. Entries from the walk's end up to 359 take the
-/// flat-top value. Every failure gives kDataError and leaves the entries written so far: an index
-/// above 360 (a groove longer than the period, or a step of 0), the square root of a negative
-/// number, a value that is not finite, a lead count other than 1, 2 or 3, an empty entry.
-/// With `startXS` (Shape 1) every final value gets it added and entry 360 takes it.
+/// flat-top value. Each segment writes at least one entry, then steps Z by repeated addition
+/// while Z is below its end. Entries from the walk's end up to 359 take the flat-top value. Every
+/// failure gives kDataError and leaves the entries written so far: an index above 360 (a groove
+/// longer than the period, or a step of 0), the square root of a negative number, a value that is
+/// not finite, a lead count other than 1, 2 or 3, an empty entry. With `startXS` (Shape 1) every
+/// final value gets it added and entry 360 takes it.
 ShapeResult WalkToModeA(const ProfileWalk& walk, double leadCount, std::optional<float> startXS,
                         CamTable& table);
 

@@ -5,6 +5,18 @@
 #include "lenient_number.h"
 
 namespace spirolan {
+namespace {
+
+template <typename Field> bool StoreRead(Field& field, std::string_view text) {
+    const std::optional<double> value = ReadLenient(text);
+    if (!value) {
+        return false;
+    }
+    field = *value;
+    return true;
+}
+
+} // namespace
 
 ShapeResult ShapeFailure(const std::array<int, kSegmentCount>& segmentStarts) {
     ShapeResult result;
@@ -22,21 +34,11 @@ int LeadListIndex(const OptionalNumber& leadCount, int entryCount) {
 }
 
 bool StoreTyped(OptionalNumber& field, std::string_view text) {
-    const std::optional<double> value = ReadLenient(text);
-    if (!value) {
-        return false;
-    }
-    field = *value;
-    return true;
+    return StoreRead(field, text);
 }
 
 bool StoreTyped(double& field, std::string_view text) {
-    const std::optional<double> value = ReadLenient(text);
-    if (!value) {
-        return false;
-    }
-    field = *value;
-    return true;
+    return StoreRead(field, text);
 }
 
 bool StoreTypedSingle(float& field, std::string_view text) {

@@ -48,7 +48,6 @@ public:
         return true;
     }
 
-    void Fail() { failed_ = true; }
     bool Failed() const { return failed_; }
 
 private:

@@ -148,37 +148,21 @@ TEST_P(Shape2PrefillTest, SelectsLeadAndPosition) {
     EXPECT_EQ(input.External, GetParam().external);
 }
 
-Shape1Input ThreeLeadGroove(bool external) {
-    Shape1Input in = testing_support::ReferenceGroove();
-    in.Pitch = "7.2";
-    in.LeadIndex = 0;
-    in.External = external;
-    return in;
-}
-
 const PrefillCase kPrefillCases[] = {
     {"FreshJob", [](CamJob&) {}, 1, false},
     {"AfterShape1ThreeLeads",
-     [](CamJob& job) { ASSERT_TRUE(GenerateShape1(ThreeLeadGroove(true), job).Ok()); }, -1, true},
-    {"AfterShape1Internal",
-     [](CamJob& job) { ASSERT_TRUE(GenerateShape1(ThreeLeadGroove(false), job).Ok()); }, -1, false},
+     [](CamJob& job) {
+         Shape1Input in = testing_support::ReferenceGroove();
+         in.Pitch = "7.2";
+         in.LeadIndex = 0;
+         ASSERT_TRUE(GenerateShape1(in, job).Ok());
+     },
+     -1, true},
     {"AfterTwoLeads", [](CamJob& job) { job.LeadCount = 2.0; }, 0, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Shape2, Shape2PrefillTest, testing::ValuesIn(kPrefillCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Shape2, PrefillShowsTheStoredTexts) {
-    CamJob job;
-    ASSERT_TRUE(GenerateShape2(ReferenceBall(), job).Ok());
-    const Shape2Input input = PrefillShape2(job);
-    EXPECT_EQ(input.NoseR, "0.2");
-    EXPECT_EQ(input.Pitch, "2");
-    EXPECT_EQ(input.Diameter1, "10");
-    EXPECT_EQ(input.Diameter2, "9");
-    EXPECT_EQ(input.R1, "0.3");
-    EXPECT_EQ(input.R2, "0.6");
-}
 
 } // namespace
 } // namespace spirolan
