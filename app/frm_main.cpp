@@ -169,19 +169,34 @@ void frmMain::Form_Resize() {
 
 void frmMain::ReGraphic_Click() {
     if (!txtDataA_->IsEmpty()) {
-        DrawModeA();
+        DrawModeAGraph();
     }
     if (!txtDataB_->IsEmpty()) {
-        DrawModeB();
+        DrawModeBGraph();
     }
 }
 
-void frmMain::DrawModeA() {
-    DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+void frmMain::DrawModeAGraph() {
+    spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
 }
 
-void frmMain::DrawModeB() {
-    DrawModeBGraph(job_, *Picture2_, *Picture3_);
+void frmMain::DrawModeBGraph() {
+    spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_);
+}
+
+void frmMain::SetModeAText(std::string text) {
+    txtDataA_->SetText(std::move(text));
+}
+
+void frmMain::SetModeBText(std::string text) {
+    txtDataB_->SetText(std::move(text));
+}
+
+void frmMain::ShowModeBInactive(bool normalPointer) {
+    Picture2_->ShowInactive();
+    if (normalPointer) {
+        Picture2_->SetPointer(PointerShape::Normal);
+    }
 }
 
 void frmMain::ShowReadout(const PointerReadout& readout) {

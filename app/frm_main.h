@@ -4,6 +4,7 @@
 #include "caf_saving.h"
 #include "cam_job.h"
 #include "dialog_hooks.h"
+#include "dialog_host.h"
 #include "graph_surface_widget.h"
 #include "status_panels.h"
 #include "text_pane.h"
@@ -18,8 +19,9 @@ struct PointerReadout;
 
 /// The main window. Loading it reads the settings into the job and the window's place; closing
 /// it closes the other windows and writes the settings back. The commands are public so that
-/// dialogs and tests reach them as the menus and the toolbar do.
-class frmMain final : public QMainWindow {
+/// dialogs and tests reach them as the menus and the toolbar do; the dialogs see the window as
+/// their DialogHost.
+class frmMain final : public QMainWindow, public DialogHost {
     Q_OBJECT
 public:
     /// Loads the window: reads the settings file `settingsPath` into `job` and the window's
@@ -37,7 +39,7 @@ public:
     void mnuFaceCopy_Click();
     /// The redraw: the Mode-A graph when the Mode-A pane holds text, then the Mode-B graph when
     /// the Mode-B pane does. With both panes empty nothing is drawn.
-    void ReGraphic_Click();
+    void ReGraphic_Click() override;
     void mnuOrvl_Click();
     void mnuHelpAbout_Click();
     void StartOrvexa();
@@ -73,9 +75,12 @@ public:
     /// The toolbar button with `key`, or nullptr.
     QAction* ToolbarAction(const QString& key) const;
 
-    /// Draws the Mode-A graph with its figure boxes, or the Mode-B graph, from the job.
-    void DrawModeA();
-    void DrawModeB();
+    // DialogHost
+    void SetModeAText(std::string text) override;
+    void SetModeBText(std::string text) override;
+    void ShowModeBInactive(bool normalPointer) override;
+    void DrawModeAGraph() override;
+    void DrawModeBGraph() override;
 
     /// Replaces how the save commands ask for a file (the save dialog by default).
     void SetSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
