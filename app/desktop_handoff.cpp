@@ -59,8 +59,9 @@ bool DesktopHandoffPlatform::AskYesNo(const std::string& caption, const std::str
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<std::string> DesktopHandoffPlatform::PickFile(
-    const std::string& folder, const std::vector<std::string>& filters) {
+std::optional<std::string>
+DesktopHandoffPlatform::PickFile(const std::string& folder,
+                                 const std::vector<std::string>& filters) {
     QStringList names;
     for (const std::string& filter : filters) {
         names << QString::fromStdString(filter);

@@ -61,8 +61,8 @@ void StartOrvexa(CamJob& job, HandoffPlatform& platform) {
     if (!platform.AskYesNo("Spirolan", kOrvexaNotFound)) {
         return;
     }
-    const auto picked = platform.PickFile(LocalPath(job.OrvlPathName),
-                                          {"All Files(*.*)", "exe Files(*.exe)"});
+    const auto picked =
+        platform.PickFile(LocalPath(job.OrvlPathName), {"All Files(*.*)", "exe Files(*.exe)"});
     if (!picked || picked->empty()) {
         return;
     }

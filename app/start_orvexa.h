@@ -1,7 +1,7 @@
 // The hand-off to the cam-machining program Orvexa: start it and make it open the last CAF file.
 #pragma once
 
-#include "core/cam_job.h"
+#include "cam_job.h"
 #include "handoff_platform.h"
 
 #include <string>

@@ -2,15 +2,16 @@
 // elsewhere.
 #include "sys_info.h"
 
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
 #ifdef _WIN32
-#include <windows.h>
-#endif
+#include <QFileInfo>
 
 #include <array>
+
+#include <windows.h>
+#endif
 
 namespace spirolan {
 
@@ -86,8 +87,8 @@ bool GetKeyValue(KeyRoot KeyRoot, const std::string& KeyName, const std::string&
     DWORD size = sizeof(buffer) - sizeof(wchar_t); // room for the NUL that cuts the text
     DWORD type = 0;
     const std::wstring value = QString::fromStdString(SubKeyRef).toStdWString();
-    if (RegQueryValueExW(key, value.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS) {
+    if (RegQueryValueExW(key, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &size) != ERROR_SUCCESS) {
         RegCloseKey(key);
         KeyVal.clear();
         return false;

@@ -78,9 +78,9 @@ bool SupportsActivation(Display* display) {
     unsigned long count = 0;
     unsigned long rest = 0;
     unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(display, DefaultRootWindow(display), supported, 0,
-                                          LONG_MAX / 4, False, XA_ATOM, &type, &format, &count,
-                                          &rest, &data);
+    const int status =
+        XGetWindowProperty(display, DefaultRootWindow(display), supported, 0, LONG_MAX / 4, False,
+                           XA_ATOM, &type, &format, &count, &rest, &data);
     bool found = false;
     if (status == Success && data != nullptr && type == XA_ATOM && format == 32) {
         const auto* atoms = reinterpret_cast<const Atom*>(data);
@@ -139,7 +139,8 @@ std::string AltSequence(const std::string& key) {
     if (key.size() != 1 || std::isalnum(static_cast<unsigned char>(key[0])) == 0) {
         return {};
     }
-    return "alt+" + std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(key[0]))));
+    return "alt+" +
+           std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(key[0]))));
 }
 
 } // namespace
