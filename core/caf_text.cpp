@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace spirolan::caf {
 namespace {
@@ -14,20 +15,23 @@ constexpr std::string_view kLineEnd = "\r\n";
 // Whole numbers below this magnitude keep every digit in the given precision, so the integer
 // text is the signed-column text.
 constexpr double kExactWholeDouble = 1e15;
-constexpr float kExactWholeSingle = 1e7f;
 
-void AppendSignedColumn(std::string& text, double value, int digits, double exactBelow) {
-    char buf[400];
-    char* end;
-    if (std::fabs(value) < exactBelow && value == std::trunc(value)) {
-        buf[0] = value < 0 ? '-' : ' ';
+// Writes the signed-column text of `value` (room as for WriteSignedColumn); whole numbers take
+// the fast path.
+char* WriteColumn(char* out, double value) {
+    if (std::fabs(value) < kExactWholeDouble && value == std::trunc(value)) {
+        *out = value < 0 ? '-' : ' ';
         auto whole = static_cast<long long>(std::fabs(value));
-        end = std::to_chars(buf + 1, buf + sizeof buf, whole).ptr;
-    } else {
-        end = WriteSignedColumn(buf, value, digits);
+        return std::to_chars(out + 1, out + kDataLineRoom, whole).ptr;
     }
-    text.append(buf, end);
-    text.append(kLineEnd);
+    return WriteSignedColumn(out, value, kDoubleDigits);
+}
+
+// Writes CR LF at `end`, the end of a line; returns the end of the line end.
+char* EndLine(char* end) {
+    end[0] = '\r';
+    end[1] = '\n';
+    return end + 2;
 }
 
 } // namespace
@@ -47,19 +51,28 @@ void AppendModeAFaceHeader(std::string& text) {
 }
 
 void AppendModeBFaceHeader(std::string& text, int faceNumber, double position) {
-    text.push_back('E');
-    AppendLine(text, SignedColumnText(faceNumber));
-    text.append("360/");
-    text.append(SignedColumnText(position));
-    text.append("/0\r\n");
+    char buf[2 * kDataLineRoom + 8];
+    char* out = buf;
+    *out++ = 'E';
+    out = WriteColumn(out, faceNumber);
+    std::memcpy(out, "\r\n360/", 6);
+    out = WriteColumn(out + 6, position);
+    std::memcpy(out, "/0\r\n", 4);
+    text.append(buf, static_cast<size_t>(out + 4 - buf));
 }
 
 void AppendDataLine(std::string& text, double value) {
-    AppendSignedColumn(text, value, kDoubleDigits, kExactWholeDouble);
+    char buf[kDataLineRoom];
+    text.append(buf, static_cast<size_t>(EndLine(WriteColumn(buf, value)) - buf));
+}
+
+char* WriteSingleDataLineInGeneral(char* out, float value) {
+    return EndLine(WriteSignedColumn(out, value, kSingleDigits));
 }
 
 void AppendSingleDataLine(std::string& text, float value) {
-    AppendSignedColumn(text, value, kSingleDigits, kExactWholeSingle);
+    char buf[kDataLineRoom];
+    text.append(buf, static_cast<size_t>(WriteSingleDataLine(buf, value) - buf));
 }
 
 void AppendEnd(std::string& text) {

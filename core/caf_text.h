@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <charconv>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,33 @@ void AppendDataLine(std::string& text, double value);
 
 /// Appends a data line of a single-precision whole number (7 significant digits).
 void AppendSingleDataLine(std::string& text, float value);
+
+/// Characters of room that WriteSingleDataLine needs at its output.
+inline constexpr std::size_t kDataLineRoom = 402;
+
+/// WriteSingleDataLine for values that are not whole numbers below 1e7.
+char* WriteSingleDataLineInGeneral(char* out, float value);
+
+/// Writes the data line of AppendSingleDataLine, CR LF included, at `out`, which must have
+/// kDataLineRoom characters of room; returns the end of the line. For builders that collect the
+/// lines of a face in a buffer of their own (a million lines in the largest Mode-B text), hence
+/// inline for the usual whole numbers.
+inline char* WriteSingleDataLine(char* out, float value) {
+    const float magnitude = value < 0 ? -value : value;
+    if (magnitude < 1e7f) {
+        // Below 1e7 a whole single-precision number has at most 7 digits: its integer text is
+        // its signed-column text.
+        const auto whole = static_cast<unsigned>(magnitude);
+        if (static_cast<float>(whole) == magnitude) {
+            out[0] = value < 0 ? '-' : ' ';
+            char* end = std::to_chars(out + 1, out + kDataLineRoom, whole).ptr;
+            end[0] = '\r';
+            end[1] = '\n';
+            return end + 2;
+        }
+    }
+    return WriteSingleDataLineInGeneral(out, value);
+}
 
 /// Appends "END" and CR LF.
 void AppendEnd(std::string& text);

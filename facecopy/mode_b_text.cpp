@@ -15,6 +15,10 @@ namespace {
 
 constexpr int kDegrees = 360;
 
+// The longest data line: a sign, the 39 digits of the largest single-precision value, CR LF.
+// (Every value written is a whole number within single precision.)
+constexpr size_t kLongestLine = 42;
+
 // The job's turn as the faces use it: the scaled values (XS in 0.0001 mm) for the chamfer
 // blends, their truncated single-precision values for the main faces, and the peak.
 struct Turn {
@@ -93,31 +97,34 @@ public:
         } else {
             Header(k);
         }
+        char* out = face_.data();
         for (int i = 0; i < kDegrees; ++i) {
-            caf::AppendSingleDataLine(text_, turn_.peak);
+            out = caf::WriteSingleDataLine(out, turn_.peak);
         }
-        ++faces_;
+        EndFace(out);
     }
 
     void MainFace(int k) {
         Header(k);
         const int offset = OffsetOf(shiftAngle_, k);
+        char* out = face_.data();
         for (int d = offset; d < kDegrees; ++d) {
-            caf::AppendSingleDataLine(text_, turn_.truncated[d]);
+            out = caf::WriteSingleDataLine(out, turn_.truncated[d]);
         }
         for (int d = 0; d < offset; ++d) {
-            caf::AppendSingleDataLine(text_, turn_.truncated[d]);
+            out = caf::WriteSingleDataLine(out, turn_.truncated[d]);
         }
-        ++faces_;
+        EndFace(out);
     }
 
     // A chamfer face: the peak moved `steps` / `faces` of the way towards the turn's values.
     void BlendFace(int k, double faces, double steps) {
         Header(k);
         const double peak = turn_.peak;
+        char* out = face_.data();
         auto line = [&](int d) {
             double v = Fix(peak - ((peak - turn_.scaled[d]) / faces) * steps);
-            caf::AppendSingleDataLine(text_, static_cast<float>(v));
+            out = caf::WriteSingleDataLine(out, static_cast<float>(v));
         };
         const int offset = OffsetOf(shiftAngle_, k);
         if (twoLeads_) {
@@ -136,12 +143,19 @@ public:
                 line(d);
             }
         }
-        ++faces_;
+        EndFace(out);
     }
 
 private:
     double Position(int k) const { return Int(zAxisPitch_ * (k - 1) * 10000); }
     void Header(int k) { caf::AppendModeBFaceHeader(text_, k, Position(k)); }
+
+    // The data lines of a face are collected in the face buffer, which holds a whole face, and
+    // go into the text together; `end` is where they end.
+    void EndFace(const char* end) {
+        text_.append(face_.data(), static_cast<size_t>(end - face_.data()));
+        ++faces_;
+    }
 
     const Turn& turn_;
     int shiftAngle_;
@@ -149,6 +163,7 @@ private:
     bool twoLeads_;
     std::string text_;
     int faces_ = 0;
+    std::array<char, (kDegrees - 1) * kLongestLine + caf::kDataLineRoom> face_;
 };
 
 ModeBResult Refused(const char* message) {
