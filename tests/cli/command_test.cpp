@@ -1,5 +1,6 @@
 // spirolan-cli: job replay, output files and exit statuses, through RunCommand and the program.
 #include "command.h"
+#include "golden_file.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,11 @@ TEST_F(CommandTest, Shape1ReferenceGrooveModeAFile) {
     for (int c = 201; c <= 359; ++c) {
         EXPECT_EQ(lines[7 + c], " 0") << "C = " << c;
     }
-    EXPECT_EQ(bytes.substr(bytes.size() - 7), "END\r\n\r\n");
+    ASSERT_TRUE(bytes.ends_with("END\r\n\r\n"));
+    // The pane's text is the reviewed reference text; the save adds one CR LF.
+    EXPECT_EQ(testing_support::CheckGolden("core/golden/shape1_reference.caf",
+                                           bytes.substr(0, bytes.size() - 2)),
+              "");
 }
 
 TEST_F(CommandTest, FaceCopyModeBFileStartsAndEndsAsBuilt) {

@@ -100,7 +100,7 @@ TEST(Shape1, ReferenceGrooveMatchesGoldenText) {
     CamJob job;
     const ShapeResult result = GenerateShape1(ReferenceGroove(), job);
     ASSERT_TRUE(result.Ok());
-    EXPECT_EQ(testing_support::CheckGolden("shape1_reference.caf", result.ModeAText), "");
+    EXPECT_EQ(testing_support::CheckGolden("core/golden/shape1_reference.caf", result.ModeAText), "");
 }
 
 TEST(Shape1, FlatBottomRoundsTheDepthBeforeTruncating) {

@@ -1,76 +1,25 @@
 // SVG export of the graphs: the Shape 1 reference groove and its Face Copy compared with golden
 // files (SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/; review the diff like code).
 #include "face_copy_model.h"
+#include "golden_file.h"
 #include "shape1.h"
+#include "shape_fixtures.h"
 #include "surface_trace.h"
 #include "svg_export.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
 namespace spirolan {
 namespace {
 
-// Empty when `actual` equals golden/`name`, else where they part, by line.
-std::string CompareWithGolden(const std::string& name, const std::string& actual) {
-    const char* data = std::getenv("SPIROLAN_TEST_DATA");
-    if (data == nullptr) {
-        return "SPIROLAN_TEST_DATA is not set";
-    }
-    const std::string path = std::string(data) + "/graphics/golden/" + name;
-    const char* update = std::getenv("SPIROLAN_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
-        std::ofstream out(path, std::ios::binary);
-        out << actual;
-        return out ? std::string() : "cannot write " + path;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return "cannot read " + path + " (SPIROLAN_UPDATE_GOLDEN=1 writes it)";
-    }
-    const std::string expected{std::istreambuf_iterator<char>(in), {}};
-    std::istringstream want(expected);
-    std::istringstream got(actual);
-    std::string wantLine;
-    std::string gotLine;
-    for (int line = 1;; ++line) {
-        const bool moreWanted = static_cast<bool>(std::getline(want, wantLine));
-        const bool moreGot = static_cast<bool>(std::getline(got, gotLine));
-        if (!moreWanted && !moreGot) {
-            return {};
-        }
-        if (moreWanted != moreGot || wantLine != gotLine) {
-            return path + " line " + std::to_string(line) +
-                   ":\n  expected: " + wantLine.substr(0, 200) +
-                   "\n  actual:   " + gotLine.substr(0, 200);
-        }
-    }
-}
-
 // The Shape 1 reference groove with spindle speed 1000, generated as its dialog's OK does.
 CamJob ReferenceGrooveJob() {
     CamJob job;
-    Shape1Input input;
-    input.NoseR = "0.2";
-    input.Pitch = "3.6";
-    input.Width = "0.5";
-    input.Diameter1 = "10";
-    input.Diameter2 = "8.8";
-    input.Angle1 = "60";
-    input.Angle2 = "60";
-    input.R1 = "0.3";
-    input.R2 = "0.4";
-    input.R3 = "0.4";
-    input.R4 = "0.3";
+    Shape1Input input = testing_support::ReferenceGroove();
     input.SpindleSpeed = "1000";
-    input.StartXS = "0";
-    input.LeadIndex = 2; // "1"
-    input.External = true;
     const ShapeResult result = GenerateShape1(input, job);
     EXPECT_TRUE(result.Ok()) << result.Error;
     return job;
@@ -79,7 +28,7 @@ CamJob ReferenceGrooveJob() {
 TEST(SvgGolden, ReferenceGrooveModeA) {
     CamJob job = ReferenceGrooveJob();
     const std::string svg = ModeAGraphSvg(job);
-    EXPECT_EQ(CompareWithGolden("shape1_mode_a.svg", svg), "");
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_mode_a.svg", svg), "");
     // The figure boxes show what the window's boxes show.
     EXPECT_NE(svg.find(">Spindle Speed  =  1000 min-1</text>"), std::string::npos);
     EXPECT_NE(svg.find(">Max.Speed  = 103.92 mm/s</text>"), std::string::npos);
@@ -99,7 +48,9 @@ TEST(SvgGolden, ReferenceGrooveFaceCopyModeB) {
     ASSERT_TRUE(dialog.Command1_Click().has_value());
     ASSERT_EQ(job.CopyNumber, 333);
 
-    EXPECT_EQ(CompareWithGolden("shape1_face_copy_mode_b.svg", ModeBGraphSvg(job)), "");
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_face_copy_mode_b.svg",
+                                           ModeBGraphSvg(job)),
+              "");
 }
 
 TEST(SvgExport, ModeAWithoutSpindleSpeedHasEmptyFigureBoxes) {

@@ -1,6 +1,7 @@
-// Golden files: whole outputs compared with reviewed references under tests/core/golden/.
+// Golden files: whole outputs compared with reviewed references kept under tests/.
 #include "golden_file.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -8,12 +9,12 @@
 
 namespace spirolan::testing_support {
 
-std::string CheckGolden(const std::string& name, const std::string& actual) {
+std::string CheckGolden(const std::string& relativePath, const std::string& actual) {
     const char* data = std::getenv("SPIROLAN_TEST_DATA");
     if (data == nullptr) {
         return "SPIROLAN_TEST_DATA is not set";
     }
-    const std::string path = std::string(data) + "/core/golden/" + name;
+    const std::string path = std::string(data) + "/" + relativePath;
     const char* update = std::getenv("SPIROLAN_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
         std::ofstream out(path, std::ios::binary);
@@ -33,9 +34,15 @@ std::string CheckGolden(const std::string& name, const std::string& actual) {
     while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) {
         ++at;
     }
+    const size_t lineStart = expected.rfind('\n', at == 0 ? 0 : at - 1);
+    const size_t from = lineStart == std::string::npos || at == 0 ? 0 : lineStart + 1;
+    auto lineAt = [from](const std::string& text) {
+        return text.substr(from, std::min<size_t>(text.find('\n', from) - from, 200));
+    };
     std::ostringstream message;
     message << path << " differs at byte " << at << " (expected " << expected.size()
-            << " bytes, got " << actual.size() << ")";
+            << " bytes, got " << actual.size() << ")\n  expected: " << lineAt(expected)
+            << "\n  actual:   " << lineAt(actual);
     return message.str();
 }
 
