@@ -1,8 +1,12 @@
-// Shared set-up of the face copy tests: a job with Mode-A data and the lines of a CAF text.
+// Shared set-up of the face copy tests: a job with Mode-A data, an open dialog, text lines.
 #pragma once
 
 #include "cam_job.h"
+#include "face_copy_model.h"
 
+#include <gtest/gtest.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,5 +45,37 @@ inline std::vector<std::string> Lines(const std::string& text) {
     }
     return lines;
 }
+
+inline const FaceCopyMessage kTooLong = FaceCopyRefusal(kTooLongCuttingLength);
+
+// A message with what the dialog showed when it appeared (a window shows it modally right then).
+struct Shown {
+    FaceCopyMessage message;
+    std::string boxText;
+};
+
+/// A dialog over a job with Mode-A data that records each message with the cutting length box
+/// as it stood when the message appeared.
+class FaceCopyDialog : public testing::Test {
+protected:
+    CamJob job = JobWithModeA();
+    std::vector<Shown> shown;
+    std::optional<FaceCopyModel> model;
+
+    // A fresh dialog over `job`, opened.
+    bool Open() {
+        model.emplace(job, [this](const FaceCopyMessage& m) {
+            shown.push_back({m, model->View().txtCutLength});
+        });
+        return model->Open();
+    }
+    const FaceCopyView& View() const { return model->View(); }
+
+    void ExpectConditions(const char* angle, const char* copyNumber, const char* zAxisPitch) {
+        EXPECT_EQ(View().AnglePitch, angle);
+        EXPECT_EQ(View().txtCopyNumber, copyNumber);
+        EXPECT_EQ(View().txtZaxisPitch, zAxisPitch);
+    }
+};
 
 } // namespace spirolan::testing_facecopy

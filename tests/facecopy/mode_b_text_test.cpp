@@ -212,18 +212,6 @@ const OrderCase kOrderCases[] = {
 INSTANTIATE_TEST_SUITE_P(ModeBText, ChamferFaceOrder, testing::ValuesIn(kOrderCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ModeBText, ThreeLeadEntryChamferFacesHoldTheWholeTurn) {
-    CamJob job = JobWithModeA(3.6, 3);
-    SetConditions(job, 10, 0.25);
-    ModeBChoices choices{1, true, false, true, "1", false, ""};
-    const auto lines = Lines(MakeModeBText(job, choices).text);
-    const auto starts = FaceStarts(lines);
-    ASSERT_EQ(starts.size(), 10u);
-    for (size_t k = 1; k < starts.size(); ++k) {
-        EXPECT_EQ(starts[k] - starts[k - 1], 362u) << "face " << k;
-    }
-}
-
 struct PeakCase {
     const char* name;
     double degree10;
@@ -296,21 +284,6 @@ const NoChamferCase kNoChamferCases[] = {
 INSTANTIATE_TEST_SUITE_P(ModeBText, NoChamferFaces, testing::ValuesIn(kNoChamferCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ModeBText, ChamfersFillingEveryFaceLeaveNoMainFace) {
-    CamJob job = JobWithModeA();
-    SetConditions(job, 10, 0.25);
-    ModeBChoices choices{1, true, false, true, "1.75", true, "0.75"}; // 7 + 3 faces
-    ModeBResult result = MakeModeBText(job, choices);
-    ASSERT_EQ(result.refusal, std::nullopt);
-    const auto lines = Lines(result.text);
-    const auto starts = FaceStarts(lines);
-    ASSERT_EQ(starts.size(), 10u);
-    EXPECT_EQ(lines[starts[0]], "E1");
-    for (int k = 2; k <= 10; ++k) {
-        EXPECT_EQ(lines[starts[k - 1]], "E " + std::to_string(k));
-    }
-}
-
 // Refusals come before anything is built: no progress, no text, the job unchanged.
 struct RefusalCase {
     const char* name;
@@ -366,14 +339,6 @@ const RefusalCase kRefusalCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(ModeBText, Refusal, testing::ValuesIn(kRefusalCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ModeBText, EmptyTableEntriesCountAsZero) {
-    CamJob job;
-    SetConditions(job, 2, 0.5);
-    EXPECT_TRUE(
-        MakeModeBText(job, kPlain)
-            .text.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 2\r\nE 1\r\n360/ 0/0\r\n 0\r\n 0\r\n"));
-}
 
 } // namespace
 } // namespace spirolan
