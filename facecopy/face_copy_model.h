@@ -34,10 +34,10 @@ struct FaceCopyView {
     bool ChamferEnabled = true; // the group "Chamfer" with its check boxes "Enter" and "Exit"
     bool Check1 = false;        // "Enter" ticked
     std::string Text1;          // entry chamfer length
-    bool Text1Enabled = false;
-    bool Text1Greyed = true; // button-face background instead of the window background
-    bool Check2 = false;     // "Exit" ticked
-    std::string Text2;       // exit chamfer length
+    bool Text1Enabled = false;  // its own state; the group's disabled state also applies
+    bool Text1Greyed = true;    // button-face background instead of the window background
+    bool Check2 = false;        // "Exit" ticked
+    std::string Text2;          // exit chamfer length
     bool Text2Enabled = false;
     bool Text2Greyed = true;
 
@@ -66,7 +66,9 @@ public:
     /// Opening: without Mode-A data (`LeadPitch` empty or not above 0) reports
     /// "Please input Mode A data." and returns false (no dialog opens). Otherwise pre-fills in
     /// order, running the handlers as a user's choices would: the maximum number of faces, the
-    /// repeat function, the thread direction, the pitch, the cutting length; returns true.
+    /// repeat function, the thread direction, the pitch, the cutting length; returns true. The
+    /// pre-fill may already report "Too long cutting length !!" (a length kept from an earlier
+    /// run with a smaller maximum), before the window is shown.
     bool Open();
 
     const FaceCopyView& View() const { return view_; }

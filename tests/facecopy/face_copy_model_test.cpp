@@ -245,6 +245,19 @@ TEST_F(FaceCopyDialog, StoredRepeatWithoutLengthShowsThePitch) {
     EXPECT_TRUE(View().OkEnabled);
 }
 
+TEST_F(FaceCopyDialog, KeptLengthTooLongForKeptMaximumRefusesAtEachPreFillStep) {
+    job.CutLength = 30;
+    job.MaxFaceNumber = "192";
+    ASSERT_TRUE(Open());
+    // The maximum, the thread direction and the cutting length each derive.
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2].message, kTooLong);
+    EXPECT_EQ(shown[2].boxText, "30");
+    EXPECT_EQ(View().txtCutLength, "");
+    EXPECT_FALSE(View().OkEnabled);
+    ExpectConditions("", "", "");
+}
+
 TEST_F(FaceCopyDialog, ChamferBoxesFollowTheirCheckBoxes) {
     ASSERT_TRUE(Open());
     model->TypeText1("1");
