@@ -19,37 +19,41 @@ QColor ToQColor(Rgb color) {
     return QColor(color.r, color.g, color.b);
 }
 
-// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it is inside. Keeps
-// huge or far-away coordinates away from the rasteriser, which works in fixed point.
+// Cuts the segment to the rectangle (Cohen-Sutherland); false when nothing of it is inside.
+// Keeps huge or far-away coordinates away from the rasteriser, which works in fixed point; each
+// cut sets the crossed coordinate exactly, so a long segment keeps its visible part.
 bool ClipLine(QPointF& a, QPointF& b, const QRectF& box) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double enter = 0;
-    double leave = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-                         box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) {
-                return false;
-            }
-            continue;
+    enum : unsigned { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
+    const auto outside = [&box](QPointF p) {
+        return (p.x() < box.left() ? kLeft : 0u) | (p.x() > box.right() ? kRight : 0u) |
+               (p.y() < box.top() ? kTop : 0u) | (p.y() > box.bottom() ? kBottom : 0u);
+    };
+    unsigned codeA = outside(a);
+    unsigned codeB = outside(b);
+    // Each round moves one end onto a side it was beyond; four sides, two ends.
+    for (int round = 0; round < 8; ++round) {
+        if ((codeA | codeB) == 0) {
+            return true;
         }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            enter = std::fmax(enter, t);
+        if ((codeA & codeB) != 0) {
+            return false;
+        }
+        QPointF& p = codeA != 0 ? a : b;
+        const QPointF& q = codeA != 0 ? b : a;
+        const unsigned code = codeA != 0 ? codeA : codeB;
+        if (code & (kLeft | kRight)) {
+            const double x = (code & kLeft) ? box.left() : box.right();
+            p = QPointF(x, p.y() + (q.y() - p.y()) * ((x - p.x()) / (q.x() - p.x())));
         } else {
-            leave = std::fmin(leave, t);
+            const double y = (code & kTop) ? box.top() : box.bottom();
+            p = QPointF(p.x() + (q.x() - p.x()) * ((y - p.y()) / (q.y() - p.y())), y);
         }
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
+            return false;
+        }
+        (codeA != 0 ? codeA : codeB) = outside(p);
     }
-    if (enter > leave) {
-        return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + enter * dx, start.y() + enter * dy);
-    b = QPointF(start.x() + leave * dx, start.y() + leave * dy);
-    return true;
+    return (codeA | codeB) == 0;
 }
 
 bool IsFinite(QPointF point) {
@@ -72,10 +76,12 @@ GraphSurfaceWidget::~GraphSurfaceWidget() {
 }
 
 QPainter* GraphSurfaceWidget::Painter() {
-    if (image_.isNull()) {
-        return nullptr;
-    }
     if (!painter_) {
+        // A hidden widget learns its new size only when shown; draw at the size it has now.
+        FitImage();
+        if (image_.isNull()) {
+            return nullptr;
+        }
         // Drawing goes on until the next paint event shows it.
         painter_ = std::make_unique<QPainter>(&image_);
         update();

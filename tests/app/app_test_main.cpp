@@ -1,0 +1,57 @@
+// Test program of the desktop program: widgets on the offscreen platform. Started with
+// --instance it is instead a real copy of the program that reports what it showed.
+#include "startup.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+// A copy of the program whose message boxes are answered and whose main window, once shown,
+// is closed again: it prints "MESSAGE caption|text|icon" and "STARTED" lines as they happen.
+int RunInstance(QApplication& application) {
+    spirolan::test::MessageBoxWatcher watcher;
+    std::size_t reported = 0;
+    const auto report = [&] {
+        const auto log = watcher.Log();
+        for (; reported < log.size(); ++reported) {
+            std::printf("MESSAGE %s\n", log[reported].c_str());
+        }
+        std::fflush(stdout);
+    };
+    QTimer monitor;
+    QObject::connect(&monitor, &QTimer::timeout, [&] {
+        report();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("frmMain") && widget->isVisible()) {
+                std::printf("STARTED\n");
+                std::fflush(stdout);
+                widget->close();
+            }
+        }
+    });
+    monitor.start(10);
+    const int code = spirolan::RunSpirolan(application);
+    report();
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--instance") {
+        return RunInstance(application);
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
