@@ -9,7 +9,8 @@ class frmMain;
 
 /// One opener per command whose window lives outside the main window. Each runs on the user
 /// interface thread once the command's own preconditions have passed, gets the main window (its
-/// job, panes, graphs and redraw) and returns when its dialog has closed. An empty opener leaves
+/// job, panes, graphs and redraw) and shows its dialog application-modal: the main window takes
+/// no input until the dialog closes, while the event loop keeps running. An empty opener leaves
 /// its command at its preconditions.
 struct DialogHooks {
     std::function<void(frmMain&)> DataInput1;      // "Shape 1", toolbar "Square"

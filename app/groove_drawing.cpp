@@ -120,8 +120,8 @@ public:
     // make it hard to read.
     void Label(QPointF at, const QString& text, bool backed = false) {
         const QRectF box = p_.fontMetrics().boundingRect(text).toRectF();
-        const QRectF place(at.x() - box.width() / 2 - 2, at.y() - box.height() / 2,
-                           box.width() + 4, box.height());
+        const QRectF place(at.x() - box.width() / 2 - 2, at.y() - box.height() / 2, box.width() + 4,
+                           box.height());
         if (backed) {
             p_.fillRect(place, Qt::white);
         }
@@ -212,8 +212,8 @@ void DrawShape3(Sketch& s) {
     const double width = 24;
     const double pitch = 160;
     // The second side's arc meets the root level at xRoot with a horizontal tangent.
-    const double sideRun = std::sqrt(sideRadius * sideRadius -
-                                     (sideRadius - depth) * (sideRadius - depth));
+    const double sideRun =
+        std::sqrt(sideRadius * sideRadius - (sideRadius - depth) * (sideRadius - depth));
     QPainterPath profile(QPointF(6, root));
     for (double foot : {30.0, 30.0 + pitch}) {
         const double xRoot = foot + depth * rise + width + sideRun;
@@ -228,9 +228,8 @@ void DrawShape3(Sketch& s) {
         profile.quadTo(QPointF((foot + (root - crestY) * rise + arcTopX) / 2 + 4, levelD1 - 24),
                        QPointF(arcTopX, arcTopY));
         for (double y = arcTopY; y <= root; y += 2) {
-            profile.lineTo(centre.x() -
-                               std::sqrt(std::max(0.0, sideRadius * sideRadius -
-                                                           std::pow(y - centre.y(), 2))),
+            profile.lineTo(centre.x() - std::sqrt(std::max(0.0, sideRadius * sideRadius -
+                                                                    std::pow(y - centre.y(), 2))),
                            y);
         }
         profile.lineTo(xRoot, root);
@@ -256,7 +255,8 @@ void DrawShape3(Sketch& s) {
 
     const double xRoot = 30 + depth * rise + width + sideRun;
     const QPointF centre(xRoot, root - sideRadius);
-    const QPointF onArc(centre.x() - sideRadius * std::cos(0.75), centre.y() + sideRadius * std::sin(0.75));
+    const QPointF onArc(centre.x() - sideRadius * std::cos(0.75),
+                        centre.y() + sideRadius * std::sin(0.75));
     s.Arrow(centre, onArc);
     s.Label((centre + onArc) / 2 + QPointF(10, -6), QStringLiteral("R2"), true);
 

@@ -29,6 +29,7 @@ namespace spirolan {
 /// program fixes (Mode-A pane, dialog closed, Mode-B pane emptied, Mode-B surface inactive,
 /// Mode-A graph). Cancel closes and redraws. Each field's object name is its label caption.
 class ShapeDialog : public QDialog {
+    Q_OBJECT
 public:
     /// The text field labelled `caption`; nullptr when the dialog has none.
     QLineEdit* Field(std::string_view caption) const;
@@ -48,6 +49,16 @@ protected:
 
     /// Appends a text field labelled `caption` to the field column and returns it.
     QLineEdit* AddField(std::string_view caption);
+
+    /// Appends the record's text fields in their order and returns them.
+    template <typename Input, std::size_t N>
+    std::vector<QLineEdit*> AddFields(const std::array<DialogTextField<Input>, N>& fields) {
+        std::vector<QLineEdit*> added;
+        for (const auto& field : fields) {
+            added.push_back(AddField(field.Caption));
+        }
+        return added;
+    }
 
     /// Enter in each field of `chain` moves the focus to the next one, and from the last to OK.
     void SetEnterChain(const std::vector<QLineEdit*>& chain);
