@@ -39,7 +39,10 @@ const std::string& LargestModeBText() {
         for (int d = 0; d < 360; ++d) {
             job.XSTable[static_cast<std::size_t>(d)] = -0.3 * (1 - std::cos(d * job.PI / 180));
         }
-        return MakeModeBText(job, ModeBChoices{15, true}).text;
+        ModeBChoices choices;
+        choices.ShiftAngle = 15;
+        choices.RightHand = true;
+        return MakeModeBText(job, choices).text;
     }();
     return text;
 }
