@@ -1,0 +1,116 @@
+// Face Copy's OK on the largest job (2828 faces): from the click to the main window showing the
+// new Mode-B pane and graph.
+#include "dialog_hooks.h"
+#include "face_copy_window.h"
+#include "frm_main.h"
+#include "shape1.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+using namespace spirolan;
+using Clock = std::chrono::steady_clock;
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "face_copy_window_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// The Shape 1 reference groove (pitch 3.6, one lead) on screen as Mode-A data.
+void ShowReferenceGroove(frmMain& window) {
+    Shape1Input input;
+    input.NoseR = "0.2";
+    input.Pitch = "3.6";
+    input.Width = "0.5";
+    input.Diameter1 = "10";
+    input.Diameter2 = "8.8";
+    input.Angle1 = "60";
+    input.Angle2 = "60";
+    input.R1 = "0.3";
+    input.R2 = "0.4";
+    input.R3 = "0.4";
+    input.R4 = "0.3";
+    input.SpindleSpeed = "1000";
+    input.LeadIndex = 2;
+    input.External = true;
+    window.SetModeAText(GenerateShape1(input, window.Job()).ModeAText);
+    window.DrawModeAGraph();
+}
+
+FaceCopy* OpenDialog(frmMain& window) {
+    window.mnuFaceCopy_Click();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<FaceCopy*>(widget); dialog && dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+double Milliseconds(Clock::duration span) {
+    return std::chrono::duration<double, std::milli>(span).count();
+}
+
+// The longest cutting length that 2828 faces take: 424.19 mm of pitch 3.6 (117.8 turns) at a
+// shift angle of 15 degrees. The time covers the build with its progress bar, the pane taking
+// the million-line text, both graphs, and the paint of the main window.
+void BM_FaceCopyOkToModeBShown(benchmark::State& state) {
+    Application();
+    QTemporaryDir folder;
+    CamJob job;
+    frmMain window(job, folder.filePath(QStringLiteral("Spirolan.ini")), DefaultDialogHooks());
+    window.resize(1024, 740);
+    window.show();
+    QApplication::processEvents();
+    ShowReferenceGroove(window);
+    job.MaxFaceNumber = "2828";
+    job.ThreadDir = 1;
+    job.Repeat = false;
+    double clickMs = 0;
+    double paintMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        job.CutLength = 424.19;
+        FaceCopy* dialog = OpenDialog(window);
+        if (dialog == nullptr || dialog->Model().View().txtCopyNumber != "2828") {
+            state.SkipWithError("the dialog did not derive 2828 faces");
+            break;
+        }
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
+        window.SetModeBText({});
+        QApplication::processEvents();
+        state.ResumeTiming();
+
+        const auto start = Clock::now();
+        ok->click();
+        const auto clicked = Clock::now();
+        QApplication::processEvents();
+        const auto painted = Clock::now();
+
+        state.PauseTiming();
+        clickMs += Milliseconds(clicked - start);
+        paintMs += Milliseconds(painted - clicked);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["okToClosedMs"] = clickMs / runs;
+    state.counters["paintMs"] = paintMs / runs;
+    state.counters["lines"] = static_cast<double>(window.txtDataB().LineCount());
+}
+BENCHMARK(BM_FaceCopyOkToModeBShown)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
