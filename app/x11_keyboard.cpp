@@ -166,7 +166,10 @@ X11Keyboard::X11Keyboard(const std::string& display) {
     session_->xdo = xdo;
     // Key events sent to an unfocused window are marked synthetic and ignored by many programs:
     // without XTEST nothing is typed at all.
-    if (xdo_has_feature(xdo, XDO_FEATURE_XTEST) == 0) {
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    if (XQueryExtension(connection, "XTEST", &opcode, &event, &error) == False) {
         session_.reset();
     }
 }
@@ -181,6 +184,8 @@ std::optional<std::uint64_t> X11Keyboard::FindWindow(std::int64_t pid) {
     if (!session_) {
         return std::nullopt;
     }
+    // Windows may vanish while the tree is walked.
+    ErrorTrap trap(session_->display());
     if (pid > 0 && pid <= INT_MAX) {
         xdo_search_t search{};
         search.pid = static_cast<int>(pid);
