@@ -78,6 +78,9 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     txtDataB_ = MakePane(client_, "txtDataB");
     Picture1_ = MakeSurface(client_, "Picture1", kGraphFontPoints, ToQColor(kLabelGrey));
     Picture2_ = MakeSurface(client_, "Picture2", kGraphFontPoints, ToQColor(kLabelGrey));
+    // Sunken like the panes, so that an inactive graph still shows where it is.
+    Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture5_ = MakeSurface(client_, "Picture5", kFigureFontPoints, ToQColor(kFigureBlack));
     Picture4_ = MakeSurface(client_, "Picture4", kFigureFontPoints, ToQColor(kAccelerationRed));
     Picture3_ =

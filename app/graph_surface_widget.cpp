@@ -63,7 +63,7 @@ bool IsFinite(QPointF point) {
 } // namespace
 
 GraphSurfaceWidget::GraphSurfaceWidget(float fontPoints, QColor textColor, QWidget* parent)
-    : QWidget(parent), back_(palette().color(QPalette::Button)), fore_(textColor),
+    : QFrame(parent), back_(palette().color(QPalette::Button)), fore_(textColor),
       font_(QStringLiteral("Arial")) {
     font_.setPointSizeF(fontPoints);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -94,16 +94,16 @@ void GraphSurfaceWidget::EndPainting() {
 }
 
 double GraphSurfaceWidget::LogicalWidth() const {
-    return width();
+    return contentsRect().width();
 }
 
 double GraphSurfaceWidget::LogicalHeight() const {
-    return height();
+    return contentsRect().height();
 }
 
 void GraphSurfaceWidget::FitImage() {
     const double ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const QSize pixels = (QSizeF(contentsRect().size()) * ratio).toSize();
     if (image_.size() == pixels && image_.devicePixelRatio() == ratio) {
         return;
     }
@@ -149,7 +149,7 @@ void GraphSurfaceWidget::SetBackColor(Rgb color) {
 
 void GraphSurfaceWidget::Clear() {
     if (QPainter* painter = Painter()) {
-        painter->fillRect(QRectF(QPointF(0, 0), QSizeF(size())), back_);
+        painter->fillRect(QRectF(QPointF(0, 0), QSizeF(contentsRect().size())), back_);
     }
     textX_ = 0;
     textY_ = 0;
@@ -233,9 +233,10 @@ void GraphSurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (image_.isNull()) {
         painter.fillRect(event->rect(), back_);
-        return;
+    } else {
+        painter.drawImage(contentsRect().topLeft(), image_);
     }
-    painter.drawImage(QPointF(0, 0), image_);
+    drawFrame(&painter);
 }
 
 void GraphSurfaceWidget::resizeEvent(QResizeEvent* /*event*/) {
@@ -244,7 +245,7 @@ void GraphSurfaceWidget::resizeEvent(QResizeEvent* /*event*/) {
 
 void GraphSurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
     if (onPointerMove) {
-        const QPointF user = ToUser(event->position());
+        const QPointF user = ToUser(event->position() - contentsRect().topLeft());
         onPointerMove(static_cast<float>(user.x()), static_cast<float>(user.y()));
     }
 }

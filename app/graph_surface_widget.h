@@ -5,21 +5,22 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFrame>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
-#include <QWidget>
 
 #include <functional>
 #include <memory>
 
 namespace spirolan {
 
-/// A GraphSurface that keeps its picture: everything is drawn into an image of the widget's
-/// size times its device pixel ratio (so it stays sharp on high-DPI screens) and shown by
-/// paintEvent. Its text face is Arial; it starts with the system's button-face background and
-/// user coordinates in pixels from the top-left corner until SetScale.
-class GraphSurfaceWidget final : public QWidget, public GraphSurface {
+/// A GraphSurface that keeps its picture: everything is drawn into an image of the client area's
+/// size (inside the frame, if the widget is given one) times the device pixel ratio, so that it
+/// stays sharp on high-DPI screens, and shown by paintEvent. Its text face is Arial; it starts
+/// with the system's button-face background and user coordinates in pixels from the client
+/// area's top-left corner until SetScale.
+class GraphSurfaceWidget final : public QFrame, public GraphSurface {
 public:
     /// A surface whose texts are `fontPoints` points in `textColor` until told otherwise.
     GraphSurfaceWidget(float fontPoints, QColor textColor, QWidget* parent = nullptr);
@@ -39,9 +40,9 @@ public:
     /// The inactive look: the system's button-face background, which erases the picture.
     void ShowInactive();
 
-    /// The user coordinates of a point given in the widget's logical pixels.
+    /// The user coordinates of a point given in logical pixels of the client area.
     QPointF ToUser(QPointF pixels) const;
-    /// The widget's logical pixels of a point given in user coordinates.
+    /// The client area's logical pixels of a point given in user coordinates.
     QPointF ToPixels(float x, float y) const;
 
     /// The kept picture (every pending drawing finished).
@@ -58,7 +59,7 @@ protected:
 private:
     QPainter* Painter(); // nullptr while the widget has no area
     void EndPainting();
-    // Makes the image fit the widget, keeping what it showed at its place.
+    // Makes the image fit the client area, keeping what it showed at its place.
     void FitImage();
     double LogicalWidth() const;
     double LogicalHeight() const;

@@ -374,7 +374,8 @@ TEST_F(MainWindowTest, ResizeRedrawsTheGraphs) {
     window->resize(1000, 700);
     QApplication::processEvents();
     const QImage& picture = window->Picture1().Picture();
-    EXPECT_EQ(picture.size(), window->Picture1().size() * window->Picture1().devicePixelRatioF());
+    EXPECT_EQ(picture.size(),
+              window->Picture1().contentsRect().size() * window->Picture1().devicePixelRatioF());
     EXPECT_EQ(picture.pixelColor(picture.width() - 3, picture.height() - 3), QColor(8, 0, 0));
 }
 

@@ -67,6 +67,20 @@ TEST_F(GraphSurfaceTest, PointerMovesReportUserCoordinates) {
     EXPECT_EQ(seen.back(), QPointF(100, 0));
 }
 
+TEST_F(GraphSurfaceTest, FrameIsOutsideTheUserCoordinates) {
+    surface_.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    surface_.resize(402, 72); // one pixel of frame on each side
+    QApplication::processEvents();
+    EXPECT_EQ(surface_.contentsRect().size(), QSize(400, 70));
+    std::vector<QPointF> seen;
+    surface_.onPointerMove = [&](float x, float y) { seen.emplace_back(x, y); };
+    QTest::mouseMove(&surface_, QPoint(121, 36));
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), QPointF(100, 0));
+    surface_.Clear();
+    EXPECT_EQ(surface_.Picture().size(), QSize(400, 70) * surface_.devicePixelRatioF());
+}
+
 TEST_F(GraphSurfaceTest, KeepsItsPictureAtTheDevicePixelRatio) {
     const QImage& picture = surface_.Picture();
     EXPECT_EQ(picture.devicePixelRatio(), surface_.devicePixelRatioF());
