@@ -144,6 +144,11 @@ TEST_F(GraphSurfaceTest, PointerShapesAndShow) {
     EXPECT_TRUE(surface_.isVisible());
 }
 
+TEST(FontTest, ArialIsAMetricCompatibleFace) {
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(),
+              QStringLiteral("Liberation Sans"));
+}
+
 TEST(GraphSurfaceWithoutAreaTest, DrawsNothingAndDoesNotFail) {
     GraphSurfaceWidget surface(9.75f, Qt::black);
     surface.resize(0, 0);

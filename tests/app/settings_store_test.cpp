@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -123,6 +124,19 @@ TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
 
 INSTANTIATE_TEST_SUITE_P(Files, BrokenFileTest, testing::ValuesIn(kBrokenFiles),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsTest, FirstStartPlacesTheWindowAtTheDefaults) {
+    TempFolder folder;
+    CamJob job;
+    job.LeadCount = 3;
+    job.PI = 3;
+    const frmMain window(job, folder.SettingsPath(), {});
+    // 1000, 1000, 12000 and 8000 twips at 15 twips to the pixel.
+    EXPECT_EQ(window.geometry(), QRect(67, 67, 800, 533));
+    EXPECT_EQ(job.LeadCount, 1.0);
+    EXPECT_EQ(job.PI, 3.141592653589);
+    EXPECT_FALSE(QFileInfo::exists(folder.SettingsPath())); // read once, written only at close
+}
 
 TEST(SettingsTest, TextKeysAreTakenAsStored) {
     TempFolder folder;
