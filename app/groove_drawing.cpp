@@ -240,28 +240,28 @@ void DrawShape3(Sketch& s) {
 
     const double flankAtD1 = 30 + depth * rise;
     s.Reference(QPointF(6, levelD1), QPointF(kSpaceWidth - 6, levelD1));
-    s.Extension(QPointF(flankAtD1, levelD1 - 4), QPointF(flankAtD1, 16));
-    s.Extension(QPointF(flankAtD1 + pitch, levelD1 - 4), QPointF(flankAtD1 + pitch, 16));
-    s.Horizontal(flankAtD1, flankAtD1 + pitch, 22, QStringLiteral("PITCH"), -10);
+    s.Extension(QPointF(30, root - 4), QPointF(30, 16));
+    s.Extension(QPointF(30 + pitch, root - 4), QPointF(30 + pitch, 16));
+    s.Horizontal(30, 30 + pitch, 22, QStringLiteral("PITCH"), -10);
 
-    s.Arrow(QPointF(flankAtD1 - 18, levelD1 + 8), QPointF(flankAtD1, levelD1));
-    s.Arrow(QPointF(flankAtD1 + width + 18, levelD1 + 8), QPointF(flankAtD1 + width, levelD1));
-    s.Label(QPointF(flankAtD1 + width + 40, levelD1 + 12), QStringLiteral("WIDTH"), true);
+    // WIDTH across the tooth at the level D1, arrows pointing in from outside.
+    s.Arrow(QPointF(flankAtD1 - 20, levelD1), QPointF(flankAtD1, levelD1));
+    s.Arrow(QPointF(flankAtD1 + width + 20, levelD1), QPointF(flankAtD1 + width, levelD1));
+    s.Label(QPointF(flankAtD1 - 40, levelD1), QStringLiteral("WIDTH"), true);
 
     s.Reference(QPointF(30, root), QPointF(70, root));
     const double a1 = std::atan(1 / rise) * 180 / std::numbers::pi;
     s.Angle(QPointF(30, root), 22, 0, a1, QPointF(58, root - 12), QStringLiteral("A1"));
-    s.Leader(QPointF(14, 118), QPointF(29, root - 1), QStringLiteral("R1"));
+    s.Leader(QPointF(12, 116), QPointF(29, root - 1), QStringLiteral("R1"));
 
     const double xRoot = 30 + depth * rise + width + sideRun;
-    const QPointF centre(xRoot, root - sideRadius);
-    const QPointF onArc(centre.x() - sideRadius * std::cos(0.75),
-                        centre.y() + sideRadius * std::sin(0.75));
-    s.Arrow(centre, onArc);
-    s.Label((centre + onArc) / 2 + QPointF(10, -6), QStringLiteral("R2"), true);
+    const double onArcY = 115;
+    const double onArcX =
+        xRoot - std::sqrt(sideRadius * sideRadius - std::pow(onArcY - (root - sideRadius), 2));
+    s.Leader(QPointF(onArcX + 36, onArcY - 18), QPointF(onArcX + 1, onArcY), QStringLiteral("R2"));
 
-    s.Diameter(345, levelD1, QStringLiteral("D1"));
-    s.Diameter(xRoot + 10, root, QStringLiteral("D2"));
+    s.Diameter(flankAtD1 + pitch + width / 2, levelD1, QStringLiteral("D1"));
+    s.Diameter(345, root, QStringLiteral("D2"));
 }
 
 } // namespace

@@ -304,11 +304,12 @@ TEST_F(FaceCopyWindowTest, OkPutsModeBIntoThePaneClosesAndDrawsBothGraphs) {
 }
 
 TEST_F(FaceCopyWindowTest, LargestJobAdvancesTheProgressOncePerFace) {
+    // The longest cutting length that 2828 faces take.
     job_.MaxFaceNumber = "2828";
-    job_.CutLength = 169.66;
+    job_.CutLength = 424.19;
     Open();
     Click("swThreadDir1");
-    EXPECT_EQ(Conditions(), (std::vector<QString>{" 6", "2828", "0.0599"}));
+    EXPECT_EQ(Conditions(), (std::vector<QString>{" 15", "2828", "0.1499"}));
     QTest::mouseClick(Ok(), Qt::LeftButton);
     ASSERT_FALSE(host_.calls.empty());
     EXPECT_EQ(host_.calls.front(), "SetModeBText (dialog shown, progress 2828/2828)");
