@@ -4,9 +4,12 @@
 #include "data_input1.h"
 #include "data_input2.h"
 #include "data_input3.h"
+#include "desktop_handoff.h"
 #include "face_copy_window.h"
 #include "feed_calculation.h"
+#include "frm_about.h"
 #include "frm_main.h"
+#include "start_orvexa.h"
 
 namespace spirolan {
 
@@ -18,6 +21,15 @@ DialogHooks DefaultDialogHooks() {
     hooks.DataInput3 = [](frmMain& window) { OpenDataInput3(window.Job(), window); };
     hooks.FaceCopy = [](frmMain& window) { OpenFaceCopy(window.Job(), window); };
     hooks.FeedCalculation = [](frmMain& window) { OpenFeedCalculation(window); };
+    // The About box is owned by the main window; its OK redraws the graphs.
+    hooks.frmAbout = [](frmMain& window) {
+        frmAbout box(&window, [&window] { window.ReGraphic_Click(); });
+        box.exec();
+    };
+    hooks.StartOrvexa = [](frmMain& window) {
+        DesktopHandoffPlatform platform(&window);
+        StartOrvexa(window.Job(), platform);
+    };
     return hooks;
 }
 

@@ -1,8 +1,11 @@
 // The About box: texts, icon, buttons, the redraw after OK, and the system-information tool.
+#include "dialog_hooks.h"
 #include "frm_about.h"
+#include "frm_main.h"
 #include "sys_info.h"
 #include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -73,6 +76,38 @@ TEST_F(AboutTest, ClosingByTheFrameDoesNotRedraw) {
     QTimer::singleShot(0, [&box] { box->close(); });
     EXPECT_EQ(box->exec(), QDialog::Rejected);
     EXPECT_TRUE(redraws.empty());
+}
+
+// From the main window's Help menu: modal, owned by the window; OK repaints the graphs that
+// have data, the frame's close box does not.
+TEST(AboutFromMainWindowTest, HelpMenuOpensTheBoxOverTheWindow) {
+    test::TempFolder folder;
+    CamJob job;
+    test::FillTable(job);
+    const auto window = test::OpenWindow(job, folder.SettingsPath(), DefaultDialogHooks());
+    window->SetModeAText(test::SampleModeAText());
+    const QImage blank = window->Picture1().Picture().copy();
+    for (const bool pressOk : {false, true}) {
+        QWidget* owner = nullptr;
+        bool modal = false;
+        QTimer::singleShot(0, [&owner, &modal, pressOk] {
+            auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            owner = box->parentWidget();
+            modal = box->isModal();
+            if (pressOk) {
+                QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+            } else {
+                box->close();
+            }
+        });
+        window->findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
+        EXPECT_EQ(owner, window.get()) << pressOk;
+        EXPECT_TRUE(modal) << pressOk;
+        EXPECT_EQ(window->Picture1().Picture() != blank, pressOk);
+    }
 }
 
 // Puts only `tools` on the PATH while it lives; each one, when started, writes its name into

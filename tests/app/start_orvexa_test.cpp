@@ -1,10 +1,13 @@
 // The hand-off to Orvexa: texts, order and pauses with a recording platform; the failure path;
 // the executable's path; the responsive pause; the real question box.
 #include "desktop_handoff.h"
+#include "dialog_hooks.h"
+#include "frm_main.h"
 #include "recording_handoff.h"
 #include "start_orvexa.h"
 #include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -266,6 +269,31 @@ TEST(DesktopHandoffTest, MissingExecutableDoesNotStart) {
     test::TempFolder folder;
     DesktopHandoffPlatform platform(nullptr);
     EXPECT_FALSE(platform.StartProgram(folder.Path("ORVEXA.EXE").toStdString()));
+}
+
+// The menu entry and the toolbar button run the same hand-off: with no ORVEXA.EXE in the folder
+// the question comes, and No leaves the folder as it was.
+TEST(StartOrvexaFromMainWindowTest, MenuAndToolbarAskWhenTheProgramIsMissing) {
+    test::TempFolder folder;
+    CamJob job;
+    const auto window = test::OpenWindow(job, folder.SettingsPath(), DefaultDialogHooks());
+    const std::string empty = folder.Path(QStringLiteral("orvexa")).toStdString();
+    job.OrvlPathName = empty;
+    const std::vector<std::string> question = {
+        "Spirolan|Orvexa is not found.\r\nDo you want to set the path of Orvexa?|4"};
+    {
+        test::MessageBoxWatcher no(QMessageBox::No);
+        window->findChild<QAction*>(QStringLiteral("mnuOrvl"))->trigger();
+        EXPECT_EQ(no.Log(), question);
+    }
+    {
+        test::MessageBoxWatcher no(QMessageBox::No);
+        QTest::mouseClick(
+            window->tbToolBar().widgetForAction(window->ToolbarAction(QStringLiteral("ORVL"))),
+            Qt::LeftButton);
+        EXPECT_EQ(no.Log(), question);
+    }
+    EXPECT_EQ(job.OrvlPathName, empty);
 }
 
 } // namespace
