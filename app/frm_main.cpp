@@ -51,10 +51,6 @@ TextPane* MakePane(QWidget* parent, const char* name) {
     return pane;
 }
 
-QColor ToQColor(Rgb color) {
-    return QColor(color.r, color.g, color.b);
-}
-
 } // namespace
 
 frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* parent)

@@ -15,10 +15,6 @@ namespace {
 constexpr double kMetresPerInch = 0.0254;
 constexpr float kMaxFontPoints = 1000;
 
-QColor ToQColor(Rgb color) {
-    return QColor(color.r, color.g, color.b);
-}
-
 // Cuts the segment to the rectangle (Cohen-Sutherland); false when nothing of it is inside.
 // Keeps huge or far-away coordinates away from the rasteriser, which works in fixed point; each
 // cut sets the crossed coordinate exactly, so a long segment keeps its visible part.
@@ -61,6 +57,10 @@ bool IsFinite(QPointF point) {
 }
 
 } // namespace
+
+QColor ToQColor(Rgb color) {
+    return QColor(color.r, color.g, color.b);
+}
 
 GraphSurfaceWidget::GraphSurfaceWidget(float fontPoints, QColor textColor, QWidget* parent)
     : QFrame(parent), back_(palette().color(QPalette::Button)), fore_(textColor),

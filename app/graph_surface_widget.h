@@ -15,6 +15,9 @@
 
 namespace spirolan {
 
+/// The Qt colour of a surface colour.
+QColor ToQColor(Rgb color);
+
 /// A GraphSurface that keeps its picture: everything is drawn into an image of the client area's
 /// size (inside the frame, if the widget is given one) times the device pixel ratio, so that it
 /// stays sharp on high-DPI screens, and shown by paintEvent. Its text face is Arial; it starts
