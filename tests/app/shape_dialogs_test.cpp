@@ -428,8 +428,6 @@ INSTANTIATE_TEST_SUITE_P(
     Refusals, DataErrorTest,
     testing::Values(FailureCase{"Shape1AngleZero", &kShape1, {{"Angle 1", "0"}}, "1"},
                     FailureCase{"Shape1GrooveLongerThanThreeLeads", &kShape1, {}, "3"},
-                    FailureCase{"Shape1PitchZeroAsText", &kShape1, {{"PITCH", "x3.6"}}, "1"},
-                    FailureCase{"Shape1CornerRadiusEqualsNose", &kShape1, {{"R 2", "0.2"}}, "1"},
                     FailureCase{"Shape1Overflow", &kShape1, {{"Diameter 1", "1E400"}}, "1"},
                     FailureCase{"Shape2NoRadii", &kShape2, {{"R 1", ""}, {"R 2", "0"}}, "1"},
                     FailureCase{"Shape3SideRadiusEqualsDepth",
