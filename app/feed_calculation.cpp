@@ -3,7 +3,7 @@
 
 #include "dialog_support.h"
 #include "feed_table.h"
-#include "typed_length.h"
+#include "lenient_number.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -71,8 +71,8 @@ FeedCalculation::FeedCalculation(DialogHost& host, QWidget* parent)
 void FeedCalculation::Command1_Click() {
     // A number too large for a double reads as an infinity, which gives the bare header rather
     // than the table of 0.
-    const double pitch = ReadTypedLength(pitch_->text().toStdString());
-    const double feed = ReadTypedLength(feed_->text().toStdString());
+    const double pitch = ReadLenientOrInfinity(pitch_->text().toStdString());
+    const double feed = ReadLenientOrInfinity(feed_->text().toStdString());
     // The table's lines end with CR LF; the box breaks lines at LF alone.
     result_->setPlainText(
         QString::fromStdString(FeedTable(pitch, feed)).replace(QStringLiteral("\r\n"), "\n"));

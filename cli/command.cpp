@@ -145,7 +145,7 @@ CommandResult Feed(const std::vector<std::string>& args) {
     if (args.size() != 3) {
         return Usage("spirolan-cli feed: PITCH and FEED are needed");
     }
-    return {kExitOk, FeedTable(ReadLenientOrZero(args[1]), ReadLenientOrZero(args[2])), {}};
+    return {kExitOk, FeedTable(ReadLenientOrInfinity(args[1]), ReadLenientOrInfinity(args[2])), {}};
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 namespace spirolan {
 
 double MaxFaceNumberValue(const CamJob& job) {
-    return ReadLenientOrZero(job.MaxFaceNumber);
+    return ReadLenient(job.MaxFaceNumber).value_or(0.0);
 }
 
 } // namespace spirolan

@@ -153,8 +153,15 @@ std::optional<double> ReadLenient(std::string_view text) {
     return value;
 }
 
-double ReadLenientOrZero(std::string_view text) {
-    return ReadLenient(text).value_or(0.0);
+double ReadLenientOrInfinity(std::string_view text) {
+    if (auto value = ReadLenient(text)) {
+        return *value;
+    }
+    // Only a decimal number overflows with a sign, and the reading skips blanks, tabs and line
+    // feeds before it.
+    auto first = text.find_first_not_of(" \t\n");
+    bool negative = first != std::string_view::npos && text[first] == '-';
+    return negative ? -HUGE_VAL : HUGE_VAL;
 }
 
 } // namespace spirolan

@@ -17,8 +17,9 @@ namespace spirolan {
 /// number too small to represent reads as 0.
 std::optional<double> ReadLenient(std::string_view text);
 
-/// ReadLenient with an overflowing number read as 0, for readers that only need "a number or 0"
-/// (the result is always finite).
-double ReadLenientOrZero(std::string_view text);
+/// ReadLenient, except that a number too large for a double reads as an infinity of its sign
+/// ("1E400" gives +infinity, "-1E400" -infinity), so that it counts as too large or as negative
+/// rather than as 0.
+double ReadLenientOrInfinity(std::string_view text);
 
 } // namespace spirolan

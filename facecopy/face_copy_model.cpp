@@ -3,7 +3,7 @@
 
 #include "copy_condition.h"
 #include "number_text.h"
-#include "typed_length.h"
+#include "lenient_number.h"
 
 #include <cmath>
 #include <utility>
@@ -83,7 +83,7 @@ void FaceCopyModel::TypeCutLength(const std::string& text) {
 }
 
 void FaceCopyModel::txtCutLength_Change() {
-    if (!(ReadTypedLength(view_.txtCutLength) > 0)) {
+    if (!(ReadLenientOrInfinity(view_.txtCutLength) > 0)) {
         view_.OkEnabled = false;
         return;
     }
@@ -129,7 +129,7 @@ bool FaceCopyModel::CalcCopyCondition() {
     }
     double cutLength = ValueOf(job_.CutLength);
     if (!view_.txtCutLength.empty()) {
-        cutLength = ReadTypedLength(view_.txtCutLength);
+        cutLength = ReadLenientOrInfinity(view_.txtCutLength);
         if (!(cutLength >= 0)) {
             return false; // a negative length is neither kept nor derived from
         }

@@ -4,7 +4,7 @@
 #include "caf_text.h"
 #include "conversions.h"
 #include "number_text.h"
-#include "typed_length.h"
+#include "lenient_number.h"
 
 #include <algorithm>
 #include <array>
@@ -51,7 +51,7 @@ double ChamferFaces(bool on, const std::string& length, double zAxisPitch) {
     if (!on || length.empty()) {
         return 0;
     }
-    double faces = Int(ReadTypedLength(length) / zAxisPitch);
+    double faces = Int(ReadLenientOrInfinity(length) / zAxisPitch);
     return faces > 0 ? faces : 0;
 }
 

@@ -293,6 +293,10 @@ TEST(FeedCommand, PrintsTheTableWithCrLf) {
                      "1.503  \t0.501  \t3\r\n");
 }
 
+TEST(FeedCommand, NumberTooLargeGivesTheHeaderOnly) {
+    EXPECT_EQ(RunCommand({"feed", "1E400", "0.3"}).Out, "PITCH    FEED     No.\r\n");
+}
+
 TEST_F(CommandTest, ProgramPrintsAndExitsAsRunCommand) {
     QProcess process;
     process.start(SPIROLAN_CLI_PATH,

@@ -70,7 +70,10 @@ TEST(ReadLenient, OverflowIsNotANumber) {
     EXPECT_FALSE(ReadLenient("1E400").has_value());
     EXPECT_FALSE(ReadLenient("-1D309").has_value());
     EXPECT_FALSE(ReadLenient(std::string(400, '9')).has_value());
-    EXPECT_EQ(ReadLenientOrZero("1E400"), 0);
+    EXPECT_EQ(ReadLenientOrInfinity("1E400"), HUGE_VAL);
+    EXPECT_EQ(ReadLenientOrInfinity(" - 1E400"), -HUGE_VAL);
+    EXPECT_EQ(ReadLenientOrInfinity("&H" + std::string(300, 'F')), HUGE_VAL);
+    EXPECT_EQ(ReadLenientOrInfinity("2,5"), 2);
 }
 
 TEST(ReadLenient, NegativeZeroReadsAsZero) {
