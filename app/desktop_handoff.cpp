@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -62,16 +63,24 @@ bool DesktopHandoffPlatform::AskYesNo(const std::string& caption, const std::str
 std::optional<std::string>
 DesktopHandoffPlatform::PickFile(const std::string& folder,
                                  const std::vector<std::string>& filters) {
+    QFileDialog dialog(owner_);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     QStringList names;
     for (const std::string& filter : filters) {
         names << QString::fromStdString(filter);
     }
-    const QString file = QFileDialog::getOpenFileName(
-        owner_, QString(), QString::fromStdString(folder), names.join(QStringLiteral(";;")));
-    if (file.isEmpty()) {
+    dialog.setNameFilters(names);
+    // A folder that does not exist (the default one, off Windows) leaves the dialog where it is,
+    // with an empty file name.
+    const QString start = QString::fromStdString(folder);
+    if (QFileInfo(start).isDir()) {
+        dialog.setDirectory(start);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QDir::toNativeSeparators(file).toStdString();
+    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
 }
 
 } // namespace spirolan

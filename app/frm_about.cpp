@@ -2,16 +2,16 @@
 #include "frm_about.h"
 
 #include "spirolan_version.h"
+#include "toolbar_icons.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace spirolan {
@@ -20,11 +20,8 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-/// The program's icon; the style's computer icon stands in where the program has none set.
-QIcon ProgramIcon(const QWidget* widget) {
-    const QIcon icon = QApplication::windowIcon();
-    return icon.isNull() ? widget->style()->standardIcon(QStyle::SP_ComputerIcon) : icon;
-}
+/// Room in the title bar beside the caption: the window icon and the frame's three buttons.
+constexpr int kTitleBarRoom = 160;
 
 } // namespace
 
@@ -50,7 +47,7 @@ frmAbout::frmAbout(QWidget* owner, std::function<void()> redraw, MessageFunction
     }
 
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(ProgramIcon(this).pixmap(kIconSize, kIconSize));
+    picIcon->setPixmap(ProgramIcon().pixmap(kIconSize, kIconSize));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont = lblTitle->font();
@@ -85,7 +82,10 @@ frmAbout::frmAbout(QWidget* owner, std::function<void()> redraw, MessageFunction
     layout->addSpacing(24);
     layout->addWidget(line);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough that the window manager need not cut the caption short.
+    const QSize wanted = layout->sizeHint();
+    const int captionWidth = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarRoom;
+    setFixedSize(std::max(wanted.width(), captionWidth), wanted.height());
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -256,6 +258,38 @@ TEST(DesktopHandoffTest, QuestionHasTwoLinesAQuestionIconAndYesNo) {
 
     QuestionAnswerer yes(QMessageBox::Yes);
     EXPECT_TRUE(platform.AskYesNo("Spirolan", kOrvexaNotFound));
+}
+
+// The locate dialog: its two filters and its initial folder; a picked file comes back whole.
+TEST(DesktopHandoffTest, LocateDialogStartsInTheFolderWithItsFilters) {
+    test::TempFolder folder;
+    const QString file = folder.Path(QStringLiteral("any name.exe"));
+    test::WriteBytes(file, "x");
+    DesktopHandoffPlatform platform(nullptr);
+    for (const bool pick : {true, false}) {
+        QStringList filters;
+        QString directory;
+        QTimer::singleShot(0, [&, pick] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            filters = dialog->nameFilters();
+            directory = dialog->directory().absolutePath();
+            if (pick) {
+                dialog->selectFile(file);
+                static_cast<QDialog*>(dialog)->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+        const auto picked = platform.PickFile(folder.Path(QString()).toStdString(),
+                                              {"All Files(*.*)", "exe Files(*.exe)"});
+        EXPECT_EQ(filters, QStringList({QStringLiteral("All Files(*.*)"),
+                                        QStringLiteral("exe Files(*.exe)")}));
+        EXPECT_EQ(directory, QDir(folder.Path(QString())).absolutePath());
+        EXPECT_EQ(picked, pick ? std::optional<std::string>(file.toStdString()) : std::nullopt);
+    }
 }
 
 // No X server on that display: nothing can be brought forward or typed, so the hand-off fails.
