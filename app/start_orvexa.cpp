@@ -15,7 +15,7 @@ namespace spirolan {
 
 namespace {
 
-/// Steps 1 to 5 of the hand-off; false at the first step that fails.
+/// Starts Orvexa and types into it; false at the first step that fails.
 bool DriveOrvexa(const CamJob& job, HandoffPlatform& platform) {
     const auto pid = platform.StartProgram(OrvexaExecutablePath(job.OrvlPathName));
     if (!pid || !platform.BringToFront(*pid)) {
