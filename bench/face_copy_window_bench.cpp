@@ -4,6 +4,7 @@
 #include "face_copy_window.h"
 #include "frm_main.h"
 #include "shape1.h"
+#include "shape_fixtures.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -31,21 +32,8 @@ QApplication& Application() {
 
 // The Shape 1 reference groove (pitch 3.6, one lead) on screen as Mode-A data.
 void ShowReferenceGroove(frmMain& window) {
-    Shape1Input input;
-    input.NoseR = "0.2";
-    input.Pitch = "3.6";
-    input.Width = "0.5";
-    input.Diameter1 = "10";
-    input.Diameter2 = "8.8";
-    input.Angle1 = "60";
-    input.Angle2 = "60";
-    input.R1 = "0.3";
-    input.R2 = "0.4";
-    input.R3 = "0.4";
-    input.R4 = "0.3";
+    Shape1Input input = testing_support::ReferenceGroove();
     input.SpindleSpeed = "1000";
-    input.LeadIndex = 2;
-    input.External = true;
     window.SetModeAText(GenerateShape1(input, window.Job()).ModeAText);
     window.DrawModeAGraph();
 }

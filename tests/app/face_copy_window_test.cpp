@@ -4,6 +4,7 @@
 #include "face_copy_window.h"
 #include "graph_style.h"
 #include "shape1.h"
+#include "shape_fixtures.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -30,21 +31,7 @@ using test::Retype;
 
 // Mode-A data of the Shape 1 reference groove: pitch 3.6, one lead.
 void GenerateReferenceGroove(CamJob& job) {
-    Shape1Input input;
-    input.NoseR = "0.2";
-    input.Pitch = "3.6";
-    input.Width = "0.5";
-    input.Diameter1 = "10";
-    input.Diameter2 = "8.8";
-    input.Angle1 = "60";
-    input.Angle2 = "60";
-    input.R1 = "0.3";
-    input.R2 = "0.4";
-    input.R3 = "0.4";
-    input.R4 = "0.3";
-    input.LeadIndex = 2;
-    input.External = true;
-    ASSERT_TRUE(GenerateShape1(input, job).Ok());
+    ASSERT_TRUE(GenerateShape1(testing_support::ReferenceGroove(), job).Ok());
 }
 
 class FaceCopyWindowTest : public test::DialogFixture {

@@ -127,16 +127,7 @@ TEST(Shape2, FailedAngleLeavesTheAnglesAlone) {
     EXPECT_EQ(job.Width, 0.0);
 }
 
-struct PrefillCase {
-    const char* name;
-    std::function<void(CamJob&)> before;
-    int leadIndex;
-    bool external;
-};
-
-void PrintTo(const PrefillCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using testing_support::PrefillCase;
 
 class Shape2PrefillTest : public testing::TestWithParam<PrefillCase> {};
 
@@ -150,14 +141,7 @@ TEST_P(Shape2PrefillTest, SelectsLeadAndPosition) {
 
 const PrefillCase kPrefillCases[] = {
     {"FreshJob", [](CamJob&) {}, 1, false},
-    {"AfterShape1ThreeLeads",
-     [](CamJob& job) {
-         Shape1Input in = testing_support::ReferenceGroove();
-         in.Pitch = "7.2";
-         in.LeadIndex = 0;
-         ASSERT_TRUE(GenerateShape1(in, job).Ok());
-     },
-     -1, true},
+    {"AfterShape1ThreeLeads", testing_support::GenerateThreeLeadGroove, -1, true},
     {"AfterTwoLeads", [](CamJob& job) { job.LeadCount = 2.0; }, 0, false},
 };
 

@@ -130,16 +130,7 @@ TEST(Shape3, StoresTheTypedFieldsWhereTheDialogReadsThem) {
     EXPECT_TRUE(input.External);
 }
 
-struct PrefillCase {
-    const char* name;
-    std::function<void(CamJob&)> before;
-    int leadIndex;
-    bool external;
-};
-
-void PrintTo(const PrefillCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using testing_support::PrefillCase;
 
 class Shape3PrefillTest : public testing::TestWithParam<PrefillCase> {};
 
@@ -153,14 +144,7 @@ TEST_P(Shape3PrefillTest, SelectsLeadAndPosition) {
 
 const PrefillCase kPrefillCases[] = {
     {"FreshJob", [](CamJob&) {}, 1, false},
-    {"AfterShape1ExternalThreeLeads",
-     [](CamJob& job) {
-         Shape1Input in = testing_support::ReferenceGroove();
-         in.Pitch = "7.2";
-         in.LeadIndex = 0;
-         ASSERT_TRUE(GenerateShape1(in, job).Ok());
-     },
-     -1, false},
+    {"AfterShape1ExternalThreeLeads", testing_support::GenerateThreeLeadGroove, -1, false},
     {"AfterShape1Internal",
      [](CamJob& job) {
          Shape1Input in = testing_support::ReferenceGroove();

@@ -49,6 +49,13 @@ Shape3Input ReferenceShape3() {
     return input;
 }
 
+void GenerateThreeLeadGroove(CamJob& job) {
+    Shape1Input in = ReferenceGroove();
+    in.Pitch = "7.2";
+    in.LeadIndex = 0;
+    GenerateShape1(in, job);
+}
+
 std::string DataLine(const std::string& modeAText, int index) {
     // Seven header lines come first.
     size_t start = 0;
