@@ -1,6 +1,8 @@
 // The Qt graph surface: a kept image, user coordinates and the pointer.
 #include "graph_surface_widget.h"
 
+#include "segment_clip.h"
+
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -14,43 +16,6 @@ namespace {
 
 constexpr double kMetresPerInch = 0.0254;
 constexpr float kMaxFontPoints = 1000;
-
-// Cuts the segment to the rectangle (Cohen-Sutherland); false when nothing of it is inside.
-// Keeps huge or far-away coordinates away from the rasteriser, which works in fixed point; each
-// cut sets the crossed coordinate exactly, so a long segment keeps its visible part.
-bool ClipLine(QPointF& a, QPointF& b, const QRectF& box) {
-    enum : unsigned { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
-    const auto outside = [&box](QPointF p) {
-        return (p.x() < box.left() ? kLeft : 0u) | (p.x() > box.right() ? kRight : 0u) |
-               (p.y() < box.top() ? kTop : 0u) | (p.y() > box.bottom() ? kBottom : 0u);
-    };
-    unsigned codeA = outside(a);
-    unsigned codeB = outside(b);
-    // Each round moves one end onto a side it was beyond; four sides, two ends.
-    for (int round = 0; round < 8; ++round) {
-        if ((codeA | codeB) == 0) {
-            return true;
-        }
-        if ((codeA & codeB) != 0) {
-            return false;
-        }
-        QPointF& p = codeA != 0 ? a : b;
-        const QPointF& q = codeA != 0 ? b : a;
-        const unsigned code = codeA != 0 ? codeA : codeB;
-        if (code & (kLeft | kRight)) {
-            const double x = (code & kLeft) ? box.left() : box.right();
-            p = QPointF(x, p.y() + (q.y() - p.y()) * ((x - p.x()) / (q.x() - p.x())));
-        } else {
-            const double y = (code & kTop) ? box.top() : box.bottom();
-            p = QPointF(p.x() + (q.x() - p.x()) * ((y - p.y()) / (q.y() - p.y())), y);
-        }
-        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
-            return false;
-        }
-        (codeA != 0 ? codeA : codeB) = outside(p);
-    }
-    return (codeA | codeB) == 0;
-}
 
 bool IsFinite(QPointF point) {
     return std::isfinite(point.x()) && std::isfinite(point.y());
@@ -170,12 +135,19 @@ void GraphSurfaceWidget::SetScale(float left, float top, float width, float heig
 }
 
 void GraphSurfaceWidget::DrawLine(float x1, float y1, float x2, float y2, Rgb color) {
-    QPointF a = ToPixels(x1, y1);
-    QPointF b = ToPixels(x2, y2);
-    const QRectF box(-2, -2, LogicalWidth() + 4, LogicalHeight() + 4);
-    if (!IsFinite(a) || !IsFinite(b) || !ClipLine(a, b, box)) {
+    const QPointF from = ToPixels(x1, y1);
+    const QPointF to = ToPixels(x2, y2);
+    double ax = from.x();
+    double ay = from.y();
+    double bx = to.x();
+    double by = to.y();
+    // Far-off points never reach the rasteriser, which works in fixed point.
+    const PixelBox box{-2, -2, LogicalWidth() + 2.0, LogicalHeight() + 2.0};
+    if (!ClipSegment(ax, ay, bx, by, box)) {
         return;
     }
+    const QPointF a(ax, ay);
+    const QPointF b(bx, by);
     if (QPainter* painter = Painter()) {
         painter->setPen(QPen(ToQColor(color), 1));
         painter->drawLine(a, b);

@@ -1,6 +1,8 @@
 // SvgSurface: the picture of a surface as SVG 1.1 elements, and the page that holds them.
 #include "svg_surface.h"
 
+#include "segment_clip.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -65,46 +67,6 @@ void AppendEscaped(std::string& out, std::string_view text) {
     }
 }
 
-// Cuts the segment down to the part inside [xmin, xmax] x [ymin, ymax] (Liang-Barsky); false when
-// nothing of it is inside.
-bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin,
-                 double xmax, double ymax) {
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    if (!std::isfinite(dx) || !std::isfinite(dy)) {
-        return false;
-    }
-    double t0 = 0;
-    double t1 = 1;
-    const auto edge = [&](double p, double q) {
-        if (p == 0) {
-            return q >= 0;
-        }
-        const double r = q / p;
-        if (p < 0) {
-            t0 = std::max(t0, r);
-        } else {
-            t1 = std::min(t1, r);
-        }
-        return t0 <= t1;
-    };
-    if (!edge(-dx, x1 - xmin) || !edge(dx, xmax - x1) || !edge(-dy, y1 - ymin) ||
-        !edge(dy, ymax - y1)) {
-        return false;
-    }
-    const double startX = x1;
-    const double startY = y1;
-    if (t1 < 1) {
-        x2 = startX + t1 * dx;
-        y2 = startY + t1 * dy;
-    }
-    if (t0 > 0) {
-        x1 = startX + t0 * dx;
-        y1 = startY + t0 * dy;
-    }
-    return true;
-}
-
 } // namespace
 
 SvgSurface::SvgSurface(SvgSurfaceOptions options)
@@ -162,11 +124,8 @@ void SvgSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb color) {
     double py1 = geometry_.PixelY(y1);
     double px2 = geometry_.PixelX(x2);
     double py2 = geometry_.PixelY(y2);
-    if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2)) {
-        return;
-    }
-    if (!ClipSegment(px1, py1, px2, py2, -kClipMargin, -kClipMargin, width_ + kClipMargin,
-                     height_ + kClipMargin)) {
+    const PixelBox box{-kClipMargin, -kClipMargin, width_ + kClipMargin, height_ + kClipMargin};
+    if (!ClipSegment(px1, py1, px2, py2, box)) {
         return;
     }
     const bool crisp = px1 == px2 || py1 == py2;
