@@ -2,8 +2,8 @@
 #include "face_copy_model.h"
 
 #include "copy_condition.h"
-#include "number_text.h"
 #include "lenient_number.h"
+#include "number_text.h"
 
 #include <cmath>
 #include <utility>

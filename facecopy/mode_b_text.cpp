@@ -3,8 +3,8 @@
 
 #include "caf_text.h"
 #include "conversions.h"
-#include "number_text.h"
 #include "lenient_number.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <array>
