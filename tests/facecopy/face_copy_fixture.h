@@ -6,67 +6,51 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace spirolan::testing_facecopy {
 
-/// A one-lead job of pitch 3.6 whose table holds -d / 16 mm at degree d, so that degree d's
-/// data line is the signed-column text of -625 * d.
-inline CamJob JobWithModeA(double pitch = 3.6, double leadCount = 1) {
+/// A job of pitch 3.6 whose table holds -d / 16 mm at degree d, so that degree d's data line
+/// is the signed-column text of -625 * d.
+inline CamJob JobWithModeA(double leadCount = 1) {
     CamJob job;
-    job.Pitch = pitch;
+    job.Pitch = 3.6;
     job.LeadCount = leadCount;
-    job.LeadPitch = pitch / leadCount;
+    job.LeadPitch = 3.6 / leadCount;
     for (int d = 0; d < 360; ++d) {
         job.XSTable[d] = -d / 16.0;
     }
     return job;
 }
 
-/// The data line of degree d in a table made by JobWithModeA.
-inline std::string DegreeLine(int d) {
-    return d == 0 ? " 0" : "-" + std::to_string(625 * d);
-}
-
-/// The lines of a text, each of which must end in CR LF.
+/// The lines of a text without their CR LF.
 inline std::vector<std::string> Lines(const std::string& text) {
+    EXPECT_TRUE(text.ends_with("\r\n"));
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back("<no CR LF>" + text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+    for (size_t at = 0, end; at < text.size(); at = end + 2) {
+        end = std::min(text.find("\r\n", at), text.size());
+        lines.push_back(text.substr(at, end - at));
     }
     return lines;
 }
 
-inline const FaceCopyMessage kTooLong = FaceCopyRefusal(kTooLongCuttingLength);
+inline FaceCopyMessage Refusal(const char* text) {
+    return {text, "Face copy error", MessageIcon::Exclamation};
+}
+inline const FaceCopyMessage kTooLong = Refusal("Too long cutting length !!");
 
-// A message with what the dialog showed when it appeared (a window shows it modally right then).
-struct Shown {
-    FaceCopyMessage message;
-    std::string boxText;
-};
-
-/// A dialog over a job with Mode-A data that records each message with the cutting length box
-/// as it stood when the message appeared.
+/// A dialog over a job with Mode-A data that keeps the messages it shows.
 class FaceCopyDialog : public testing::Test {
 protected:
     CamJob job = JobWithModeA();
-    std::vector<Shown> shown;
+    std::vector<FaceCopyMessage> shown;
     std::optional<FaceCopyModel> model;
 
-    // A fresh dialog over `job`, opened.
     bool Open() {
-        model.emplace(job, [this](const FaceCopyMessage& m) {
-            shown.push_back({m, model->View().txtCutLength});
-        });
+        model.emplace(job, [this](const FaceCopyMessage& m) { shown.push_back(m); });
         return model->Open();
     }
     const FaceCopyView& View() const { return model->View(); }

@@ -1,0 +1,250 @@
+// The Face Copy dialog driven event by event: pre-fill, derivations, refusals, switches, Cancel.
+#include "face_copy_model.h"
+
+#include "face_copy_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace spirolan {
+namespace {
+
+using testing_facecopy::FaceCopyDialog;
+using testing_facecopy::kTooLong;
+using testing_facecopy::Refusal;
+using Messages = std::vector<FaceCopyMessage>;
+
+TEST_F(FaceCopyDialog, NoModeADataOpensNothing) {
+    for (OptionalNumber leadPitch : {OptionalNumber(), OptionalNumber(0.0), OptionalNumber(NAN)}) {
+        job.LeadPitch = leadPitch;
+        shown.clear();
+        EXPECT_FALSE(Open());
+        EXPECT_EQ(shown, Messages{Refusal("Please input Mode A data.")});
+    }
+}
+
+TEST_F(FaceCopyDialog, FirstOpeningWithDefaultSettings) {
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(View().MaxFace, 1);
+    EXPECT_EQ(View().swRepeat, kRepeatOff);
+    EXPECT_EQ(View().swThreadDir, kLeftHand);
+    EXPECT_EQ(View().LabelPitch, " 3.6");
+    EXPECT_EQ(View().txtCutLength, "");
+    ExpectConditions("-1", "0", ""); // T = 0 from the empty length still derives
+    EXPECT_FALSE(View().OkEnabled);
+}
+
+TEST_F(FaceCopyDialog, StoredRepeatKeepsLengthOfAnotherPitch) {
+    job.Repeat = true;
+    job.ThreadDir = 1;
+    job.CutLength = 5;
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(View().swThreadDir, kRightHand);
+    EXPECT_EQ(View().txtCutLength, "5"); // filled after "ON" put the pitch there
+    EXPECT_TRUE(View().CutLengthReadOnly && View().OkEnabled);
+    ExpectConditions(" 2", "250", "0.02");
+}
+
+TEST_F(FaceCopyDialog, KeptLengthTooLongForKeptMaximum) {
+    job.CutLength = 30;
+    job.MaxFaceNumber = "192";
+    ASSERT_TRUE(Open());
+    // The maximum, the thread direction and the cutting length each derive, and refuse.
+    EXPECT_EQ(shown, Messages(3, kTooLong));
+    EXPECT_EQ(View().txtCutLength, "");
+    EXPECT_FALSE(View().OkEnabled);
+}
+
+enum Outcome { Accepted, Disabled, TooLong }; // TooLong: message shown, box emptied, OK off
+
+// "Max. number of face" `maxFace` and the thread direction chosen, lengths typed in turn, then
+// maybe another maximum chosen.
+struct LengthCase {
+    const char* name;
+    int maxFace;
+    std::vector<const char*> typed;
+    const char *angle, *copyNumber, *zAxisPitch;
+    double cutLength; // what the job keeps
+    Outcome outcome;
+    int direction = kRightHand;
+    int thenMaxFace = -1;
+    friend void PrintTo(const LengthCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CuttingLength : public FaceCopyDialog, public testing::WithParamInterface<LengthCase> {};
+
+TEST_P(CuttingLength, DerivesOrRefuses) {
+    const LengthCase& c = GetParam();
+    ASSERT_TRUE(Open());
+    model->MaxFace_Click(c.maxFace);
+    model->swThreadDir_Click(c.direction);
+    for (const char* text : c.typed) {
+        model->TypeCutLength(text);
+    }
+    if (c.thenMaxFace >= 0) {
+        model->MaxFace_Click(c.thenMaxFace);
+    }
+    ExpectConditions(c.angle, c.copyNumber, c.zAxisPitch);
+    EXPECT_EQ(View().OkEnabled, c.outcome == Accepted);
+    EXPECT_EQ(View().txtCutLength, c.outcome == TooLong ? "" : c.typed.back());
+    EXPECT_EQ(job.CutLength, c.cutLength);
+    EXPECT_EQ(shown, c.outcome == TooLong ? Messages{kTooLong} : Messages{});
+    if (c.outcome == Accepted) {
+        EXPECT_EQ(job.ZAxisPitch, c.cutLength / job.CopyNumber); // full precision kept
+    } else {
+        EXPECT_EQ(model->Command1_Click(), std::nullopt);
+    }
+}
+
+const LengthCase kLengthCases[] = {
+    {"Max384RightHand", 1, {"20"}, " 6", "333", "0.06", 20, Accepted},
+    {"Max192", 0, {"20"}, " 12", "167", "0.1197", 20, Accepted},
+    {"LeftHand", 1, {"20"}, "-6", "333", "0.06", 20, Accepted, kLeftHand},
+    {"HalfGoesToEven", 1, {"19.95"}, " 6", "332", "0.06", 19.95, Accepted},
+    {"Max2828", 3, {"100"}, " 4", "2500", "0.04", 100, Accepted},
+    {"LenientText", 1, {" 2 0mm"}, " 6", "333", "0.06", 20, Accepted},
+    {"OneFace", 1, {"0.006"}, " 1", "1", "0.006", 0.006, Accepted},
+    // Just under, then just over 15 * maximum degrees: 8, 16, 32 and about 117.8 turns.
+    {"Limit192", 0, {"28.799", "28.801"}, " 15", "192", "0.1499", 28.801, TooLong},
+    {"Limit384", 1, {"57.599", "57.601"}, " 15", "384", "0.1499", 57.601, TooLong},
+    {"Limit768", 2, {"115.199", "115.201"}, " 15", "768", "0.1499", 115.201, TooLong},
+    {"Limit2828", 3, {"424.199", "424.201"}, " 15", "2828", "0.1499", 424.201, TooLong},
+    // Not accepted after "20": the conditions on display stay.
+    {"CopyNumberRoundsToZero", 1, {"20", "0.005"}, " 6", "333", "0.06", 0.005, Disabled},
+    {"Negative", 1, {"20", "-5"}, " 6", "333", "0.06", 20, Disabled},
+    {"Empty", 1, {"20", ""}, " 6", "333", "0.06", 20, Disabled},
+    {"NonNumeric", 1, {"20", "abc"}, " 6", "333", "0.06", 20, Disabled},
+    {"NegativeOverflow", 1, {"20", "-1E400"}, " 6", "333", "0.06", 20, Disabled},
+    {"Overflow", 1, {"20", "1E400"}, " 6", "333", "0.06", 20, TooLong},
+    {"Huge", 1, {"20", "1e300"}, " 6", "333", "0.06", 1e300, TooLong},
+    // A larger maximum derives from the kept length while the box stays empty.
+    {"TooLongThenLargerMaximum", 0, {"30"}, " 8", "375", "0.08", 30, TooLong, kRightHand, 1},
+    // q = -1 would give a shift angle of 0 and a division by it.
+    {"NegativeThroughTheChoices",
+     1,
+     {"20", "-0.001"},
+     " 6",
+     "333",
+     "0.06",
+     20,
+     Disabled,
+     kRightHand,
+     0},
+};
+INSTANTIATE_TEST_SUITE_P(Dialog, CuttingLength, testing::ValuesIn(kLengthCases),
+                         testing::PrintToStringParamName());
+
+// Settings or job values no dialog would store: the message, OK disabled, never a crash.
+struct HostileCase {
+    const char* name;
+    const char* maxFaceNumber;
+    double pitch;
+    const char* length;
+    friend void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HostileJob : public FaceCopyDialog, public testing::WithParamInterface<HostileCase> {};
+
+TEST_P(HostileJob, RefusesTheLength) {
+    const HostileCase& c = GetParam();
+    job.MaxFaceNumber = c.maxFaceNumber;
+    job.Pitch = c.pitch;
+    ASSERT_TRUE(Open());
+    model->TypeCutLength(c.length);
+    EXPECT_FALSE(View().OkEnabled);
+    EXPECT_EQ(shown, Messages{kTooLong});
+}
+
+const HostileCase kHostileCases[] = {
+    {"MaximumNotANumber", "abc", 3.6, "20"},
+    {"MaximumZero", "0", 3.6, "20"},
+    {"MaximumNegative", "-384", 3.6, "20"},
+    {"PitchZero", "385", 0, "20"},
+    {"CopyNumberBeyond16Bits", "100000", 3.6, "1000"},
+};
+INSTANTIATE_TEST_SUITE_P(Dialog, HostileJob, testing::ValuesIn(kHostileCases),
+                         testing::PrintToStringParamName());
+
+TEST_F(FaceCopyDialog, RepeatOnCopiesOnePitchAndLocksTheDialog) {
+    ASSERT_TRUE(Open());
+    model->swThreadDir_Click(kRightHand);
+    model->Check1_Click(true);
+    model->swRepeat_Click(kRepeatOn);
+    EXPECT_EQ(View().txtCutLength, " 3.6");
+    ExpectConditions(" 1", "360", "0.01");
+    model->MaxFace_Click(0);
+    ExpectConditions(" 2", "180", "0.02");
+    EXPECT_TRUE(job.Repeat && View().OkEnabled && View().CutLengthReadOnly);
+    EXPECT_FALSE(View().ChamferEnabled);
+    EXPECT_EQ(model->swRepeat_MouseUp(), FaceCopyFocus::Command1);
+    model->TypeCutLength("20"); // locked controls ignore the user
+    model->Check1_Click(false);
+    EXPECT_EQ(View().txtCutLength, " 3.6");
+
+    model->swRepeat_Click(kRepeatOff);
+    EXPECT_EQ(View().txtCutLength, "");
+    EXPECT_FALSE(job.Repeat || View().OkEnabled || View().CutLengthReadOnly);
+    EXPECT_TRUE(View().ChamferEnabled && View().Text1Enabled); // follows its ticked box again
+    EXPECT_EQ(model->swRepeat_MouseUp(), FaceCopyFocus::txtCutLength);
+}
+
+TEST_F(FaceCopyDialog, ChamferBoxFollowsItsCheckBoxAndEnterFocusesOk) {
+    ASSERT_TRUE(Open());
+    model->TypeText1("1"); // ignored until ticked
+    model->Check1_Click(true);
+    EXPECT_FALSE(View().Text1Greyed);
+    model->TypeText1("2");
+    model->Check1_Click(false);
+    EXPECT_TRUE(View().Text1Greyed && !View().Text1Enabled);
+    model->TypeText1("3");
+    EXPECT_EQ(View().Text1, "2");
+    EXPECT_EQ(model->txtCutLength_KeyPress(13), FaceCopyFocus::Command1);
+    EXPECT_EQ(model->txtCutLength_KeyPress('5'), std::nullopt);
+}
+
+TEST_F(FaceCopyDialog, CancelRestoresOnlyTheCuttingLength) {
+    ASSERT_TRUE(Open());
+    model->TypeCutLength("25");
+    model->Command2_Click();
+    EXPECT_EQ(job.CutLength, std::nullopt); // no OK yet
+
+    ASSERT_TRUE(Open());
+    model->swThreadDir_Click(kRightHand);
+    model->TypeCutLength("20");
+    ASSERT_TRUE(model->Command1_Click().has_value());
+    ASSERT_TRUE(Open());
+    model->TypeCutLength("25");
+    model->swThreadDir_Click(kLeftHand);
+    model->MaxFace_Click(0);
+    model->swRepeat_Click(kRepeatOn);
+    model->Command2_Click();
+    EXPECT_EQ(job.CutLength, 20);
+    EXPECT_EQ(job.MaxFaceNumber, "192");
+    EXPECT_TRUE(job.Repeat);
+    EXPECT_EQ(job.ThreadDir, 1);
+}
+
+TEST_F(FaceCopyDialog, TooLongChamferKeepsTheDialogOpen) {
+    ASSERT_TRUE(Open());
+    model->swThreadDir_Click(kRightHand);
+    model->TypeCutLength("20");
+    model->Check1_Click(true);
+    model->TypeText1("15");
+    model->Check2_Click(true);
+    model->TypeText2("5.11"); // 249 + 85 faces of 333
+    const FaceCopyMessage tooLongChamfer = Refusal("Too long chamfer length !!");
+    EXPECT_EQ(model->Command1_Click().value().refusal, tooLongChamfer);
+    EXPECT_EQ(shown, Messages{tooLongChamfer});
+    EXPECT_EQ(job.SavedCutLength, std::nullopt);
+    EXPECT_TRUE(View().OkEnabled);
+    model->TypeText2("5.1"); // 249 + 84: every face a chamfer face
+    EXPECT_EQ(model->Command1_Click().value().facesWritten, 333);
+}
+
+} // namespace
+} // namespace spirolan

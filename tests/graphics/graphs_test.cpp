@@ -1,0 +1,299 @@
+// Cam graphs on a recording surface: what is drawn and in which order, with the motion figures
+// of the worked examples; Mode-B grid, turns, early end and hostile jobs.
+#include "graph_style.h"
+#include "mode_a_graph.h"
+#include "mode_b_graph.h"
+#include "motion_figures.h"
+#include "recording_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace spirolan {
+namespace {
+
+// One letter per recorded operation, in the order of SurfaceOp::Kind: B back colour, C clear,
+// S scale, L line, T text colour, F font size, P position, W print line, R pointer, H show.
+std::string Trace(const RecordingSurface& surface) {
+    std::string trace;
+    for (const SurfaceOp& op : surface.Ops()) {
+        trace += "BCSLTFPWRH"[static_cast<int>(op.kind)];
+    }
+    return trace;
+}
+
+std::string Repeat(const std::string& part, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += part;
+    }
+    return text;
+}
+
+using Strings = std::vector<std::string>;
+using Table = std::array<OptionalNumber, kTableSize>;
+
+struct ModeACase {
+    const char* name;
+    double spindleSpeed;
+    void (*fill)(Table&);    // the others stay empty
+    const char* spindleLine; // Picture5's line, "" for none
+    const char* speedLine;   // the maxima the job keeps, as figure lines
+    const char* gravityLine;
+    friend void PrintTo(const ModeACase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ModeAGraph : public testing::TestWithParam<ModeACase> {};
+
+TEST_P(ModeAGraph, OperationsCurvesAndFigureBoxes) {
+    const ModeACase& c = GetParam();
+    CamJob job;
+    job.SpindleSpeed = c.spindleSpeed;
+    c.fill(job.XSTable);
+    job.MaxSpeed = job.MaxGravity = 99; // reset by every drawing
+    RecordingSurface picture1, picture4, picture5, picture3;
+    DrawModeAGraph(job, picture1, picture4, picture5, picture3);
+
+    // Background, scale, grid, XS labels, "mm", "G" in red, C labels, "deg"; then degree i's XS
+    // segment, its acceleration segment (i <= 357), degree i + 1; the cross-hair pointer.
+    const bool figures = c.spindleSpeed > 0;
+    EXPECT_EQ(Trace(picture1), "BCS" + Repeat("L", 20) + "FT" + Repeat("PW", 8) +
+                                   (figures ? "TWT" : "") + Repeat("PW", 14) +
+                                   (figures ? Repeat("LL", 358) + "LL" : Repeat("L", 360)) + "R");
+    std::string colours;
+    for (const SurfaceOp& op : picture1.OpsOf(SurfaceOp::Kind::DrawLine)) {
+        colours += op.color == kGridGreen ? 'g' : op.color == kCurveYellow ? 'y' : 'r';
+    }
+    EXPECT_EQ(colours, Repeat("g", 20) + (figures ? Repeat("yr", 358) + "yy" : Repeat("y", 360)));
+    EXPECT_EQ(picture1.OpsOf(SurfaceOp::Kind::SetPointer).front().pointer, PointerShape::CrossHair);
+    EXPECT_EQ(Trace(picture3), "H");
+
+    Strings labels = {" 3",   " 2",   " 1",   " 0",   "-1",   "-2",   "-3",   "mm",
+                      " 0",   " 30",  " 60",  " 90",  " 120", " 150", " 180", " 210",
+                      " 240", " 270", " 300", " 330", " 360", "deg"};
+    if (figures) {
+        labels.insert(labels.begin() + 8, "G");
+    }
+    EXPECT_EQ(picture1.Texts(), labels);
+
+    const std::vector<SurfaceOp> yellow = picture1.LinesIn(kCurveYellow);
+    for (int i = 0; i < 360; ++i) {
+        EXPECT_EQ(yellow[i].x1, i);
+        EXPECT_EQ(yellow[i].y1, static_cast<float>(-ValueOf(job.XSTable[i]))) << i;
+        EXPECT_EQ(yellow[i].y2, static_cast<float>(-ValueOf(job.XSTable[i + 1]))) << i;
+    }
+
+    EXPECT_EQ(Trace(picture5), figures ? "CW" : "C");
+    EXPECT_EQ(Trace(picture4), figures ? "CWW" : "C");
+    EXPECT_EQ(picture5.Texts(), (figures ? Strings{c.spindleLine} : Strings{}));
+    EXPECT_EQ(MaxSpeedLine(job.MaxSpeed), c.speedLine);
+    EXPECT_EQ(MaxGravityLine(job.MaxGravity), c.gravityLine);
+    EXPECT_EQ(picture4.Texts(), (figures ? Strings{c.speedLine, c.gravityLine} : Strings{}));
+}
+
+void Spike100(Table& xs) {
+    xs[100] = 1.0;
+}
+const char* const kNoSpeed = "Max.Speed  = 0. mm/s";
+const char* const kNoGravity = "Max.Gravity = 0. G";
+
+const ModeACase kModeACases[] = {
+    {"NoSpindleSpeedNoRedCurve", 0, Spike100, "", kNoSpeed, kNoGravity},
+    {"NegativeSpindleSpeed", -5, Spike100, "", kNoSpeed, kNoGravity},
+    {"SpindleSpeedNotANumber", NAN, Spike100, "", kNoSpeed, kNoGravity},
+    {"EmptyTableFlatLines", 1000, [](Table&) {}, "Spindle Speed  =  1000 min-1", kNoSpeed,
+     kNoGravity},
+    {"SpikeAt100", 60, Spike100, "Spindle Speed  =  60 min-1", "Max.Speed  = 360. mm/s",
+     "Max.Gravity = 26.449 G"},
+    {"ConstantRise", 600,
+     [](Table& xs) {
+         for (int k = 0; k < kTableSize; ++k) {
+             xs[k] = 0.01 * k;
+         }
+     },
+     "Spindle Speed  =  600 min-1", "Max.Speed  = 36. mm/s", kNoGravity},
+    {"SpikeAt359OnlyInGravity", 60, [](Table& xs) { xs[359] = 1.0; }, "Spindle Speed  =  60 min-1",
+     kNoSpeed, "Max.Gravity = 13.224 G"},
+    {"SpikeAt360InNoMaximum", 60, [](Table& xs) { xs[360] = 1.0; }, "Spindle Speed  =  60 min-1",
+     kNoSpeed, kNoGravity},
+    // 5 mm is beyond the visible 3.5: drawn as computed, for the surface to clip.
+    {"CurveLeavesSurface", 0, [](Table& xs) { xs[10] = 5.0, xs[11] = -5.0; }, "", kNoSpeed,
+     kNoGravity},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, ModeAGraph, testing::ValuesIn(kModeACases),
+                         testing::PrintToStringParamName());
+
+TEST(ModeAGraph, RedCurveIsMinusTheAccelerationUpToDegree358) {
+    CamJob job;
+    job.SpindleSpeed = 60;
+    job.XSTable[360] = 1.0; // in no maximum, but in the last red segment
+    RecordingSurface picture1, picture4, picture5, picture3;
+    DrawModeAGraph(job, picture1, picture4, picture5, picture3);
+    const SurfaceOp last = picture1.LinesIn(kAccelerationRed).back();
+    EXPECT_EQ(last.x2, 358);
+    EXPECT_NEAR(last.y2, -13.2244898, 1e-6);
+}
+
+CamJob ModeBJob(OptionalNumber cutLength, OptionalNumber leadPitch, double leadCount = 1,
+                bool repeat = false) {
+    CamJob job;
+    job.CutLength = cutLength;
+    job.LeadPitch = leadPitch;
+    job.LeadCount = leadCount;
+    job.Repeat = repeat;
+    for (int k = 0; k < kTableSize; ++k) {
+        job.XSTable[k] = -0.001 * k;
+    }
+    return job;
+}
+
+TEST(ModeBGraph, OrderOfOperations) {
+    RecordingSurface picture2, picture3;
+    DrawModeBGraph(ModeBJob(12, 3), picture2, picture3);
+    // Grid lines 0, 5, 10 each followed by the closing line at 12; XS labels, "mm", Z labels,
+    // "mm"; four turns and the one-degree start of the fifth; the cross-hair pointer.
+    EXPECT_EQ(Trace(picture2), "BCS" + Repeat("L", 7) + Repeat("LL", 3) + "FT" + Repeat("PW", 12) +
+                                   Repeat("L", 4 * 360 + 1) + "R");
+    EXPECT_EQ(picture2.OpsOf(SurfaceOp::Kind::SetPointer).front().pointer, PointerShape::CrossHair);
+    EXPECT_EQ(Trace(picture3), "H");
+}
+
+struct ModeBCase {
+    const char* name;
+    double cutLength, leadPitch, leadCount;
+    bool repeat;
+    const char* gridLines; // x of the vertical lines
+    const char* zLabels;
+    size_t segments;
+    float lastTurnZ; // start of the last turn drawn
+    float endZ;      // end of the last segment
+    friend void PrintTo(const ModeBCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ModeBGraph : public testing::TestWithParam<ModeBCase> {};
+
+TEST_P(ModeBGraph, GridLabelsAndTurns) {
+    const ModeBCase& c = GetParam();
+    RecordingSurface picture2, picture3;
+    DrawModeBGraph(ModeBJob(c.cutLength, c.leadPitch, c.leadCount, c.repeat), picture2, picture3);
+    std::set<float> xs;
+    for (const SurfaceOp& op : picture2.LinesIn(kGridGreen)) {
+        if (op.x1 == op.x2) {
+            xs.insert(op.x1);
+        }
+    }
+    std::ostringstream gridLines;
+    for (float x : xs) {
+        gridLines << x << ' ';
+    }
+    EXPECT_EQ(gridLines.str(), c.gridLines);
+    std::string zLabels; // printed on the bottom line
+    for (const SurfaceOp& op : picture2.OpsOf(SurfaceOp::Kind::PrintLine)) {
+        zLabels += op.y1 == 3 ? op.text + "," : "";
+    }
+    EXPECT_EQ(zLabels, c.zLabels);
+
+    const std::vector<SurfaceOp> curve = picture2.LinesIn(kCurveYellow);
+    ASSERT_EQ(curve.size(), c.segments);
+    EXPECT_EQ(curve.front().x1, 0);
+    EXPECT_EQ(curve.front().y2, 0.001f);
+    EXPECT_FLOAT_EQ(curve[(curve.size() - 1) / 360 * 360].x1, c.lastTurnZ);
+    EXPECT_FLOAT_EQ(curve.back().x2, c.endZ);
+    for (size_t k = 1; k < curve.size(); ++k) {
+        ASSERT_TRUE(k % 360 == 0 || curve[k].x1 == curve[k - 1].x2) << "segment " << k;
+    }
+}
+
+const ModeBCase kModeBCases[] = {
+    // n = 4: four full turns and one segment from Z = L to one degree beyond.
+    {"FourTurnsGridEvery5mm", 12, 3, 1, false, "0 5 10 12 ", " 0, 5, 10,", 4 * 360 + 1, 12,
+     12 + 3.0 / 360},
+    // n < 1: no full turn, only the partial turn from Z = 0.
+    {"UnderATurnRepeatGridEvery1mm", 3, 3.6, 1, true, "0 1 2 3 ", " 0, 1, 2, 3,", 301, 0, 3.01f},
+    {"ShortLengthGridAtZeroAndEnd", 0.5, 3.6, 1, false, "0 0.5 ", " 0,", 51, 0, 0.51f},
+    // A turn covers two lead pitches; 360 (n - 5) comes out just under 200, so the partial turn
+    // stops at degree 199 and ends at L.
+    {"TwoLeads", 20, 1.8, 2, false, "0 5 10 15 20 ", " 0, 5, 10, 15, 20,", 5 * 360 + 200, 18, 20},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, ModeBGraph, testing::ValuesIn(kModeBCases),
+                         testing::PrintToStringParamName());
+
+// Counts what a job draws without keeping it.
+class CountingSurface final : public GraphSurface {
+public:
+    void SetBackColor(Rgb) override { ++ops; }
+    void Clear() override { ++ops; }
+    void SetScale(float, float, float, float) override { ++ops; }
+    void DrawLine(float x1, float, float x2, float, Rgb color) override {
+        ++ops;
+        if (color == kCurveYellow) {
+            ++curve;
+            maxCurveZ = std::max({maxCurveZ, x1, x2});
+        }
+    }
+    void SetForeColor(Rgb) override { ++ops; }
+    void SetFontSize(float) override { ++ops; }
+    void SetCurrentPosition(float, float) override { ++ops; }
+    void PrintLine(std::string_view) override { ++ops; }
+    void SetPointer(PointerShape) override { ++ops; }
+    void Show() override { ++ops; }
+
+    long ops = 0;
+    long curve = 0;
+    float maxCurveZ = 0;
+};
+
+struct HostileCase {
+    const char* name;
+    OptionalNumber cutLength, leadPitch;
+    double leadCount;
+    bool repeat;
+    bool drawn; // anything at all: surface and read-out box untouched otherwise
+    bool curve;
+    friend void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ModeBHostile : public testing::TestWithParam<HostileCase> {};
+
+TEST_P(ModeBHostile, BoundedWorkNeverRefused) {
+    const HostileCase& c = GetParam();
+    CountingSurface picture2, picture3;
+    DrawModeBGraph(ModeBJob(c.cutLength, c.leadPitch, c.leadCount, c.repeat), picture2, picture3);
+    EXPECT_EQ(picture2.ops > 0, c.drawn);
+    EXPECT_EQ(picture3.ops, c.drawn ? 1 : 0);
+    EXPECT_EQ(picture2.curve > 0, c.curve);
+    EXPECT_LE(picture2.ops, 40 + (kMaxDrawnTurns + 2) * 360 + 4 * (kMaxZGridLines + 1));
+    if (c.curve) { // the curve still runs to the end of the cutting length
+        EXPECT_GE(picture2.maxCurveZ, static_cast<float>(*c.cutLength) * 0.999f);
+    }
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+const HostileCase kHostileCases[] = {
+    {"NoFaceCopyYet", std::nullopt, 3.6, 1, false, false, false},
+    {"ZeroLength", 0.0, 3.6, 1, false, false, false},
+    {"LengthNotANumber", kNaN, 3.6, 1, false, false, false},
+    {"LengthInfinite", kInf, 3.6, 1, false, false, false},
+    {"FourLeads", 12, 3.6, 4, false, true, false},
+    {"FractionalLeads", 12, 3.6, 1.5, false, true, false},
+    {"ZeroLeadPitch", 12, 0.0, 1, false, true, false},
+    {"LeadPitchTooSmallForFiniteTurns", 12, 1e-320, 1, false, true, false},
+    {"BillionTurns", 1e6, 1e-3, 1, false, true, true},
+    {"MillionGridLines", 1e6, 1e2, 1, true, true, true},
+    {"BeyondSinglePrecision", 1e300, 1, 1, false, true, true},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, ModeBHostile, testing::ValuesIn(kHostileCases),
+                         testing::PrintToStringParamName());
+
+} // namespace
+} // namespace spirolan

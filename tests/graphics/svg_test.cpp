@@ -1,0 +1,126 @@
+// SVG surface and export: coordinates, clipping, texts, and the golden pictures of the reference
+// groove (SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/; review the diff like code).
+#include "face_copy_model.h"
+#include "golden_file.h"
+#include "graph_style.h"
+#include "shape1.h"
+#include "shape_fixtures.h"
+#include "svg_export.h"
+#include "svg_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <ostream>
+#include <string>
+
+namespace spirolan {
+namespace {
+
+// The Mode-A user coordinate system on the default 1200 x 420 surface: x = -20..380 and
+// y = -3.5..3.5, so 3 pixels per degree and 60 pixels per millimetre.
+SvgSurface ModeASurface() {
+    SvgSurface surface;
+    surface.SetScale(-20, -3.5f, 400, 7);
+    return surface;
+}
+
+struct LineCase {
+    const char* name;
+    float x1, y1, x2, y2;
+    const char* path; // the path's d attribute, "" for nothing drawn
+    friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SvgLine : public testing::TestWithParam<LineCase> {};
+
+TEST_P(SvgLine, MappedAndClipped) {
+    const LineCase& c = GetParam();
+    SvgSurface surface = ModeASurface();
+    surface.DrawLine(c.x1, c.y1, c.x2, c.y2, kCurveYellow);
+    const std::string body = surface.Body();
+    if (*c.path == '\0') {
+        EXPECT_EQ(body.find("<path"), std::string::npos) << body;
+    } else {
+        EXPECT_NE(body.find(std::string("d=\"") + c.path + "\""), std::string::npos) << body;
+    }
+}
+
+constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+const LineCase kLineCases[] = {
+    {"CentreLine", 0, 0, 360, 0, "M60 210L1140 210"},
+    {"Diagonal", 0, -1, 1, 1, "M60 150L63 270"},
+    {"FractionalPixels", 0.5f, 0.1f, 1, 0, "M61.5 216L63 210"},
+    // XS = 5 mm lies 90 pixels above the top: cut at one pixel beyond the edge.
+    {"LeavesTheTopClipped", 10, 0, 10, -5, "M90 210L90 -1"},
+    {"CrossesBothEdgesClipped", -100, 0, 500, 0, "M-1 210L1201 210"},
+    {"DiagonalClippedAtTheEdge", -30, -4.5f, 0, 0, "M-1 27L60 210"},
+    {"PassesBesideTheCornerLeftOut", -30, -3.2f, -16, -4, ""},
+    {"WhollyOutsideLeftOut", 0, -10, 360, -10, ""},
+    {"HugeValueClipped", 10, 0, 11, -1e30f, "M90 210L90 -1"},
+    {"InfiniteLeftOut", 10, 0, 11, kInf, ""},
+    {"NotANumberLeftOut", kNaN, 0, 11, 0, ""},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, SvgLine, testing::ValuesIn(kLineCases),
+                         testing::PrintToStringParamName());
+
+TEST(SvgSurface, TextAtItsTopLeftCornerEscaped) {
+    SvgSurface surface = ModeASurface();
+    surface.SetFontSize(12);
+    surface.SetForeColor(kLabelGrey);
+    surface.SetCurrentPosition(-13, -3.3f);
+    surface.PrintLine(" 3");
+    surface.SetForeColor(kAccelerationRed);
+    surface.PrintLine("<G&>");
+    surface.SetCurrentPosition(1e20f, 0); // far outside: left out
+    surface.PrintLine("far");
+    surface.SetCurrentPosition(0, kNaN);
+    surface.PrintLine("nan");
+    // 12 points are 16 pixels; the baseline lies 0.905 of them below the top, the next line
+    // 1.15 font heights lower at the same x.
+    EXPECT_EQ(surface.Body(), "<rect width=\"1200\" height=\"420\" fill=\"#ffffff\"/>\n"
+                              "<text x=\"21\" y=\"26.48\" font-size=\"16\" fill=\"#c0c0c0\" "
+                              "xml:space=\"preserve\"> 3</text>\n"
+                              "<text x=\"21\" y=\"44.88\" font-size=\"16\" fill=\"#ff0000\" "
+                              "xml:space=\"preserve\">&lt;G&amp;&gt;</text>\n");
+}
+
+TEST(SvgSurface, SizeIsClamped) {
+    EXPECT_EQ(SvgSurface({.Width = 0, .Height = -5}).Height(), 1);
+    EXPECT_EQ(SvgSurface({.Width = 1 << 30, .Height = 420}).Width(), kMaxSvgSide);
+}
+
+// The Shape 1 reference groove with spindle speed 1000, generated as its dialog's OK does.
+CamJob ReferenceGrooveJob() {
+    CamJob job;
+    Shape1Input input = testing_support::ReferenceGroove();
+    input.SpindleSpeed = "1000";
+    const ShapeResult result = GenerateShape1(input, job);
+    EXPECT_TRUE(result.Ok()) << result.Error;
+    return job;
+}
+
+TEST(SvgGolden, ReferenceGrooveModeA) {
+    CamJob job = ReferenceGrooveJob();
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_mode_a.svg", ModeAGraphSvg(job)),
+              "");
+}
+
+TEST(SvgGolden, ReferenceGrooveFaceCopyModeB) {
+    CamJob job = ReferenceGrooveJob();
+    FaceCopyModel dialog(job, [](const FaceCopyMessage& m) { ADD_FAILURE() << m.text; });
+    ASSERT_TRUE(dialog.Open());
+    dialog.MaxFace_Click(1); // 384
+    dialog.swThreadDir_Click(kRightHand);
+    dialog.swRepeat_Click(kRepeatOff);
+    dialog.TypeCutLength("20");
+    ASSERT_TRUE(dialog.Command1_Click().has_value());
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_face_copy_mode_b.svg",
+                                           ModeBGraphSvg(job)),
+              "");
+}
+
+} // namespace
+} // namespace spirolan
