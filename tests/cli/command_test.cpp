@@ -1,16 +1,18 @@
-// spirolan-cli: job replay, output files and exit statuses, through RunCommand and the program.
+// spirolan-cli: job replay, output files, messages and exit statuses, through RunCommand and the
+// program.
 #include "command.h"
 #include "golden_file.h"
+#include "shape_fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace spirolan::batch {
@@ -25,7 +27,15 @@ constexpr const char* kShape1Reference = R"({"dialog": "Shape 1", "fields": {
 
 constexpr const char* kFaceCopy384 = R"({"dialog": "Face Copy", "fields": {
     "Max. number of face": "384", "Repeat function": "OFF", "Thread direction": "Right hand",
-    "Cutting length": "20"}})";
+    "Cutting length": "20", "Enter": null}})";
+
+std::string Steps(const std::vector<std::string>& steps) {
+    std::string json = "{\"steps\": [";
+    for (size_t i = 0; i < steps.size(); ++i) {
+        json += (i ? ", " : "") + steps[i];
+    }
+    return json + "]}";
+}
 
 class CommandTest : public testing::Test {
 protected:
@@ -38,57 +48,26 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Writes a job file of the given steps and returns its path.
-    std::string Job(const std::vector<std::string>& steps) {
-        std::string json = "{\"steps\": [";
-        for (size_t i = 0; i < steps.size(); ++i) {
-            json += (i ? ", " : "") + steps[i];
-        }
-        json += "]}";
-        return WriteFile("job.json", json);
-    }
-    std::string WriteFile(const std::string& name, const std::string& text) {
-        std::ofstream(dir_ / name, std::ios::binary) << text;
-        return (dir_ / name).string();
+    // Writes the job file and returns its path.
+    std::string Job(const std::string& json) {
+        std::ofstream(dir_ / "job.json", std::ios::binary) << json;
+        return Out("job.json");
     }
     std::string Out(const std::string& name) const { return (dir_ / name).string(); }
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        size_t start = 0;
-        for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-            lines.push_back(text.substr(start, end - start));
-        }
-        return lines;
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     fs::path dir_;
 };
 
-TEST_F(CommandTest, Shape1ReferenceGrooveModeAFile) {
-    CommandResult r = RunCommand({"run", Job({kShape1Reference}), "--mode-a", Out("a.caf")});
+TEST_F(CommandTest, Shape1ReferenceGrooveModeAFileIsTheTextAndOneCrLf) {
+    CommandResult r = RunCommand({"run", Job(Steps({kShape1Reference})), "--mode-a", Out("a")});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Out, "Shape 1: OK\n");
-    const std::string bytes = Read(Out("a.caf"));
-    std::vector<std::string> lines = Lines(bytes);
-    ASSERT_EQ(lines.size(), 369u);
-    EXPECT_EQ(bytes.substr(0, 31), "CAM4\r\nU\r\n0\r\nM\r\n1\r\nE1\r\n360/0/0\r\n");
-    EXPECT_EQ(lines[7], " 0");
-    EXPECT_EQ(lines[8], "-1");
-    EXPECT_EQ(lines[9], "-4");
-    for (int c = 76; c <= 125; ++c) {
-        EXPECT_EQ(lines[7 + c], "-6000") << "C = " << c;
-    }
-    for (int c = 201; c <= 359; ++c) {
-        EXPECT_EQ(lines[7 + c], " 0") << "C = " << c;
-    }
+    const std::string bytes = Read(Out("a"));
     ASSERT_TRUE(bytes.ends_with("END\r\n\r\n"));
-    // The pane's text is the reviewed reference text; the save adds one CR LF.
     EXPECT_EQ(testing_support::CheckGolden("core/golden/shape1_reference.caf",
                                            bytes.substr(0, bytes.size() - 2)),
               "");
@@ -96,193 +75,157 @@ TEST_F(CommandTest, Shape1ReferenceGrooveModeAFile) {
 
 TEST_F(CommandTest, FaceCopyModeBFileStartsAndEndsAsBuilt) {
     CommandResult r =
-        RunCommand({"run", Job({kShape1Reference, kFaceCopy384}), "--mode-b", Out("b.caf")});
+        RunCommand({"run", Job(Steps({kShape1Reference, kFaceCopy384})), "--mode-b", Out("b")});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Out, "Shape 1: OK\nFace Copy: OK\nShift angle= 6\nCopy number=333\n"
                      "Z-axis pitch=0.06\nFaces written=333\n");
-    const std::string bytes = Read(Out("b.caf"));
-    std::vector<std::string> lines = Lines(bytes);
-    ASSERT_EQ(lines.size(), 5u + 333u * 362u + 2u);
-    EXPECT_TRUE(bytes.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n"));
-    EXPECT_EQ(lines[7], " 0");
-    EXPECT_EQ(lines[8], "-1");
-    const size_t face2 = 5 + 362;
-    EXPECT_EQ(lines[face2], "E 2");
-    EXPECT_EQ(lines[face2 + 1], "360/ 600/0");
-    EXPECT_EQ(lines[face2 + 2], "-36"); // degree 6 first
-    EXPECT_EQ(lines[face2 + 362 + 1], "360/ 1201/0");
-    EXPECT_EQ(lines[5 + 332 * 362], "E 333");
-    EXPECT_EQ(bytes.substr(bytes.size() - 7), "END\r\n\r\n");
+    const std::string bytes = Read(Out("b"));
+    EXPECT_EQ(testing_support::LineCount(bytes), 5 + 333 * 362 + 2);
+    EXPECT_TRUE(
+        bytes.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n 0\r\n-1\r\n"));
+    // Face 2 starts at degree 6, face 3 at degree 12.
+    EXPECT_NE(bytes.find("\r\nE 2\r\n360/ 600/0\r\n-36\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\nE 3\r\n360/ 1201/0\r\n-146\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\nE 333\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("END\r\n\r\n"));
 }
 
 TEST_F(CommandTest, TableAndMotionFigures) {
     std::string shape = kShape1Reference;
     shape.replace(shape.find("\"Number of Lead\""), 0, "\"Spindle speed for G\": \"1000\", ");
-    CommandResult r = RunCommand({"run", Job({shape}), "--table", Out("t.csv")});
+    CommandResult r = RunCommand({"run", Job(Steps({shape})), "--table", Out("t")});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Out, "Shape 1: OK\nSpindle Speed  =  1000 min-1\nMax.Speed  = 103.92 mm/s\n"
                      "Max.Gravity = 9.423 G\n");
-    const std::string table = Read(Out("t.csv"));
+    const std::string table = Read(Out("t"));
     EXPECT_TRUE(table.starts_with("C,XS\n0,0\n1,-0.000100010002")) << table.substr(0, 40);
     EXPECT_NE(table.find("\n76,-0.59999999999999998\n"), std::string::npos);
     EXPECT_TRUE(table.ends_with("\n360,0\n"));
-}
-
-TEST_F(CommandTest, EmptyTableEntriesAreEmptyFields) {
-    CommandResult r = RunCommand({"run", Job({}), "--table", Out("t.csv")});
-    ASSERT_EQ(r.ExitCode, 0) << r.Err;
-    EXPECT_TRUE(Read(Out("t.csv")).starts_with("C,XS\n0,\n1,\n2,\n"));
+    ASSERT_EQ(RunCommand({"run", Job(Steps({})), "--table", Out("t")}).ExitCode, 0);
+    EXPECT_TRUE(Read(Out("t")).starts_with("C,XS\n0,\n1,\n"));
 }
 
 TEST_F(CommandTest, WdIsTypedAfterWidth) {
-    // WD rewrites WIDTH to 0.500 (the corners take 0.4 tan 30 each); a WIDTH of 9 would not fit.
+    // WD gives WIDTH 0.500 (the corners take 0.4 tan 30 each); a WIDTH of 9 would not fit.
     std::string shape = kShape1Reference;
     shape.replace(shape.find("\"WIDTH\": \"0.5\""), 14,
                   "\"WIDTH\": \"9\", \"Calculate for width. WD\": \"0.9618802153517\"");
-    CommandResult r = RunCommand({"run", Job({shape}), "--mode-a", Out("wd.caf")});
-    ASSERT_EQ(r.ExitCode, 0) << r.Err;
-    RunCommand({"run", Job({kShape1Reference}), "--mode-a", Out("ref.caf")});
-    EXPECT_EQ(Read(Out("wd.caf")), Read(Out("ref.caf")));
+    ASSERT_EQ(RunCommand({"run", Job(Steps({shape})), "--mode-a", Out("wd")}).ExitCode, 0);
+    RunCommand({"run", Job(Steps({kShape1Reference})), "--mode-a", Out("ref")});
+    EXPECT_EQ(Read(Out("wd")), Read(Out("ref")));
 }
 
-struct RefusalCase {
+struct FailureCase {
     const char* name;
-    std::vector<std::string> steps;
-    std::vector<std::string> options;
-    const char* err;
+    std::string job;  // written to the file that "JOB" stands for
+    const char* args; // split at blanks; "FILE": an output file that must not appear
+    int exitCode;
+    std::string err; // the whole standard error on exit 1, its start on exit 2
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* os) {
-    *os << c.name;
-}
+class FailureTest : public CommandTest, public testing::WithParamInterface<FailureCase> {};
 
-class RefusalTest : public CommandTest, public testing::WithParamInterface<RefusalCase> {};
-
-TEST_P(RefusalTest, ExitsOneWithTheMessageAndWritesNothing) {
-    std::vector<std::string> args{"run", Job(GetParam().steps)};
-    for (const std::string& option : GetParam().options) {
-        args.push_back(option);
-        args.push_back(Out(option.substr(2)));
-    }
-    CommandResult r = RunCommand(args);
-    EXPECT_EQ(r.ExitCode, 1);
-    EXPECT_EQ(r.Err, std::string(GetParam().err) + "\n");
-    for (const std::string& option : GetParam().options) {
-        EXPECT_FALSE(fs::exists(Out(option.substr(2)))) << option;
-    }
-}
-
-const RefusalCase kRefusals[] = {
-    {"DataError",
-     {R"({"dialog": "Shape 1", "fields": {"PITCH": "0", "Diameter 1": "1"}})"},
-     {"--table"},
-     "Data error "},
-    {"EmptyModeA", {}, {"--mode-a"}, "Mode-A CAF No data !! "},
-    {"EmptyModeB", {kShape1Reference}, {"--table", "--mode-b"}, "Mode-B CAF No data !! "},
-    {"EmptySvgB", {kShape1Reference}, {"--svg-b"}, "Mode-B CAF No data !! "},
-    {"FaceCopyBeforeShape", {kFaceCopy384}, {}, "Please input Mode A data."},
-    {"OkDisabled",
-     {kShape1Reference, R"({"dialog": "Face Copy", "fields": {"Cutting length": "-3"}})"},
-     {"--mode-a"},
-     "OK is disabled: no accepted cutting length"},
-    {"TooLongCuttingLength",
-     {kShape1Reference,
-      R"({"dialog": "Face Copy", "fields": {"Max. number of face": "192", "Cutting length": "30"}})"},
-     {},
-     "Too long cutting length !!"},
-    {"TooLongChamferLength",
-     {kShape1Reference, R"({"dialog": "Face Copy", "fields": {"Cutting length": "20",
-        "Enter": "15", "Exit": "15"}})"},
-     {"--mode-a"},
-     "Too long chamfer length !!"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Messages, RefusalTest, testing::ValuesIn(kRefusals),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct BadInputCase {
-    const char* name;
-    std::vector<std::string> args; // "JOB" stands for a job file of `step`
-    const char* step;
-    const char* errStart;
-};
-
-void PrintTo(const BadInputCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class BadInputTest : public CommandTest, public testing::WithParamInterface<BadInputCase> {};
-
-TEST_P(BadInputTest, ExitsTwoAndNamesTheProblem) {
-    std::vector<std::string> args = GetParam().args;
-    for (std::string& arg : args) {
-        if (arg == "JOB") {
-            arg = Job({GetParam().step});
+TEST_P(FailureTest, NamesTheProblemAndWritesNothing) {
+    const FailureCase& c = GetParam();
+    std::vector<std::string> args;
+    std::vector<std::string> files;
+    std::istringstream words(c.args);
+    for (std::string word; words >> word;) {
+        if (word == "JOB") {
+            word = Job(c.job);
+        } else if (word == "FILE") {
+            word = files.emplace_back(Out("file" + std::to_string(files.size())));
         }
+        args.push_back(word);
     }
-    CommandResult r = RunCommand(args);
-    EXPECT_EQ(r.ExitCode, 2);
-    std::string expected = GetParam().errStart;
-    const std::string job = (dir_ / "job.json").string();
-    if (expected.rfind("JOB", 0) == 0) {
-        expected = job + expected.substr(3);
+    const CommandResult r = RunCommand(args);
+    EXPECT_EQ(r.ExitCode, c.exitCode);
+    std::string err = c.err;
+    if (err.starts_with("JOB")) {
+        err.replace(0, 3, Out("job.json"));
     }
-    EXPECT_EQ(r.Err.substr(0, expected.size()), expected) << r.Err;
+    EXPECT_EQ(c.exitCode == 1 ? r.Err : r.Err.substr(0, err.size()), err);
+    for (const std::string& file : files) {
+        EXPECT_FALSE(fs::exists(file)) << file;
+    }
 }
 
-const BadInputCase kBadInputs[] = {
-    {"NoCommand", {}, "", "spirolan-cli: a command is needed\nusage:"},
-    {"UnknownCommand", {"draw"}, "", "spirolan-cli: unknown command \"draw\""},
-    {"MissingJob", {"run"}, "", "spirolan-cli run: the job file is missing"},
-    {"UnknownOption",
-     {"run", "JOB", "--mode-c", "x"},
-     kShape1Reference,
+const std::string kShape1 = Steps({kShape1Reference});
+
+std::string Step(const std::string& step) {
+    return Steps({step});
+}
+
+std::string AfterShape1(const std::string& step) {
+    return Steps({kShape1Reference, step});
+}
+
+const FailureCase kFailureCases[] = {
+    {"DataError", Step(R"({"dialog": "Shape 1", "fields": {"PITCH": "0", "Diameter 1": "1"}})"),
+     "run JOB --table FILE", 1, "Data error \n"},
+    {"EmptyModeA", Steps({}), "run JOB --mode-a FILE", 1, "Mode-A CAF No data !! \n"},
+    {"EmptyModeB", kShape1, "run JOB --table FILE --mode-b FILE", 1, "Mode-B CAF No data !! \n"},
+    {"EmptySvgB", kShape1, "run JOB --svg-b FILE", 1, "Mode-B CAF No data !! \n"},
+    {"FaceCopyBeforeShape", Step(kFaceCopy384), "run JOB", 1, "Please input Mode A data.\n"},
+    {"OkDisabled", AfterShape1(R"({"dialog": "Face Copy", "fields": {"Cutting length": "-3"}})"),
+     "run JOB --mode-a FILE", 1, "OK is disabled: no accepted cutting length\n"},
+    {"TooLongCuttingLength",
+     AfterShape1(R"({"dialog": "Face Copy", "fields": {"Max. number of face": "192",
+        "Cutting length": "30"}})"),
+     "run JOB", 1, "Too long cutting length !!\n"},
+    {"TooLongChamferLength", AfterShape1(R"({"dialog": "Face Copy", "fields": {
+        "Cutting length": "20", "Enter": "15", "Exit": "15"}})"),
+     "run JOB --mode-a FILE", 1, "Too long chamfer length !!\n"},
+    {"NoCommand", "", "", 2, "spirolan-cli: a command is needed\nusage:"},
+    {"UnknownCommand", "", "draw", 2, "spirolan-cli: unknown command \"draw\""},
+    {"MissingJob", "", "run", 2, "spirolan-cli run: the job file is missing"},
+    {"UnknownOption", kShape1, "run JOB --mode-c x", 2,
      "spirolan-cli run: unknown option \"--mode-c\""},
-    {"OptionWithoutFile",
-     {"run", "JOB", "--table"},
-     kShape1Reference,
+    {"OptionWithoutFile", kShape1, "run JOB --table", 2,
      "spirolan-cli run: --table needs a file name"},
-    {"UnreadableJob", {"run", "/nonexistent/job.json"}, "", "cannot read /nonexistent/job.json: "},
-    {"UnknownDialog",
-     {"run", "JOB"},
-     R"({"dialog": "Shape 4"})",
+    {"UnreadableJob", "", "run /nonexistent/job.json", 2, "cannot read /nonexistent/job.json: "},
+    {"NotJson", "{", "run JOB", 2, "JOB: not valid JSON at offset 1: unterminated object"},
+    {"TopLevelArray", "[]", "run JOB", 2, "JOB: the top level must be an object with \"steps\""},
+    {"UnknownTopKey", R"({"steps": [], "x": 1})", "run JOB", 2, "JOB: unknown top-level key \"x\""},
+    {"StepsNotArray", R"({"steps": {}})", "run JOB", 2, "JOB: \"steps\" must be an array"},
+    {"StepNotObject", R"({"steps": [1]})", "run JOB", 2,
+     "JOB: step 1: must be an object with \"dialog\" and \"fields\""},
+    {"DialogMissing", Step(R"({"fields": {}})"), "run JOB", 2,
+     "JOB: step 1: \"dialog\" must be a string"},
+    {"UnknownStepKey", Step(R"({"dialog": "Shape 1", "ok": true})"), "run JOB", 2,
+     "JOB: step 1: unknown key \"ok\""},
+    {"FieldsNotObject", Step(R"({"dialog": "Shape 1", "fields": []})"), "run JOB", 2,
+     "JOB: step 1: \"fields\" must be an object"},
+    {"NumberValue", AfterShape1(R"({"dialog": "Shape 1", "fields": {"PITCH": 3.6}})"), "run JOB", 2,
+     "JOB: step 2: field \"PITCH\" must be a string (or null)"},
+    {"UnknownDialog", Step(R"({"dialog": "Shape 4"})"), "run JOB", 2,
      "JOB: step 1: unknown dialog \"Shape 4\""},
-    {"UnknownCaption",
-     {"run", "JOB"},
-     R"({"dialog": "Shape 2", "fields": {"WIDTH": "1"}})",
+    {"UnknownCaption", Step(R"({"dialog": "Shape 2", "fields": {"WIDTH": "1"}})"), "run JOB", 2,
      "JOB: step 1 (Shape 2): the dialog has no field \"WIDTH\""},
-    {"NoSuchLead",
-     {"run", "JOB"},
-     R"({"dialog": "Shape 3", "fields": {"Number of Lead": "3"}})",
-     "JOB: step 1 (Shape 3): field \"Number of Lead\" has no entry \"3\""},
-    {"BadCutPosition",
-     {"run", "JOB"},
-     R"({"dialog": "Shape 1", "fields": {"Cutting Position": "Outside"}})",
+    {"NoSuchLead", Step(R"({"dialog": "Shape 3", "fields": {"Number of Lead": "3"}})"), "run JOB",
+     2, "JOB: step 1 (Shape 3): field \"Number of Lead\" has no entry \"3\""},
+    {"BadCutPosition", Step(R"({"dialog": "Shape 1", "fields": {"Cutting Position": "Outside"}})"),
+     "run JOB", 2,
      "JOB: step 1 (Shape 1): field \"Cutting Position\" must be \"External\" or \"Internal\""},
-    {"NullShapeField",
-     {"run", "JOB"},
-     R"({"dialog": "Shape 1", "fields": {"PITCH": null}})",
+    {"NullShapeField", Step(R"({"dialog": "Shape 1", "fields": {"PITCH": null}})"), "run JOB", 2,
      "JOB: step 1 (Shape 1): field \"PITCH\" must be a string"},
-    {"BadMaxFace",
-     {"run", "JOB"},
-     R"({"dialog": "Face Copy", "fields": {"Max. number of face": "100"}})",
-     "JOB: step 1 (Face Copy): field \"Max. number of face\" must be"},
-    {"BadRepeat",
-     {"run", "JOB"},
-     R"({"dialog": "Face Copy", "fields": {"Repeat function": "on"}})",
-     "JOB: step 1 (Face Copy): field \"Repeat function\" must be \"ON\" or \"OFF\""},
-    {"FeedArguments", {"feed", "2"}, "", "spirolan-cli feed: PITCH and FEED are needed"},
+    {"BadMaxFace", Step(R"({"dialog": "Face Copy", "fields": {"Max. number of face": "100"}})"),
+     "run JOB", 2, "JOB: step 1 (Face Copy): field \"Max. number of face\" must be"},
+    {"BadRepeat", Step(R"({"dialog": "Face Copy", "fields": {"Repeat function": "on"}})"),
+     "run JOB", 2, "JOB: step 1 (Face Copy): field \"Repeat function\" must be \"ON\" or \"OFF\""},
+    {"FeedArguments", "", "feed 2", 2, "spirolan-cli feed: PITCH and FEED are needed"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Problems, BadInputTest, testing::ValuesIn(kBadInputs),
+INSTANTIATE_TEST_SUITE_P(Messages, FailureTest, testing::ValuesIn(kFailureCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CommandTest, UnwritableOutputWritesNoFile) {
-    WriteFile("plain", "x");
-    CommandResult r = RunCommand({"run", Job({kShape1Reference}), "--table", Out("t.csv"),
-                                  "--mode-a", Out("plain") + "/a.caf"});
+    std::ofstream(Out("plain")) << "x";
+    CommandResult r = RunCommand(
+        {"run", Job(kShape1), "--table", Out("t.csv"), "--mode-a", Out("plain") + "/a.caf"});
     EXPECT_EQ(r.ExitCode, 2);
-    EXPECT_EQ(r.Err.rfind("cannot write " + Out("plain") + "/a.caf: ", 0), 0u) << r.Err;
+    EXPECT_TRUE(r.Err.starts_with("cannot write " + Out("plain") + "/a.caf: ")) << r.Err;
     EXPECT_FALSE(fs::exists(Out("t.csv")));
 }
 
@@ -291,16 +234,13 @@ TEST(FeedCommand, PrintsTheTableWithCrLf) {
     EXPECT_EQ(r.ExitCode, 0);
     EXPECT_EQ(r.Out, "PITCH    FEED     No.\r\n1.497  \t0.499  \t3\r\n1.5  \t0.5  \t3\r\n"
                      "1.503  \t0.501  \t3\r\n");
-}
-
-TEST(FeedCommand, NumberTooLargeGivesTheHeaderOnly) {
     EXPECT_EQ(RunCommand({"feed", "1E400", "0.3"}).Out, "PITCH    FEED     No.\r\n");
 }
 
 TEST_F(CommandTest, ProgramPrintsAndExitsAsRunCommand) {
     QProcess process;
     process.start(SPIROLAN_CLI_PATH,
-                  {"run", QString::fromStdString(Job({R"({"dialog": "Shape 1"})"}))});
+                  {"run", QString::fromStdString(Job(Step(R"({"dialog": "Shape 1"})")))});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_EQ(process.readAllStandardError().toStdString(), "Data error \n");

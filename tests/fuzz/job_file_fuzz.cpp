@@ -8,20 +8,20 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view json(reinterpret_cast<const char*>(data), size);
-    spirolan::batch::JobFileResult parsed = spirolan::batch::ParseJobFile(json, "fuzz.json");
+    using namespace spirolan::batch;
+    const std::string_view json(reinterpret_cast<const char*>(data), size);
+    const JobFileResult parsed = ParseJobFile(json, "fuzz.json");
     if (!parsed.Job) {
         if (parsed.Error.empty()) {
             std::abort();
         }
         return 0;
     }
-    spirolan::batch::BatchSession session;
+    BatchSession session;
     int number = 0;
-    for (const spirolan::batch::JobStep& step : parsed.Job->Steps) {
-        spirolan::batch::StepOutcome outcome =
-            spirolan::batch::RunStep(session, step, ++number, "fuzz.json");
-        if (outcome.ExitCode != spirolan::batch::kExitOk) {
+    for (const JobStep& step : parsed.Job->Steps) {
+        const StepOutcome outcome = RunStep(session, step, ++number, "fuzz.json");
+        if (outcome.ExitCode != kExitOk) {
             if (outcome.Error.empty()) {
                 std::abort();
             }

@@ -3,50 +3,18 @@
 
 namespace spirolan::testing_support {
 
+// Field by field in the order of the input records: the texts, then the lead entry and position.
 Shape1Input ReferenceGroove() {
-    Shape1Input input = PrefillShape1(CamJob{});
-    input.NoseR = "0.2";
-    input.Pitch = "3.6";
-    input.Width = "0.5";
-    input.Diameter1 = "10";
-    input.Diameter2 = "8.8";
-    input.Angle1 = "60";
-    input.Angle2 = "60";
-    input.R1 = "0.3";
-    input.R2 = "0.4";
-    input.R3 = "0.4";
-    input.R4 = "0.3";
-    input.LeadIndex = 2;
-    input.External = true;
-    return input;
+    return {"0.2", "3.6", "0.5", "10", "8.8", "60", "60", "0.3",
+            "0.4", "0.4", "0.3", "0",  "0",   2,    true};
 }
 
 Shape2Input ReferenceBall() {
-    Shape2Input input = PrefillShape2(CamJob{});
-    input.NoseR = "0.2";
-    input.Pitch = "2";
-    input.Diameter1 = "10";
-    input.Diameter2 = "9";
-    input.R1 = "0.3";
-    input.R2 = "0.6";
-    input.LeadIndex = 1;
-    input.External = true;
-    return input;
+    return {"0.2", "2", "10", "9", "0.3", "0.6", 1, true};
 }
 
 Shape3Input ReferenceShape3() {
-    Shape3Input input = PrefillShape3(CamJob{});
-    input.NoseR = "0.2";
-    input.Pitch = "3.6";
-    input.Width = "1";
-    input.Diameter1 = "10";
-    input.Diameter2 = "8.8";
-    input.Angle1 = "60";
-    input.R1 = "0.4";
-    input.R2 = "1";
-    input.LeadIndex = 1;
-    input.External = true;
-    return input;
+    return {"0.2", "3.6", "1", "10", "8.8", "60", "0.4", "1", 1, true};
 }
 
 void GenerateThreeLeadGroove(CamJob& job) {

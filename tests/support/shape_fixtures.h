@@ -5,8 +5,6 @@
 #include "shape2.h"
 #include "shape3.h"
 
-#include <functional>
-#include <ostream>
 #include <string>
 
 namespace spirolan::testing_support {
@@ -24,19 +22,6 @@ Shape3Input ReferenceShape3();
 
 /// Data line `index` (C = index degrees) of a Mode-A text, without its CR LF.
 std::string DataLine(const std::string& modeAText, int index);
-
-/// A job state before a dialog opens, and the lead entry and cutting position its pre-fill
-/// chooses.
-struct PrefillCase {
-    const char* name;
-    std::function<void(CamJob&)> before;
-    int leadIndex;
-    bool external;
-};
-
-inline void PrintTo(const PrefillCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 /// A job left by a Shape 1 run with three leads (the reference groove at pitch 7.2).
 void GenerateThreeLeadGroove(CamJob& job);
