@@ -69,11 +69,10 @@ TEST_P(TwentyMillimetresAtPitch36, EveryFaceTurnedByTheShiftAngle) {
     dialog.swThreadDir_Click(GetParam());
     dialog.TypeCutLength("20");
     Progress progress;
-    const auto result = dialog.Command1_Click(Recorder(progress));
-    ASSERT_TRUE(result.has_value());
-    EXPECT_TRUE(result->text.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n"));
-    EXPECT_TRUE(result->text.ends_with("\r\nEND\r\n"));
-    const auto lines = Lines(result->text);
+    const ModeBResult result = dialog.Command1_Click(Recorder(progress)).value();
+    EXPECT_TRUE(result.text.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n"));
+    EXPECT_TRUE(result.text.ends_with("\r\nEND\r\n"));
+    const auto lines = Lines(result.text);
     ASSERT_EQ(lines.size(), 5u + 333 * 362 + 1);
     for (int k = 1; k <= 333; ++k) {
         const size_t at = 5u + (k - 1) * 362u;
@@ -83,7 +82,7 @@ TEST_P(TwentyMillimetresAtPitch36, EveryFaceTurnedByTheShiftAngle) {
     }
     EXPECT_EQ(lines[5 + 362 + 1], "360/ 600/0");
     EXPECT_EQ(lines[5 + 2 * 362 + 1], "360/ 1201/0");
-    EXPECT_EQ(result->facesWritten, 333);
+    EXPECT_EQ(result.facesWritten, 333);
     EXPECT_EQ(job.ThreadDir, right ? 1 : -1);
     EXPECT_EQ(job.SavedCutLength, 20);
     ASSERT_EQ(progress.size(), 334u);

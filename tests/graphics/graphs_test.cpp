@@ -1,5 +1,5 @@
 // Cam graphs on a recording surface: what is drawn and in which order, with the motion figures
-// of the worked examples; Mode-B grid, turns, early end and hostile jobs.
+// of the worked examples and their number formats; Mode-B grid, turns, early end, hostile jobs.
 #include "graph_style.h"
 #include "mode_a_graph.h"
 #include "mode_b_graph.h"
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <ostream>
@@ -21,11 +22,15 @@ namespace spirolan {
 namespace {
 
 // One letter per recorded operation, in the order of SurfaceOp::Kind: B back colour, C clear,
-// S scale, L line, T text colour, F font size, P position, W print line, R pointer, H show.
+// S scale, T text colour, F font size, P position, W print line, R pointer, H show; lines by
+// colour: g grid, y curve, r acceleration.
 std::string Trace(const RecordingSurface& surface) {
     std::string trace;
     for (const SurfaceOp& op : surface.Ops()) {
-        trace += "BCSLTFPWRH"[static_cast<int>(op.kind)];
+        trace += op.kind != SurfaceOp::Kind::DrawLine ? "BCSLTFPWRH"[static_cast<int>(op.kind)]
+                 : op.color == kGridGreen             ? 'g'
+                 : op.color == kCurveYellow           ? 'y'
+                                                      : 'r';
     }
     return trace;
 }
@@ -48,6 +53,7 @@ struct ModeACase {
     const char* spindleLine; // Picture5's line, "" for none
     const char* speedLine;   // the maxima the job keeps, as figure lines
     const char* gravityLine;
+    float lastRedY = 0; // the red curve is drawn as -A and ends at C = 358
     friend void PrintTo(const ModeACase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -65,14 +71,9 @@ TEST_P(ModeAGraph, OperationsCurvesAndFigureBoxes) {
     // Background, scale, grid, XS labels, "mm", "G" in red, C labels, "deg"; then degree i's XS
     // segment, its acceleration segment (i <= 357), degree i + 1; the cross-hair pointer.
     const bool figures = c.spindleSpeed > 0;
-    EXPECT_EQ(Trace(picture1), "BCS" + Repeat("L", 20) + "FT" + Repeat("PW", 8) +
+    EXPECT_EQ(Trace(picture1), "BCS" + Repeat("g", 20) + "FT" + Repeat("PW", 8) +
                                    (figures ? "TWT" : "") + Repeat("PW", 14) +
-                                   (figures ? Repeat("LL", 358) + "LL" : Repeat("L", 360)) + "R");
-    std::string colours;
-    for (const SurfaceOp& op : picture1.OpsOf(SurfaceOp::Kind::DrawLine)) {
-        colours += op.color == kGridGreen ? 'g' : op.color == kCurveYellow ? 'y' : 'r';
-    }
-    EXPECT_EQ(colours, Repeat("g", 20) + (figures ? Repeat("yr", 358) + "yy" : Repeat("y", 360)));
+                                   (figures ? Repeat("yr", 358) + "yy" : Repeat("y", 360)) + "R");
     EXPECT_EQ(picture1.OpsOf(SurfaceOp::Kind::SetPointer).front().pointer, PointerShape::CrossHair);
     EXPECT_EQ(Trace(picture3), "H");
 
@@ -91,6 +92,11 @@ TEST_P(ModeAGraph, OperationsCurvesAndFigureBoxes) {
         EXPECT_EQ(yellow[i].y2, static_cast<float>(-ValueOf(job.XSTable[i + 1]))) << i;
     }
 
+    if (figures) {
+        const SurfaceOp lastRed = picture1.LinesIn(kAccelerationRed).back();
+        EXPECT_EQ(lastRed.x2, 358);
+        EXPECT_NEAR(lastRed.y2, c.lastRedY, 1e-4);
+    }
     EXPECT_EQ(Trace(picture5), figures ? "CW" : "C");
     EXPECT_EQ(Trace(picture4), figures ? "CWW" : "C");
     EXPECT_EQ(picture5.Texts(), (figures ? Strings{c.spindleLine} : Strings{}));
@@ -121,9 +127,10 @@ const ModeACase kModeACases[] = {
      },
      "Spindle Speed  =  600 min-1", "Max.Speed  = 36. mm/s", kNoGravity},
     {"SpikeAt359OnlyInGravity", 60, [](Table& xs) { xs[359] = 1.0; }, "Spindle Speed  =  60 min-1",
-     kNoSpeed, "Max.Gravity = 13.224 G"},
+     kNoSpeed, "Max.Gravity = 13.224 G", 26.4489796f},
+    // The last red segment still rises by 13.22 G.
     {"SpikeAt360InNoMaximum", 60, [](Table& xs) { xs[360] = 1.0; }, "Spindle Speed  =  60 min-1",
-     kNoSpeed, kNoGravity},
+     kNoSpeed, kNoGravity, -13.2244898f},
     // 5 mm is beyond the visible 3.5: drawn as computed, for the surface to clip.
     {"CurveLeavesSurface", 0, [](Table& xs) { xs[10] = 5.0, xs[11] = -5.0; }, "", kNoSpeed,
      kNoGravity},
@@ -131,15 +138,56 @@ const ModeACase kModeACases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ModeAGraph, testing::ValuesIn(kModeACases),
                          testing::PrintToStringParamName());
 
-TEST(ModeAGraph, RedCurveIsMinusTheAccelerationUpToDegree358) {
-    CamJob job;
-    job.SpindleSpeed = 60;
-    job.XSTable[360] = 1.0; // in no maximum, but in the last red segment
-    RecordingSurface picture1, picture4, picture5, picture3;
-    DrawModeAGraph(job, picture1, picture4, picture5, picture3);
-    const SurfaceOp last = picture1.LinesIn(kAccelerationRed).back();
-    EXPECT_EQ(last.x2, 358);
-    EXPECT_NEAR(last.y2, -13.2244898, 1e-6);
+TEST(MotionFigures, NotFiniteShowsDashNeverCrashes) {
+    std::array<OptionalNumber, kTableSize> xs{};
+    xs[100] = 1.0;
+    const MotionFigures huge = ComputeMotionFigures(xs, 1e300);
+    EXPECT_TRUE(MaxSpeedLine(huge.MaxSpeed).starts_with("Max.Speed  = 6")); // all its 303 digits
+    EXPECT_EQ(MaxGravityLine(huge.MaxGravity), "Max.Gravity = - G");
+    const MotionFigures infinite = ComputeMotionFigures(xs, HUGE_VAL);
+    EXPECT_EQ(infinite.Steps.size(), 358u);
+    EXPECT_EQ(MaxSpeedLine(infinite.MaxSpeed), "Max.Speed  = - mm/s");
+}
+
+TEST(FigureLines, SpindleSpeed) {
+    EXPECT_EQ(SpindleSpeedLine(1500), "Spindle Speed  =  1500 min-1");
+    EXPECT_EQ(SpindleSpeedLine(2.5), "Spindle Speed  =  2.5 min-1");
+    EXPECT_EQ(SpindleSpeedLine(0.5), "Spindle Speed  =  .5 min-1");
+}
+
+struct NumberCase {
+    const char* name;
+    double value;
+    const char* twoPlaces;
+    const char* threePlaces;
+    friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FigureNumber : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(FigureNumber, BothFormats) {
+    const NumberCase& c = GetParam();
+    EXPECT_EQ(FigureNumberText(c.value, 2), c.twoPlaces);
+    EXPECT_EQ(FigureNumberText(c.value, 3), c.threePlaces);
+}
+
+const NumberCase kNumberCases[] = {
+    {"Half", 0.5, "0.5", "0.5"},
+    {"Rounded", 123.456, "123.46", "123.456"},
+    {"Gravity", 26.44897959, "26.45", "26.449"},
+    {"ExactHalfAwayFromZero", 0.125, "0.13", "0.125"},
+    {"ExactHalfNegative", -0.125, "-0.13", "-0.125"},
+    {"StoredBelowHalf", 2.675, "2.67", "2.675"},
+    {"CarryIntoInteger", 9.999, "10.", "9.999"},
+    {"NegativeRoundsToZero", -0.0001, "0.", "0."},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, FigureNumber, testing::ValuesIn(kNumberCases),
+                         testing::PrintToStringParamName());
+
+TEST(FigureNumber, LargestFiniteHasAllDigits) {
+    const std::string text = FigureNumberText(DBL_MAX, 3);
+    EXPECT_EQ(text.size(), 310u);
+    EXPECT_TRUE(text.starts_with("17976") && text.ends_with("."));
 }
 
 CamJob ModeBJob(OptionalNumber cutLength, OptionalNumber leadPitch, double leadCount = 1,
@@ -160,9 +208,8 @@ TEST(ModeBGraph, OrderOfOperations) {
     DrawModeBGraph(ModeBJob(12, 3), picture2, picture3);
     // Grid lines 0, 5, 10 each followed by the closing line at 12; XS labels, "mm", Z labels,
     // "mm"; four turns and the one-degree start of the fifth; the cross-hair pointer.
-    EXPECT_EQ(Trace(picture2), "BCS" + Repeat("L", 7) + Repeat("LL", 3) + "FT" + Repeat("PW", 12) +
-                                   Repeat("L", 4 * 360 + 1) + "R");
-    EXPECT_EQ(picture2.OpsOf(SurfaceOp::Kind::SetPointer).front().pointer, PointerShape::CrossHair);
+    EXPECT_EQ(Trace(picture2), "BCS" + Repeat("g", 7) + Repeat("gg", 3) + "FT" + Repeat("PW", 12) +
+                                   Repeat("y", 4 * 360 + 1) + "R");
     EXPECT_EQ(Trace(picture3), "H");
 }
 
@@ -285,7 +332,6 @@ const HostileCase kHostileCases[] = {
     {"LengthNotANumber", kNaN, 3.6, 1, false, false, false},
     {"LengthInfinite", kInf, 3.6, 1, false, false, false},
     {"FourLeads", 12, 3.6, 4, false, true, false},
-    {"FractionalLeads", 12, 3.6, 1.5, false, true, false},
     {"ZeroLeadPitch", 12, 0.0, 1, false, true, false},
     {"LeadPitchTooSmallForFiniteTurns", 12, 1e-320, 1, false, true, false},
     {"BillionTurns", 1e6, 1e-3, 1, false, true, true},

@@ -13,6 +13,7 @@ namespace spirolan {
 namespace {
 
 using Place = std::optional<TwipRect>;
+using R = TwipRect;
 constexpr Place kSkipped = std::nullopt;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
@@ -42,15 +43,14 @@ constexpr TwipRect kPicture4{6270, 30, 2500, 520};
 constexpr TwipRect kPicture5{3570, 30, 2700, 520};
 
 const LayoutCase kLayoutCases[] = {
-    {"Ordinary", 10000, 6000, TwipRect{10, 680, 2000, 2420}, TwipRect{10, 3130, 2000, 2595},
-     TwipRect{2050, 680, 7930, 2420}, TwipRect{2050, 3130, 7930, 2595}, kPicture3, kPicture4,
-     kPicture5},
-    {"UpperRowNegative", 10000, 1100, kSkipped, TwipRect{10, 680, 2000, 145}, kSkipped,
-     TwipRect{2050, 680, 7930, 145}, kPicture3, kPicture4, kPicture5},
-    {"UpperRowZeroHeight", 10000, 1160, TwipRect{10, 680, 2000, 0}, TwipRect{10, 710, 2000, 175},
-     TwipRect{2050, 680, 7930, 0}, TwipRect{2050, 710, 7930, 175}, kPicture3, kPicture4, kPicture5},
-    {"Minimized", 0, 0, kSkipped, kSkipped, kSkipped, kSkipped, TwipRect{-1230, 30, 1200, 520},
-     TwipRect{-3730, 30, 2500, 520}, TwipRect{-6430, 30, 2700, 520}},
+    {"Ordinary", 10000, 6000, R{10, 680, 2000, 2420}, R{10, 3130, 2000, 2595},
+     R{2050, 680, 7930, 2420}, R{2050, 3130, 7930, 2595}, kPicture3, kPicture4, kPicture5},
+    {"UpperRowNegative", 10000, 1100, kSkipped, R{10, 680, 2000, 145}, kSkipped,
+     R{2050, 680, 7930, 145}, kPicture3, kPicture4, kPicture5},
+    {"UpperRowZeroHeight", 10000, 1160, R{10, 680, 2000, 0}, R{10, 710, 2000, 175},
+     R{2050, 680, 7930, 0}, R{2050, 710, 7930, 175}, kPicture3, kPicture4, kPicture5},
+    {"Minimized", 0, 0, kSkipped, kSkipped, kSkipped, kSkipped, R{-1230, 30, 1200, 520},
+     R{-3730, 30, 2500, 520}, R{-6430, 30, 2700, 520}},
     {"NotANumber", kNaN, kNaN, kSkipped, kSkipped, kSkipped, kSkipped, kSkipped, kSkipped,
      kSkipped},
 };
