@@ -123,16 +123,7 @@ const LengthCase kLengthCases[] = {
     // A larger maximum derives from the kept length while the box stays empty.
     {"TooLongThenLargerMaximum", 0, {"30"}, " 8", "375", "0.08", 30, TooLong, kRightHand, 1},
     // q = -1 would give a shift angle of 0 and a division by it.
-    {"NegativeThroughTheChoices",
-     1,
-     {"20", "-0.001"},
-     " 6",
-     "333",
-     "0.06",
-     20,
-     Disabled,
-     kRightHand,
-     0},
+    {"NegativeViaChoices", 1, {"20", "-0.001"}, " 6", "333", "0.06", 20, Disabled, kRightHand, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Dialog, CuttingLength, testing::ValuesIn(kLengthCases),
                          testing::PrintToStringParamName());
@@ -161,7 +152,6 @@ TEST_P(HostileJob, RefusesTheLength) {
 const HostileCase kHostileCases[] = {
     {"MaximumNotANumber", "abc", 3.6, "20"},
     {"MaximumZero", "0", 3.6, "20"},
-    {"MaximumNegative", "-384", 3.6, "20"},
     {"PitchZero", "385", 0, "20"},
     {"CopyNumberBeyond16Bits", "100000", 3.6, "1000"},
 };

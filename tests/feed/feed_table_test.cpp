@@ -70,7 +70,6 @@ const Case kCases[] = {
     {"InfiniteFeed", 2, kInf, 0},
     {"NaNPitch", kNaN, 0.3, 0},
     // Steps of 0.001 lost in the value or rounded to whole ulps: the loops still end.
-    {"StepLostInHugePitch", 1e300, 0.3, 0},
     {"StepLostInHugeFeed", 2, 1e300, 0},
     {"CoarseStepsInLargePitch", 1e13, 0.3, 0},
 };
