@@ -14,31 +14,23 @@
 namespace {
 
 // A copy of the program whose message boxes are answered and whose main window, once shown,
-// is closed again: it prints "MESSAGE caption|text|icon" and "STARTED" lines as they happen.
+// is closed again: it prints "MESSAGE caption|text|icon" and "STARTED" lines.
 int RunInstance(QApplication& application) {
     spirolan::test::MessageBoxWatcher watcher;
-    std::size_t reported = 0;
-    const auto report = [&] {
-        const auto log = watcher.Log();
-        for (; reported < log.size(); ++reported) {
-            std::printf("MESSAGE %s\n", log[reported].c_str());
-        }
-        std::fflush(stdout);
-    };
     QTimer monitor;
-    QObject::connect(&monitor, &QTimer::timeout, [&] {
-        report();
+    QObject::connect(&monitor, &QTimer::timeout, [] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (widget->objectName() == QLatin1String("frmMain") && widget->isVisible()) {
                 std::printf("STARTED\n");
-                std::fflush(stdout);
                 widget->close();
             }
         }
     });
     monitor.start(10);
     const int code = spirolan::RunSpirolan(application);
-    report();
+    for (const std::string& box : watcher.log) {
+        std::printf("MESSAGE %s\n", box.c_str());
+    }
     return code;
 }
 

@@ -5,41 +5,25 @@
 
 namespace spirolan::test {
 
-std::string Notation(const KeyText& keys) {
-    std::string text;
-    for (const KeyStroke& key : keys) {
-        switch (key.kind) {
-        case KeyStroke::Kind::Text:
-            text += key.text;
-            break;
-        case KeyStroke::Kind::Alt:
-            text += "%" + key.text;
-            break;
-        case KeyStroke::Kind::Down:
-            text += "{DOWN}";
-            break;
-        case KeyStroke::Kind::Enter:
-            text += "{ENTER}";
-            break;
-        }
-    }
-    return text;
-}
-
 std::optional<std::int64_t> RecordingHandoff::StartProgram(const std::string& path) {
     log.push_back("start " + path);
-    return startWorks ? std::optional<std::int64_t>(4242) : std::nullopt;
+    return Step() ? std::optional<std::int64_t>(4242) : std::nullopt;
 }
 
 bool RecordingHandoff::BringToFront(std::int64_t pid) {
     log.push_back("front " + std::to_string(pid));
-    return frontWorks;
+    return Step();
 }
 
 bool RecordingHandoff::SendKeys(const KeyText& keys) {
-    log.push_back("keys " + Notation(keys));
-    sent.push_back(keys);
-    return static_cast<int>(sent.size()) - 1 != failingKeyText;
+    std::string text = "keys ";
+    for (const KeyStroke& key : keys) {
+        const char* const named[] = {"", "<Alt+", "<Down>", "<Enter>"};
+        text += named[static_cast<int>(key.kind)];
+        text += key.kind == KeyStroke::Kind::Alt ? key.text + ">" : key.text;
+    }
+    log.push_back(text);
+    return Step();
 }
 
 void RecordingHandoff::Wait(double seconds) {

@@ -9,11 +9,9 @@
 
 namespace spirolan::test {
 
-/// Keys in the hand-off's notation: "%F" Alt+F, "{DOWN}", "{ENTER}", text as it stands.
-std::string Notation(const KeyText& keys);
-
-/// Records "start PATH", "front PID", "wait SECONDS", "keys NOTATION", "ask CAPTION|TEXT" and
-/// "pick FOLDER|FILTER;FILTER" in order; `sent` keeps the key texts themselves.
+/// Records "start PATH", "front PID", "wait SECONDS", "keys KEYS", "ask CAPTION|TEXT" and
+/// "pick FOLDER|FILTER;FILTER" in order. KEYS writes "<Alt+F>", "<Down>", "<Enter>" and texts
+/// as they stand.
 class RecordingHandoff final : public HandoffPlatform {
 public:
     std::optional<std::int64_t> StartProgram(const std::string& path) override;
@@ -25,13 +23,13 @@ public:
                                         const std::vector<std::string>& filters) override;
 
     std::vector<std::string> log;
-    std::vector<KeyText> sent;
-
-    bool startWorks = true;
-    bool frontWorks = true;
-    int failingKeyText = -1; // index of the SendKeys call that fails; -1 none
+    int failingStep = -1; // which start, front or keys request fails, counted from 0; -1 none
     bool answerYes = false;
     std::optional<std::string> pickedFile;
+
+private:
+    bool Step() { return steps_++ != failingStep; }
+    int steps_ = 0;
 };
 
 } // namespace spirolan::test

@@ -2,11 +2,15 @@
 #include "test_support.h"
 
 #include "caf_text.h"
+#include "mode_a_graph.h"
+#include "mode_b_graph.h"
 
-#include <QAbstractButton>
-#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QFile>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <array>
@@ -14,41 +18,25 @@
 
 namespace spirolan::test {
 
-MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer) : answer_(answer) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start(5);
-}
-
-void MessageBoxWatcher::Poll() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) {
-        return;
-    }
-    seen_.push_back({box->windowTitle(), box->text(), box->icon()});
-    QAbstractButton* button = box->button(answer_);
-    if (button == nullptr && box->buttons().size() == 1) {
-        button = box->buttons().front();
-    }
-    if (button != nullptr) {
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-}
-
-std::vector<std::string> MessageBoxWatcher::Log() const {
-    std::vector<std::string> log;
-    for (const Seen& box : seen_) {
+MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
         log.push_back(QStringLiteral("%1|%2|%3")
-                          .arg(box.Caption, box.Text)
-                          .arg(static_cast<int>(box.Icon))
+                          .arg(box->windowTitle(), box->text())
+                          .arg(static_cast<int>(box->icon()))
                           .toStdString());
-    }
-    return log;
-}
-
-TempFolder::TempFolder() = default;
-
-QString TempFolder::Path(const QString& name) const {
-    return dir_.filePath(name);
+        QAbstractButton* button = box->button(answer);
+        if (button == nullptr && box->buttons().size() == 1) {
+            button = box->buttons().front();
+        }
+        if (button != nullptr) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    timer_.start(5);
 }
 
 std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath, DialogHooks hooks,
@@ -62,26 +50,20 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath, Di
     return window;
 }
 
-std::string SampleModeAText() {
+std::string FillTable(CamJob& job) {
     std::array<double, 360> values{};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        values[i] = static_cast<double>(i) * 10;
+    for (int i = 0; i < kTableSize; ++i) {
+        job.XSTable[static_cast<std::size_t>(i)] = std::sin(i * 3.141592653589 / 180) * 2;
+        if (i < 360) {
+            values[static_cast<std::size_t>(i)] = i * 10.0;
+        }
     }
     return caf::BuildModeAText(values);
 }
 
-void FillTable(CamJob& job) {
-    for (int i = 0; i < kTableSize; ++i) {
-        job.XSTable[static_cast<std::size_t>(i)] = std::sin(i * 3.141592653589 / 180) * 2;
-    }
-}
-
 std::string ReadBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<missing>";
-    }
-    return file.readAll().toStdString();
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
 }
 
 void WriteBytes(const QString& path, const std::string& bytes) {
@@ -89,6 +71,69 @@ void WriteBytes(const QString& path, const std::string& bytes) {
     if (file.open(QIODevice::WriteOnly)) {
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(end == std::string::npos ? text.substr(start) + "<no CR LF>"
+                                                 : text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+void Retype(QLineEdit* edit, const QString& text) {
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+void ClickIndicator(QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const auto element = qobject_cast<QCheckBox*>(button) != nullptr
+                             ? QStyle::SE_CheckBoxIndicator
+                             : QStyle::SE_RadioButtonIndicator;
+    const QRect indicator = button->style()->subElementRect(element, &option, button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
+}
+
+void RecordingHost::SetModeAText(std::string text) {
+    modeA = std::move(text);
+    Log("SetModeAText");
+}
+
+void RecordingHost::SetModeBText(std::string text) {
+    modeB = std::move(text);
+    Log(modeB.empty() ? "SetModeBText(empty)" : "SetModeBText");
+}
+
+void RecordingHost::ShowModeBInactive(bool normalPointer) {
+    Log(normalPointer ? "ShowModeBInactive(normal pointer)" : "ShowModeBInactive");
+}
+
+void RecordingHost::DrawModeAGraph() {
+    spirolan::DrawModeAGraph(job_, picture1, picture4, picture5, picture3);
+    Log("DrawModeAGraph");
+}
+
+void RecordingHost::DrawModeBGraph() {
+    spirolan::DrawModeBGraph(job_, picture2, picture3);
+    Log("DrawModeBGraph");
+}
+
+void DialogFixture::TearDown() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QDialog*>(widget) != nullptr && widget->isVisible()) {
+            widget->close();
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace spirolan::test

@@ -1,53 +1,37 @@
-// Helpers of the desktop program's tests: message boxes answered by events, temporary folders,
-// windows on a temporary settings file.
+// Helpers of the desktop program's tests: message boxes answered by events, windows on a
+// temporary settings file, typing into dialogs, and a main window stand-in for the dialogs.
 #pragma once
 
 #include "cam_job.h"
 #include "dialog_hooks.h"
+#include "dialog_host.h"
 #include "frm_main.h"
+#include "recording_surface.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace spirolan::test {
 
-/// Answers every message box that opens while it lives, as a user would: records its caption,
-/// text and icon, then clicks `answer` (or the box's only button).
+/// Answers every message box that opens while it lives, as a user would: notes
+/// "caption|text|icon number", then clicks `answer` (or the box's only button).
 class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
-
-    struct Seen {
-        QString Caption;
-        QString Text;
-        QMessageBox::Icon Icon;
-    };
-    const std::vector<Seen>& Boxes() const { return seen_; }
-    /// "caption|text|icon number" of every box seen, for comparing whole histories.
-    std::vector<std::string> Log() const;
+    std::vector<std::string> log;
 
 private:
-    void Poll();
-
-    QMessageBox::StandardButton answer_;
-    std::vector<Seen> seen_;
     QTimer timer_;
-};
-
-/// A temporary folder that holds a settings file path.
-class TempFolder {
-public:
-    TempFolder();
-    QString Path(const QString& name) const;
-    QString SettingsPath() const { return Path(QStringLiteral("Spirolan.ini")); }
-
-private:
-    QTemporaryDir dir_;
 };
 
 /// A main window over `job` and the settings file `settingsPath`, shown with its client area
@@ -55,16 +39,65 @@ private:
 std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
                                     DialogHooks hooks = {}, int width = 800, int height = 600);
 
-/// A Mode-A text of a rising table (the program's own CAF form).
-std::string SampleModeAText();
-
-/// Fills the job's table with a gentle wave, as a generation would.
-void FillTable(CamJob& job);
+/// Fills the job's table with a gentle wave and returns a Mode-A text of a rising table.
+std::string FillTable(CamJob& job);
 
 /// The file's bytes, or "<missing>".
 std::string ReadBytes(const QString& path);
-
-/// Writes `bytes` to `path`.
 void WriteBytes(const QString& path, const std::string& bytes);
+
+/// The lines of a CAF text, without their CR LF.
+std::vector<std::string> Lines(const std::string& text);
+
+/// The visible top-level window of type T, or nullptr.
+template <typename T> T* FindDialog() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<T*>(widget); dialog != nullptr && dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+/// Replaces the text of `edit` by keys: select all, then type `text` (or Delete).
+void Retype(QLineEdit* edit, const QString& text);
+
+/// Clicks the indicator of a choice or check box, where a user aims.
+void ClickIndicator(QAbstractButton* button);
+
+/// A main window as the dialogs see it: logs every call (with what `probe` says at that
+/// moment), keeps the two pane texts and draws the graphs on recording surfaces.
+class RecordingHost final : public DialogHost {
+public:
+    explicit RecordingHost(CamJob& job) : job_(job) {}
+
+    void SetModeAText(std::string text) override;
+    void SetModeBText(std::string text) override;
+    void ShowModeBInactive(bool normalPointer) override;
+    void DrawModeAGraph() override;
+    void DrawModeBGraph() override;
+    void ReGraphic_Click() override { Log("ReGraphic_Click"); }
+
+    std::vector<std::string> calls;
+    std::string modeA = "(before)";
+    std::string modeB = "(before)";
+    RecordingSurface picture1, picture2, picture3, picture4, picture5;
+    std::function<std::string()> probe;
+
+private:
+    void Log(const std::string& call) { calls.push_back(probe ? call + " " + probe() : call); }
+
+    CamJob& job_;
+};
+
+/// A test with a job, whose message boxes are answered and noted, and which leaves no dialog
+/// behind.
+class DialogFixture : public testing::Test {
+protected:
+    void TearDown() override;
+
+    MessageBoxWatcher messages_;
+    CamJob job_;
+};
 
 } // namespace spirolan::test
