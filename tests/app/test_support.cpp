@@ -73,17 +73,6 @@ void WriteBytes(const QString& path, const std::string& bytes) {
     }
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(end == std::string::npos ? text.substr(start) + "<no CR LF>"
-                                                 : text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 2;
-    }
-    return lines;
-}
-
 void Retype(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty()) {

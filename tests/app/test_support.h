@@ -46,9 +46,6 @@ std::string FillTable(CamJob& job);
 std::string ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const std::string& bytes);
 
-/// The lines of a CAF text, without their CR LF.
-std::vector<std::string> Lines(const std::string& text);
-
 /// The visible top-level window of type T, or nullptr.
 template <typename T> T* FindDialog() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
