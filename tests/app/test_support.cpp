@@ -2,8 +2,6 @@
 #include "test_support.h"
 
 #include "caf_text.h"
-#include "mode_a_graph.h"
-#include "mode_b_graph.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -90,30 +88,6 @@ void ClickIndicator(QAbstractButton* button) {
                              : QStyle::SE_RadioButtonIndicator;
     const QRect indicator = button->style()->subElementRect(element, &option, button);
     QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
-}
-
-void RecordingHost::SetModeAText(std::string text) {
-    modeA = std::move(text);
-    Log("SetModeAText");
-}
-
-void RecordingHost::SetModeBText(std::string text) {
-    modeB = std::move(text);
-    Log(modeB.empty() ? "SetModeBText(empty)" : "SetModeBText");
-}
-
-void RecordingHost::ShowModeBInactive(bool normalPointer) {
-    Log(normalPointer ? "ShowModeBInactive(normal pointer)" : "ShowModeBInactive");
-}
-
-void RecordingHost::DrawModeAGraph() {
-    spirolan::DrawModeAGraph(job_, picture1, picture4, picture5, picture3);
-    Log("DrawModeAGraph");
-}
-
-void RecordingHost::DrawModeBGraph() {
-    spirolan::DrawModeBGraph(job_, picture2, picture3);
-    Log("DrawModeBGraph");
 }
 
 void DialogFixture::TearDown() {

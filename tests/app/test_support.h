@@ -6,6 +6,8 @@
 #include "dialog_hooks.h"
 #include "dialog_host.h"
 #include "frm_main.h"
+#include "mode_a_graph.h"
+#include "mode_b_graph.h"
 #include "recording_surface.h"
 
 #include <QAbstractButton>
@@ -34,8 +36,7 @@ private:
     QTimer timer_;
 };
 
-/// A main window over `job` and the settings file `settingsPath`, shown with its client area
-/// `width` x `height` pixels and laid out.
+/// A main window shown with a client area of `width` x `height` pixels and laid out.
 std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
                                     DialogHooks hooks = {}, int width = 800, int height = 600);
 
@@ -68,11 +69,25 @@ class RecordingHost final : public DialogHost {
 public:
     explicit RecordingHost(CamJob& job) : job_(job) {}
 
-    void SetModeAText(std::string text) override;
-    void SetModeBText(std::string text) override;
-    void ShowModeBInactive(bool normalPointer) override;
-    void DrawModeAGraph() override;
-    void DrawModeBGraph() override;
+    void SetModeAText(std::string text) override {
+        modeA = std::move(text);
+        Log("SetModeAText");
+    }
+    void SetModeBText(std::string text) override {
+        modeB = std::move(text);
+        Log(modeB.empty() ? "SetModeBText(empty)" : "SetModeBText");
+    }
+    void ShowModeBInactive(bool normalPointer) override {
+        Log(normalPointer ? "ShowModeBInactive(normal pointer)" : "ShowModeBInactive");
+    }
+    void DrawModeAGraph() override {
+        spirolan::DrawModeAGraph(job_, picture1, picture4, picture5, picture3);
+        Log("DrawModeAGraph");
+    }
+    void DrawModeBGraph() override {
+        spirolan::DrawModeBGraph(job_, picture2, picture3);
+        Log("DrawModeBGraph");
+    }
     void ReGraphic_Click() override { Log("ReGraphic_Click"); }
 
     std::vector<std::string> calls;
