@@ -17,6 +17,7 @@
 namespace spirolan {
 namespace {
 
+using test::PrintTo;
 using test::ReadBytes;
 using test::WriteBytes;
 
@@ -35,10 +36,6 @@ struct FailureCase {
     const char* target; // inside the temporary folder
     bool diskFull;      // the process's file size limit makes a write beyond 4 KiB fail
 };
-
-void PrintTo(const FailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class SaveFailureTest : public testing::TestWithParam<FailureCase> {};
 
@@ -69,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, SaveFailureTest,
                                          FailureCase{"MissingFolder", "missing/new.caf", false},
                                          FailureCase{"TargetIsAFolder", "folder", false},
                                          FailureCase{"DiskFullOverAnOldFile", "old.caf", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::kRowName);
 
 class SaveCommandTest : public testing::Test {
 protected:

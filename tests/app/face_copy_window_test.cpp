@@ -22,6 +22,7 @@
 namespace spirolan {
 namespace {
 
+using test::PrintTo;
 using test::Retype;
 using Strings = std::vector<std::string>;
 
@@ -135,10 +136,6 @@ struct DerivationCase {
     QStringList conditions;
 };
 
-void PrintTo(const DerivationCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class DerivationTest : public FaceCopyWindowTest,
                        public testing::WithParamInterface<DerivationCase> {};
 
@@ -161,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
         DerivationCase{
             "HalfGoesToEven", "MaxFace1", "swThreadDir1", "19.95", {" 6", "332", "0.06"}},
         DerivationCase{"Max2828", "MaxFace3", "swThreadDir1", "100", {" 4", "2500", "0.04"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::kRowName);
 
 TEST_F(FaceCopyWindowTest, RepeatOnWithPitch36ThenOff) {
     Open();

@@ -16,6 +16,7 @@
 namespace spirolan {
 namespace {
 
+using test::PrintTo;
 class FeedCalculationTest : public test::DialogFixture {
 protected:
     void Open() {
@@ -56,10 +57,6 @@ struct FeedCase {
     int lines;             // after the header
     QStringList contained; // whole lines among them
 };
-
-void PrintTo(const FeedCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class FeedTableTest : public FeedCalculationTest, public testing::WithParamInterface<FeedCase> {};
 
@@ -102,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                  105,
                  {"2  \t0.00100000000000003  \t2000", "2  \t-0.000999999999999965  \t-2000"}},
         FeedCase{"OverflowingPitchListsNothing", "1E400", "0.3", 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::kRowName);
 
 TEST_F(FeedCalculationTest, EnterChainEndsOnCalculationWithoutPressingIt) {
     Open();

@@ -11,12 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <ostream>
 
 namespace spirolan {
 namespace {
 
+using test::PrintTo;
 // Opened twice from the Help menu: the same texts each time, modal over the window; OK repaints
 // the graphs that have data, the frame's close box does not.
 TEST(AboutTest, HelpMenuOpensTheBoxWithItsTextsAndOkRedraws) {
@@ -60,10 +60,6 @@ struct ToolCase {
     std::string started; // empty: none, the message instead
 };
 
-void PrintTo(const ToolCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class SysInfoTest : public testing::TestWithParam<ToolCase> {};
 
 // Only the row's tools are on the PATH; each, when started, writes its name into "started".
@@ -101,18 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ToolCase{"KdeInfoCenter", {"kinfocenter"}, "kinfocenter"},
                     ToolCase{"HardInfoBeforeInfoCenter", {"kinfocenter", "hardinfo"}, "hardinfo"},
                     ToolCase{"NewHardInfoFirst", {"hardinfo", "hardinfo2"}, "hardinfo2"}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(RegistryTest, NoRegistryHereAndNumbersShowEveryByteFromTheLast) {
-    std::string value = "previous";
-    EXPECT_FALSE(GetKeyValue(KeyRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                             "PATH", value));
-    EXPECT_EQ(value, "");
-    EXPECT_EQ(RegistryNumberText(std::array<unsigned char, 4>{0x04, 0x01, 0x00, 0x00}),
-              "&h00000104");
-    EXPECT_EQ(RegistryNumberText(std::array<unsigned char, 4>{0xEF, 0xBE, 0xAD, 0xDE}),
-              "&hDEADBEEF");
-}
+    test::kRowName);
 
 } // namespace
 } // namespace spirolan

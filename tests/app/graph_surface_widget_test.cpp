@@ -1,4 +1,4 @@
-// Qt graph surface: user coordinates both ways, the kept picture, clipping, text lines, fonts.
+// Qt graph surface: user coordinates both ways, the kept picture, clipping, fonts.
 #include "graph_surface_widget.h"
 
 #include <QApplication>
@@ -76,25 +76,6 @@ TEST_F(GraphSurfaceTest, FarAndBrokenCoordinatesAreClippedOrSkipped) {
             ASSERT_NE(picture.pixelColor(x, y), QColor(255, 0, 0)) << x << "," << y;
         }
     }
-}
-
-TEST_F(GraphSurfaceTest, PrintLineStepsDownOneTextLineAndClearGoesBackToTheOrigin) {
-    surface_.SetCurrentPosition(0, -3.5f);
-    surface_.PrintLine("mm");
-    EXPECT_EQ(surface_.ToPixels(0, -3.5f), QPointF(20, 0));
-    surface_.SetForeColor(kRed);
-    surface_.PrintLine("G");
-    // "G" stands one text line under "mm", in red, at the same x.
-    const int lineHeight = QFontMetrics(QFont(QStringLiteral("Arial"), 12)).height();
-    bool red = false;
-    for (int y = lineHeight; y < 2 * lineHeight; ++y) {
-        for (int x = 20; x < 40; ++x) {
-            red = red || PixelAt(x, y) == QColor(255, 0, 0);
-        }
-    }
-    EXPECT_TRUE(red);
-    surface_.Clear();
-    EXPECT_EQ(PixelAt(25, lineHeight + 5), QColor(8, 0, 0));
 }
 
 TEST(GraphSurfaceWithoutAreaTest, DrawsNothingAndDoesNotFail) {

@@ -3,7 +3,6 @@
 #include "desktop_handoff.h"
 #include "start_orvexa.h"
 #include "test_support.h"
-#include "x11_keyboard.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -73,15 +72,6 @@ protected:
         qputenv("SPIROLAN_STAND_IN_LOG", dir_.filePath("keys.txt").toLocal8Bit());
     }
 
-    // Starts the stand-in with its window titled `title`.
-    static void Start(QProcess& process, const QString& title) {
-        process.setEnvironment(QProcess::systemEnvironment()
-                               << "DISPLAY=" + QString::fromStdString(display_)
-                               << "SPIROLAN_STAND_IN_TITLE=" + title);
-        process.start(QStringLiteral(ORVEXA_STAND_IN_DIR "/ORVEXA.EXE"));
-        ASSERT_TRUE(process.waitForStarted());
-    }
-
     inline static std::unique_ptr<QProcess> xvfb_;
     inline static std::string display_;
     QTemporaryDir dir_;
@@ -96,23 +86,6 @@ TEST_F(HandoffX11Test, AfterASaveTheProgramReceivesMenuKeysPathAndOpenInOrder) {
     EXPECT_FALSE(platform.asked);
     QTRY_COMPARE_WITH_TIMEOUT(test::ReadBytes(dir_.filePath("keys.txt")),
                               "<Alt+F><Down><Enter>" + job.LastCafFile + "<Alt+O>", 20000);
-}
-
-TEST_F(HandoffX11Test, WindowIsFoundByProcessOrElseByTitle) {
-    X11Keyboard keyboard(display_);
-    ASSERT_TRUE(keyboard.IsOpen());
-    QProcess plain, titled;
-    Start(plain, QStringLiteral("Stand-in"));
-    QTRY_VERIFY_WITH_TIMEOUT(keyboard.FindWindow(plain.processId()).has_value(), 10000);
-    EXPECT_FALSE(keyboard.FindWindow(-1).has_value());
-    Start(titled, QStringLiteral("ORVEXA - untitled"));
-    QTRY_VERIFY_WITH_TIMEOUT(keyboard.FindWindow(-1).has_value(), 10000);
-    EXPECT_EQ(keyboard.FindWindow(-1), keyboard.FindWindow(titled.processId()));
-    EXPECT_NE(keyboard.FindWindow(-1), keyboard.FindWindow(plain.processId()));
-    plain.kill();
-    titled.kill();
-    plain.waitForFinished();
-    titled.waitForFinished();
 }
 
 } // namespace

@@ -8,56 +8,35 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace spirolan {
 namespace {
 
-struct ConversionCase {
-    const char* name;
-    const char* text;
-    std::optional<float> single;
-    std::optional<std::int16_t> int16;
-    std::optional<bool> boolean;
-};
+using test::PrintTo;
 
-void PrintTo(const ConversionCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(SettingsTest, StoredTextsConvertOrFallBack) {
+    struct {
+        const char* text;
+        std::optional<float> single;
+        std::optional<std::int16_t> int16;
+        std::optional<bool> boolean;
+    } const rows[] = {
+        {"-1", -1.0f, -1, true},       {"0", 0.0f, 0, false},  {"3.5", 3.5f, 4, true},
+        {" 7 ", 7.0f, 7, true},        {"tRUE", {}, {}, true}, {"False", {}, {}, false},
+        {"12abc", {}, {}, {}},         {"", {}, {}, {}},       {"1,5", {}, {}, {}},
+        {"40000", 40000.0f, {}, true}, {"1e39", {}, {}, true}, {"nan", {}, {}, {}},
+    };
+    for (const auto& row : rows) {
+        const QString text = QString::fromLatin1(row.text);
+        EXPECT_EQ(SingleFromSetting(text), row.single) << row.text;
+        EXPECT_EQ(Int16FromSetting(text), row.int16) << row.text;
+        EXPECT_EQ(BooleanFromSetting(text), row.boolean) << row.text;
+    }
 }
-
-class ConversionTest : public testing::TestWithParam<ConversionCase> {};
-
-TEST_P(ConversionTest, StoredTextsConvertOrFallBack) {
-    const QString text = QString::fromLatin1(GetParam().text);
-    EXPECT_EQ(SingleFromSetting(text), GetParam().single);
-    EXPECT_EQ(Int16FromSetting(text), GetParam().int16);
-    EXPECT_EQ(BooleanFromSetting(text), GetParam().boolean);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, ConversionTest,
-                         testing::Values(ConversionCase{"Negative", "-1", -1.0f, -1, true},
-                                         ConversionCase{"Zero", "0", 0.0f, 0, false},
-                                         ConversionCase{"Fraction", "12.5", 12.5f, 12, true},
-                                         ConversionCase{"HalfRoundsToEven", "3.5", 3.5f, 4, true},
-                                         ConversionCase{"Blanks", " 7 ", 7.0f, 7, true},
-                                         ConversionCase{"TrueAnyCase", "tRUE", {}, {}, true},
-                                         ConversionCase{"False", "False", {}, {}, false},
-                                         ConversionCase{"TrailingLetters", "12abc", {}, {}, {}},
-                                         ConversionCase{"Empty", "", {}, {}, {}},
-                                         ConversionCase{"CommaDecimal", "1,5", {}, {}, {}},
-                                         ConversionCase{"BeyondInt16", "40000", 40000.0f, {}, true},
-                                         ConversionCase{"BeyondSingle", "1e39", {}, {}, true},
-                                         ConversionCase{"NotANumber", "nan", {}, {}, {}}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 struct BrokenFileCase {
     const char* name;
     const char* contents; // nullptr: the settings path is a folder
 };
-
-void PrintTo(const BrokenFileCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class BrokenFileTest : public testing::TestWithParam<BrokenFileCase> {};
 
@@ -78,21 +57,18 @@ TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     EXPECT_FALSE(job.Repeat);
 
     test::MessageBoxWatcher boxes;
-    auto window = test::OpenWindow(job, path);
+    const auto window = test::OpenWindow(job, path);
     job.Repeat = true;
     window->close();
-    if (GetParam().contents == nullptr) {
-        // A folder cannot become a file: the failure is reported at close.
-        ASSERT_EQ(boxes.log.size(), 1u);
-        EXPECT_EQ(boxes.log[0].rfind("Spirolan|", 0), 0u);
-        EXPECT_NE(boxes.log[0].find(QDir::toNativeSeparators(path).toStdString()),
-                  std::string::npos);
-        return;
-    }
-    EXPECT_TRUE(boxes.log.empty());
     CamJob next;
     ReadSettings(path, next);
-    EXPECT_TRUE(next.Repeat);
+    EXPECT_EQ(next.Repeat, GetParam().contents != nullptr);
+    // A folder cannot become a file: the failure is reported at close.
+    EXPECT_EQ(boxes.log.size(), GetParam().contents == nullptr ? 1u : 0u);
+    for (const std::string& box : boxes.log) {
+        EXPECT_TRUE(box.starts_with("Spirolan|")) << box;
+        EXPECT_NE(box.find(QDir::toNativeSeparators(path).toStdString()), std::string::npos);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,30 +78,24 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenFileCase{"UnclosedSection", "[Settings\nMainLeft=abc\n"},
                     BrokenFileCase{"KeysWithoutValues", "[Settings]\n=x\nMainTop\nRepeat\n"},
                     BrokenFileCase{"ValuesThatDoNotConvert",
-                                   "[Settings]\nMainLeft=abc\nMainTop=\nMainWidth="
-                                   "1e39\nMainHeight=1,5\nThreadDir=99999\n"
-                                   "Repeat=maybe\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                                   "[Settings]\nMainLeft=abc\nMainTop=\nMainWidth=1e39\n"
+                                   "MainHeight=1,5\nThreadDir=99999\nRepeat=maybe\n"}),
+    test::kRowName);
 
-TEST(SettingsTest, FirstStartPlacesTheWindowAtTheDefaultsAndSetsTheConstants) {
-    QTemporaryDir dir;
-    CamJob job;
-    job.LeadCount = 3;
-    job.PI = 3;
-    const frmMain window(job, dir.filePath("Spirolan.ini"), {});
-    // 1000, 1000, 12000 and 8000 twips at 15 twips to the pixel.
-    EXPECT_EQ(window.geometry(), QRect(67, 67, 800, 533));
-    EXPECT_EQ(job.LeadCount, 1.0);
-    EXPECT_EQ(job.PI, 3.141592653589);
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("Spirolan.ini"))); // written only at close
-}
-
-TEST(SettingsTest, RoundTripAcrossTwoRunsAndTextKeysAsStored) {
+// The first run starts at the defaults (1000, 1000, 12000 x 8000 twips at 15 twips to the
+// pixel) with the job's constants, and writes the file only at close; the second reads it.
+TEST(SettingsTest, RoundTripAcrossTwoRuns) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
     {
         CamJob job;
+        job.LeadCount = 3;
+        job.PI = 3;
         const auto window = test::OpenWindow(job, path);
+        EXPECT_EQ(window->pos(), QPoint(67, 67));
+        EXPECT_EQ(job.LeadCount, 1.0);
+        EXPECT_EQ(job.PI, 3.141592653589);
+        EXPECT_FALSE(QFileInfo::exists(path));
         job.OpenPathName = "";
         job.OrvlPathName = "/opt/orvexa";
         job.MaxFaceNumber = "abc";
@@ -144,9 +114,6 @@ TEST(SettingsTest, RoundTripAcrossTwoRunsAndTextKeysAsStored) {
         EXPECT_NE(stored.find(line), std::string::npos) << line << " in\n" << stored;
     }
     EXPECT_EQ(stored.find("LastCafFile"), std::string::npos);
-
-    CamJob second;
-    EXPECT_EQ(ReadSettings(path, second), (WindowPlacement{2250, 1350, 13500, 9600}));
     CamJob job;
     const auto window = test::OpenWindow(job, path);
     EXPECT_EQ(job.OpenPathName, "");
@@ -157,7 +124,8 @@ TEST(SettingsTest, RoundTripAcrossTwoRunsAndTextKeysAsStored) {
     EXPECT_TRUE(job.LastCafFile.empty());
 }
 
-TEST(SettingsTest, MinimisedWindowKeepsTheStoredGeometryAndFarOffPlacesStart) {
+// A minimised window leaves the stored geometry as it was; far-off places still start a window.
+TEST(SettingsTest, MinimisedWindowKeepsTheStoredGeometry) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
     test::WriteBytes(path, "[Settings]\nMainLeft=-30000\nMainTop=99000\nMainWidth=4500\n"
@@ -170,9 +138,8 @@ TEST(SettingsTest, MinimisedWindowKeepsTheStoredGeometryAndFarOffPlacesStart) {
     CamJob next;
     EXPECT_EQ(ReadSettings(path, next), (WindowPlacement{-30000, 99000, 4500, 3000}));
     EXPECT_EQ(next.ThreadDir, 0);
-
-    test::WriteBytes(path, "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\n"
-                           "MainHeight=-5\n");
+    test::WriteBytes(path,
+                     "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=-5\n");
     EXPECT_TRUE(test::OpenWindow(job, path)->isVisible());
 }
 

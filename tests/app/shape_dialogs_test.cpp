@@ -25,6 +25,7 @@ namespace spirolan {
 namespace {
 
 using test::FindDialog;
+using test::PrintTo;
 using test::Retype;
 using Strings = std::vector<std::string>;
 
@@ -46,8 +47,9 @@ Form ToForm(const Input& input, const std::array<DialogTextField<Input>, N>& fie
 }
 
 struct ShapeCase {
+    const char* name;
     struct {
-        const char *name, *menuEntry, *toolbarKey, *caption;
+        const char *menuEntry, *toolbarKey, *caption;
     } id;
     Strings labels; // in the dialog's order
     Strings leadEntries;
@@ -58,12 +60,9 @@ struct ShapeCase {
     const char* inactive;                               // the ShowModeBInactive call logged
 };
 
-void PrintTo(const ShapeCase& c, std::ostream* os) {
-    *os << c.id.name;
-}
-
 const ShapeCase kShape1{
-    {"Shape1", "mnuSquare", "Square", "Shape 1 data input"},
+    "Shape1",
+    {"mnuSquare", "Square", "Shape 1 data input"},
     {"Nose-R", "PITCH", "WIDTH", "Diameter 1", "Diameter 2", "Angle 1", "Angle 2", "R 1", "R 2",
      "R 3", "R 4", "Calculate for width. WD", "Spindle speed for G", "Start XS vale"},
     {"3", "2", "1"},
@@ -74,7 +73,8 @@ const ShapeCase kShape1{
     "ShowModeBInactive(normal pointer)"};
 
 const ShapeCase kShape2{
-    {"Shape2", "mnuBall", "Ball", "Shape 2 data input"},
+    "Shape2",
+    {"mnuBall", "Ball", "Shape 2 data input"},
     {"Nose-R", "PITCH", "Diameter 1", "Diameter 2", "R 1", "R 2"},
     {"2", "1"},
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput2(job, host); },
@@ -84,7 +84,8 @@ const ShapeCase kShape2{
     "ShowModeBInactive"};
 
 const ShapeCase kShape3{
-    {"Shape3", "mnuShape3", "Shape3", "Shape 3 data input"},
+    "Shape3",
+    {"mnuShape3", "Shape3", "Shape 3 data input"},
     {"Nose-R", "PITCH", "WIDTH", "Diameter 1", "Diameter 2", "Angle 1", "R 1", "R 2"},
     {"2", "1"},
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput3(job, host); },
@@ -119,10 +120,6 @@ struct RouteCase {
     const ShapeCase* shape;
     bool toolbar;
 };
-
-void PrintTo(const RouteCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ShapeFromMainWindowTest : public test::DialogFixture,
                                 public testing::WithParamInterface<RouteCase> {};
@@ -167,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Routes, ShapeFromMainWindowTest,
                                          RouteCase{"Shape2Toolbar", &kShape2, true},
                                          RouteCase{"Shape3Menu", &kShape3, false},
                                          RouteCase{"Shape3Toolbar", &kShape3, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::kRowName);
 
 class ShapeDialogTest : public test::DialogFixture, public testing::WithParamInterface<ShapeCase> {
 protected:
@@ -252,7 +249,7 @@ TEST_P(ShapeDialogTest, PrefilledWithItsTextsEnterChainAndCancel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapeDialogTest, testing::Values(kShape1, kShape2, kShape3),
-                         [](const auto& info) { return std::string(info.param.id.name); });
+                         test::kRowName);
 
 // A refusal that the window can get wrong, typed over the reference groove.
 struct FailureCase {
@@ -261,10 +258,6 @@ struct FailureCase {
     std::vector<std::pair<std::string, std::string>> changes;
     int lead; // -1: no entry, left by three leads
 };
-
-void PrintTo(const FailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class DataErrorTest : public test::DialogFixture,
                       public testing::WithParamInterface<FailureCase> {};
@@ -295,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"OverflowingNumber", &kShape1, {{"Diameter 1", "1E400"}}, 2},
                     FailureCase{"EmptyTextIsZero", &kShape2, {{"R 1", ""}, {"R 2", "0"}}, 1},
                     FailureCase{"NoLeadEntry", &kShape3, {}, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::kRowName);
 
 // Every edit of WD rewrites WIDTH; an overflowing paste leaves it; the job stays as it was.
 using WDTest = test::DialogFixture;

@@ -20,6 +20,7 @@
 namespace spirolan {
 namespace {
 
+using test::PrintTo;
 using Log = std::vector<std::string>;
 
 // Records "start PATH", "front PID", "wait SECONDS", "keys KEYS" (with "<Alt+F>", "<Down>",
@@ -86,10 +87,6 @@ struct HandoffCase {
     std::string orvlPathName = "\\Program Files\\Orvexa"; // afterwards
 };
 
-void PrintTo(const HandoffCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class HandoffTest : public testing::TestWithParam<HandoffCase> {};
 
 TEST_P(HandoffTest, SendsTheTextsInOrderWithThePauses) {
@@ -138,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .failingStep = 0,
                     .answerYes = true,
                     .expected = {kStart, kAsk, kPick}}),
-    [](const auto& info) { return info.param.name; });
+    test::kRowName);
 
 // Joined as plain text, then every backslash read as a separator.
 TEST(StartOrvexaTest, ExecutablePathReadsBackslashesAsSeparators) {
@@ -221,18 +218,6 @@ TEST(DesktopHandoffTest, MissingProgramAndUnreachableDisplayFail) {
     EXPECT_FALSE(platform.StartProgram(dir.filePath("ORVEXA.EXE").toStdString()));
     EXPECT_FALSE(platform.BringToFront(1));
     EXPECT_FALSE(platform.SendKeys({AltKey('F')}));
-}
-
-TEST(StartOrvexaFromMainWindowTest, MenuAsksWhenTheProgramIsMissing) {
-    QTemporaryDir dir;
-    CamJob job;
-    const auto window = test::OpenWindow(job, dir.filePath("s.ini"), DefaultDialogHooks());
-    job.OrvlPathName = dir.filePath("orvexa").toStdString();
-    test::MessageBoxWatcher no(QMessageBox::No);
-    window->findChild<QAction*>(QStringLiteral("mnuOrvl"))->trigger();
-    EXPECT_EQ(no.log, Log{"Spirolan|Orvexa is not found.\r\nDo you want to set the path of "
-                          "Orvexa?|4"});
-    EXPECT_EQ(job.OrvlPathName, dir.filePath("orvexa").toStdString());
 }
 
 } // namespace

@@ -20,10 +20,19 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace spirolan::test {
+
+/// Names a table row in test output and CTest names: rows carry a `name`.
+template <typename Row>
+    requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
 /// Answers every message box that opens while it lives, as a user would: notes
 /// "caption|text|icon number", then clicks `answer` (or the box's only button).
