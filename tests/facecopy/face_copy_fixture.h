@@ -26,7 +26,7 @@ inline CamJob JobWithModeA(double leadCount = 1) {
     return job;
 }
 
-/// The lines of a text without their CR LF.
+/// The lines of a text, which must end in CR LF, without their line ends.
 inline std::vector<std::string> Lines(const std::string& text) {
     EXPECT_TRUE(text.ends_with("\r\n"));
     std::vector<std::string> lines;
