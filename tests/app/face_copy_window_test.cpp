@@ -16,9 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <ostream>
-
 namespace spirolan {
 namespace {
 
@@ -32,7 +29,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(GenerateShape1(testing_support::ReferenceGroove(), job_).Ok());
     }
-
+    // Opens the dialog over the recording host, whose calls note the progress bar.
     void Open() {
         dialog_ = OpenFaceCopy(job_, host_);
         ASSERT_NE(dialog_, nullptr);
@@ -40,28 +37,30 @@ protected:
             if (dialog == nullptr || !dialog->isVisible()) {
                 return std::string("(closed)");
             }
-            const auto* progress = dialog->findChild<QProgressBar*>("ProgressBar1");
-            return "(dialog shown, progress " + std::to_string(progress->value()) + "/" +
-                   std::to_string(progress->maximum()) + ")";
+            const auto* bar = dialog->findChild<QProgressBar*>("ProgressBar1");
+            return "(progress " + std::to_string(bar->value()) + "/" +
+                   std::to_string(bar->maximum()) + ")";
         };
     }
     template <typename W = QLineEdit> W* Find(const char* name) const {
-        W* widget = dialog_->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return dialog_->findChild<W*>(name);
     }
     QLineEdit* CutLength() const { return Find("txtCutLength"); }
     QPushButton* Ok() const { return Find<QPushButton>("Command1"); }
     void Click(const char* name) const { test::ClickIndicator(Find<QAbstractButton>(name)); }
-    // The conditions on display: shift angle, copy number, Z-axis pitch.
-    QStringList Conditions() const {
-        return {Find<QLabel>("AnglePitch")->text(), Find<QLabel>("txtCopyNumber")->text(),
-                Find<QLabel>("txtZaxisPitch")->text()};
+    // Shift angle, copy number and Z-axis pitch on display, and whether OK is enabled.
+    QString Conditions() const {
+        return QStringList(
+                   {Find<QLabel>("AnglePitch")->text(), Find<QLabel>("txtCopyNumber")->text(),
+                    Find<QLabel>("txtZaxisPitch")->text(), Ok()->isEnabled() ? "OK" : "no OK"})
+            .join('|');
     }
+    // Whether the box shows the greyed background and takes no input.
     bool Greyed(const char* name) const {
         const QLineEdit* edit = Find(name);
         return edit->palette().color(QPalette::Base) ==
-               QApplication::palette(edit).color(QPalette::Button);
+                   QApplication::palette(edit).color(QPalette::Button) &&
+               (edit->isReadOnly() || !edit->isEnabled());
     }
 
     test::RecordingHost host_{job_};
@@ -70,169 +69,126 @@ protected:
 
 TEST_F(FaceCopyWindowTest, FirstOpeningAfterStartUp) {
     Open();
-    EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("Face Copy"));
     EXPECT_EQ(dialog_->windowModality(), Qt::ApplicationModal);
-    Strings texts; // group titles, captions of unnamed labels, "name caption" of buttons
+    QStringList texts{dialog_->windowTitle()}; // then groups, unnamed labels, "name caption"
+    QStringList checked;
     for (const auto* group : dialog_->findChildren<QGroupBox*>()) {
-        texts.push_back(group->title().toStdString());
+        texts << group->title();
     }
     for (const auto* label : dialog_->findChildren<QLabel*>()) {
-        if (label->objectName().isEmpty()) {
-            texts.push_back(label->text().toStdString());
-        }
+        texts << (label->objectName().isEmpty() ? label->text() : QString());
     }
-    Strings checked;
     for (const auto* button : dialog_->findChildren<QAbstractButton*>()) {
-        texts.push_back((button->objectName() + " " + button->text()).toStdString());
-        if (button->isChecked()) {
-            checked.push_back(button->objectName().toStdString());
-        }
+        texts << button->objectName() + " " + button->text();
+        checked << (button->isChecked() ? button->objectName() : QString());
     }
-    std::sort(texts.begin(), texts.end());
-    EXPECT_EQ(texts, (Strings{"Chamfer",
-                              "Check1 Enter",
-                              "Check2 Exit",
-                              "Command1 O  K",
-                              "Command2 Cancel",
-                              "Copy Condition",
-                              "Copy number",
-                              "Cutting length",
-                              "Length",
-                              "Max. number of face",
-                              "MaxFace0 192",
-                              "MaxFace1 384",
-                              "MaxFace2 768",
-                              "MaxFace3 2828",
-                              "Repeat function",
-                              "Shift angle",
-                              "Spec. of Orvl",
-                              "Thread Pitch",
-                              "Thread direction",
-                              "Z-axis pitch",
-                              "swRepeat0 ON",
-                              "swRepeat1 OFF",
-                              "swThreadDir0 Left hand",
-                              "swThreadDir1 Right hand"}));
+    texts.removeAll(QString());
+    texts.sort();
+    EXPECT_EQ(texts.join('|'),
+              "Chamfer|Check1 Enter|Check2 Exit|Command1 O  K|Command2 Cancel|Copy Condition|"
+              "Copy number|Cutting length|Face Copy|Length|Max. number of face|MaxFace0 192|"
+              "MaxFace1 384|MaxFace2 768|MaxFace3 2828|Repeat function|Shift angle|Spec. of "
+              "Orvl|Thread Pitch|Thread direction|Z-axis pitch|swRepeat0 ON|swRepeat1 OFF|"
+              "swThreadDir0 Left hand|swThreadDir1 Right hand");
     // The default settings: 384 faces, repeat OFF, left hand; derived from no cutting length.
-    std::sort(checked.begin(), checked.end());
-    EXPECT_EQ(checked, (Strings{"MaxFace1", "swRepeat1", "swThreadDir0"}));
+    checked.removeAll(QString());
+    checked.sort();
+    EXPECT_EQ(checked.join('|'), "MaxFace1|swRepeat1|swThreadDir0");
     EXPECT_EQ(CutLength()->text(), QString());
-    EXPECT_FALSE(CutLength()->isReadOnly() || Greyed("txtCutLength"));
-    EXPECT_FALSE(Ok()->isEnabled());
-    EXPECT_EQ(Conditions(), QStringList({"-1", "0", ""}));
+    EXPECT_FALSE(Greyed("txtCutLength"));
+    EXPECT_EQ(Conditions(), "-1|0||no OK");
     EXPECT_EQ(Find<QLabel>("LabelPitch")->text(), QStringLiteral(" 3.6"));
-    for (const char* box : {"Text1", "Text2"}) {
-        EXPECT_TRUE(!Find(box)->isEnabled() && Greyed(box) && Find(box)->text().isEmpty()) << box;
-    }
+    EXPECT_TRUE(Greyed("Text1") && Greyed("Text2"));
     EXPECT_FALSE(Find<QProgressBar>("ProgressBar1")->isVisible());
     EXPECT_TRUE(messages_.log.empty());
 }
 
 struct DerivationCase {
-    const char* name;
-    const char* maxFace;
-    const char* threadDir;
-    const char* length; // typed key by key
-    QStringList conditions;
+    const char *name, *maxFace, *threadDir, *length; // length typed key by key
+    QString conditions;
 };
 
 class DerivationTest : public FaceCopyWindowTest,
                        public testing::WithParamInterface<DerivationCase> {};
 
-TEST_P(DerivationTest, TypedLengthGivesTheConditionsAndEnablesOk) {
+// The typed length gives the conditions; OK then advances the progress once per face.
+TEST_P(DerivationTest, TypedLengthGivesTheConditionsAndOkOneStepPerFace) {
     Open();
     Click(GetParam().maxFace);
     Click(GetParam().threadDir);
-    Retype(CutLength(), QString::fromLatin1(GetParam().length));
+    Retype(CutLength(), GetParam().length);
     EXPECT_EQ(Conditions(), GetParam().conditions);
-    EXPECT_TRUE(Ok()->isEnabled());
+    QTest::mouseClick(Ok(), Qt::LeftButton);
+    const QString faces = GetParam().conditions.section('|', 1, 1);
+    EXPECT_EQ(host_.calls.at(0),
+              QStringLiteral("SetModeBText (progress %1/%1)").arg(faces).toStdString());
     EXPECT_TRUE(messages_.log.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, DerivationTest,
     testing::Values(
-        DerivationCase{"Max384Right", "MaxFace1", "swThreadDir1", "20", {" 6", "333", "0.06"}},
-        DerivationCase{"Max192Right", "MaxFace0", "swThreadDir1", "20", {" 12", "167", "0.1197"}},
-        DerivationCase{"Max384Left", "MaxFace1", "swThreadDir0", "20", {"-6", "333", "0.06"}},
-        DerivationCase{
-            "HalfGoesToEven", "MaxFace1", "swThreadDir1", "19.95", {" 6", "332", "0.06"}},
-        DerivationCase{"Max2828", "MaxFace3", "swThreadDir1", "100", {" 4", "2500", "0.04"}}),
+        DerivationCase{"Max384Right", "MaxFace1", "swThreadDir1", "20", " 6|333|0.06|OK"},
+        DerivationCase{"Max192Right", "MaxFace0", "swThreadDir1", "20", " 12|167|0.1197|OK"},
+        DerivationCase{"Max384Left", "MaxFace1", "swThreadDir0", "20", "-6|333|0.06|OK"},
+        DerivationCase{"HalfGoesToEven", "MaxFace1", "swThreadDir1", "19.95", " 6|332|0.06|OK"},
+        DerivationCase{"LongestFor2828", "MaxFace3", "swThreadDir1", "424.19",
+                       " 15|2828|0.1499|OK"}),
     test::kRowName);
 
-TEST_F(FaceCopyWindowTest, RepeatOnWithPitch36ThenOff) {
+// "ON" locks the pitch in as the length; "OFF" empties it again. A length too long for 192 faces
+// is refused; 384 then derives from the kept length while the box stays empty.
+TEST_F(FaceCopyWindowTest, RepeatOnOffAndTooLongCuttingLengthThenChoosing384) {
     Open();
     Click("swThreadDir1");
     Click("swRepeat0");
     EXPECT_EQ(CutLength()->text(), QStringLiteral(" 3.6"));
-    EXPECT_TRUE(CutLength()->isReadOnly() && Greyed("txtCutLength"));
-    EXPECT_EQ(Conditions(), QStringList({" 1", "360", "0.01"}));
-    EXPECT_TRUE(Ok()->isEnabled());
+    EXPECT_TRUE(Greyed("txtCutLength"));
+    EXPECT_EQ(Conditions(), " 1|360|0.01|OK");
     EXPECT_EQ(dialog_->focusWidget(), Ok()); // the mouse-up over "ON"
     EXPECT_FALSE(Find<QCheckBox>("Check1")->isEnabled() || Find<QCheckBox>("Check2")->isEnabled());
-    EXPECT_TRUE(job_.Repeat);
-    QTest::keyClicks(CutLength(), QStringLiteral("9")); // the locked box takes no typing
+    QTest::keyClicks(CutLength(), QStringLiteral("9"));
     EXPECT_EQ(CutLength()->text(), QStringLiteral(" 3.6"));
     Click("MaxFace0");
-    EXPECT_EQ(Conditions(), QStringList({" 2", "180", "0.02"}));
+    EXPECT_EQ(Conditions(), " 2|180|0.02|OK");
+    EXPECT_TRUE(job_.Repeat);
 
     Click("swRepeat1");
     EXPECT_EQ(CutLength()->text(), QString());
-    EXPECT_FALSE(CutLength()->isReadOnly() || Greyed("txtCutLength") || Ok()->isEnabled());
+    EXPECT_FALSE(Greyed("txtCutLength") || Ok()->isEnabled() || job_.Repeat);
     EXPECT_EQ(dialog_->focusWidget(), CutLength()); // the mouse-up over "OFF"
     EXPECT_TRUE(Find<QCheckBox>("Check1")->isEnabled());
-    EXPECT_FALSE(job_.Repeat);
-}
-
-TEST_F(FaceCopyWindowTest, TooLongCuttingLengthThenChoosing384) {
-    Open();
-    Click("swThreadDir1");
-    Click("MaxFace0");
     Retype(CutLength(), QStringLiteral("30"));
     EXPECT_EQ(messages_.log, Strings{"Face copy error|Too long cutting length !!|2"});
     EXPECT_EQ(CutLength()->text(), QString());
-    EXPECT_FALSE(Ok()->isEnabled());
-    // The conditions of "3", typed on the way to "30", stay on display.
-    EXPECT_EQ(Conditions(), QStringList({" 2", "150", "0.02"}));
+    EXPECT_EQ(Conditions(), " 2|150|0.02|no OK"); // those of "3", typed on the way to "30"
     Click("MaxFace1");
-    EXPECT_EQ(Conditions(), QStringList({" 8", "375", "0.08"}));
+    EXPECT_EQ(Conditions(), " 8|375|0.08|no OK");
     EXPECT_EQ(CutLength()->text(), QString());
-    EXPECT_FALSE(Ok()->isEnabled());
-    EXPECT_EQ(messages_.log.size(), 1u);
 }
 
-TEST_F(FaceCopyWindowTest, CheckBoxesEnableTheirLengthsAndTooLongChamfersAreRefused) {
+// The decided refusal keeps the dialog open; then OK fills the Mode-B pane, closes, draws.
+TEST_F(FaceCopyWindowTest, TooLongChamfersAreRefusedThenOkHandsOverTheModeBText) {
     Open();
     Click("swThreadDir1");
     Retype(CutLength(), QStringLiteral("20"));
     Click("Check1");
-    EXPECT_TRUE(Find("Text1")->isEnabled() && !Greyed("Text1"));
-    EXPECT_FALSE(Find("Text2")->isEnabled());
+    EXPECT_FALSE(Greyed("Text1"));
+    EXPECT_TRUE(Greyed("Text2"));
     QTest::keyClicks(Find("Text1"), QStringLiteral("15"));
     Click("Check2");
     QTest::keyClicks(Find("Text2"), QStringLiteral("15"));
     QTest::mouseClick(Ok(), Qt::LeftButton);
-
     EXPECT_EQ(messages_.log, Strings{"Face copy error|Too long chamfer length !!|2"});
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_TRUE(host_.calls.empty());
-    EXPECT_FALSE(Find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_TRUE(dialog_->isVisible() && host_.calls.empty());
     EXPECT_EQ(dialog_->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(job_.ThreadDir, 0);
 
-    Retype(Find("Text2"), QStringLiteral("1"));
+    Click("Check1");
+    Click("Check2");
     QTest::mouseClick(Ok(), Qt::LeftButton);
-    EXPECT_FALSE(dialog_->isVisible());
-    EXPECT_FALSE(host_.modeB.empty());
-}
-
-TEST_F(FaceCopyWindowTest, OkPutsModeBIntoThePaneClosesAndDrawsBothGraphs) {
-    Open();
-    Click("swThreadDir1");
-    Retype(CutLength(), QStringLiteral("20"));
-    QTest::mouseClick(Ok(), Qt::LeftButton);
-    EXPECT_EQ(host_.calls, (Strings{"SetModeBText (dialog shown, progress 333/333)",
-                                    "DrawModeAGraph (closed)", "DrawModeBGraph (closed)"}));
+    EXPECT_EQ(host_.calls, (Strings{"SetModeBText (progress 333/333)", "DrawModeAGraph (closed)",
+                                    "DrawModeBGraph (closed)"}));
     EXPECT_EQ(testing_support::LineCount(host_.modeB), 5 + 333 * 362 + 1);
     EXPECT_TRUE(
         host_.modeB.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n 0\r\n"));
@@ -241,42 +197,23 @@ TEST_F(FaceCopyWindowTest, OkPutsModeBIntoThePaneClosesAndDrawsBothGraphs) {
     EXPECT_EQ(job_.ThreadDir, 1);
     EXPECT_EQ(job_.SavedCutLength, 20.0);
     EXPECT_FALSE(host_.picture2.LinesIn(kCurveYellow).empty());
-    EXPECT_EQ(host_.picture2.OpsOf(SurfaceOp::Kind::SetPointer).back().pointer,
-              PointerShape::CrossHair);
 }
 
-TEST_F(FaceCopyWindowTest, LargestJobAdvancesTheProgressOncePerFace) {
-    job_.MaxFaceNumber = "2828";
-    job_.CutLength = 424.19; // the longest that 2828 faces take
-    Open();
-    Click("swThreadDir1");
-    EXPECT_EQ(Conditions(), QStringList({" 15", "2828", "0.1499"}));
-    QTest::mouseClick(Ok(), Qt::LeftButton);
-    EXPECT_EQ(host_.calls.at(0), "SetModeBText (dialog shown, progress 2828/2828)");
-    EXPECT_NE(host_.modeB.find("\r\nM\r\n 2828\r\n"), std::string::npos);
-}
-
-TEST_F(FaceCopyWindowTest, EnterInCuttingLengthGoesToOkAndInAChamferLengthDoesNothing) {
-    Open();
-    Retype(CutLength(), QStringLiteral("20"));
-    QTest::keyClick(CutLength(), Qt::Key_Return);
-    EXPECT_EQ(dialog_->focusWidget(), Ok());
-    Click("Check1");
-    Find("Text1")->setFocus();
-    QTest::keyClick(Find("Text1"), Qt::Key_Return);
-    EXPECT_EQ(dialog_->focusWidget(), Find("Text1"));
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_TRUE(host_.calls.empty());
-}
-
-TEST_F(FaceCopyWindowTest, CancelAndEscapePutBackTheCuttingLengthOfTheLastOk) {
+// Enter in the cutting length goes to OK, in a chamfer length does nothing; Cancel and Esc put
+// back the cutting length of the last OK, Cancel then redraws.
+TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
     job_.CutLength = 12;
     job_.SavedCutLength = 12;
     for (const bool escape : {false, true}) {
         Open();
         EXPECT_EQ(CutLength()->text(), QStringLiteral("12"));
-        EXPECT_TRUE(Ok()->isEnabled());
         Retype(CutLength(), QStringLiteral("20"));
+        QTest::keyClick(CutLength(), Qt::Key_Return);
+        EXPECT_EQ(dialog_->focusWidget(), Ok());
+        Click("Check1");
+        Find("Text1")->setFocus();
+        QTest::keyClick(Find("Text1"), Qt::Key_Return);
+        EXPECT_EQ(dialog_->focusWidget(), Find("Text1"));
         Click("MaxFace0");
         EXPECT_EQ(job_.CutLength, 20.0);
         if (escape) {
@@ -295,7 +232,7 @@ TEST_F(FaceCopyWindowTest, FromTheMainWindowOkFillsTheModeBPaneAndDrawsBothGraph
     QTemporaryDir dir;
     const auto window = test::OpenWindow(job_, dir.filePath("s.ini"), DefaultDialogHooks());
     window->SetModeAText("Mode-A\r\n");
-    window->findChild<QAction*>(QStringLiteral("mnuFaceCopy"))->trigger();
+    window->findChild<QAction*>("mnuFaceCopy")->trigger();
     dialog_ = test::FindDialog<FaceCopy>();
     ASSERT_NE(dialog_, nullptr);
     Retype(CutLength(), QStringLiteral("20"));
@@ -305,7 +242,6 @@ TEST_F(FaceCopyWindowTest, FromTheMainWindowOkFillsTheModeBPaneAndDrawsBothGraph
     EXPECT_EQ(window->Picture2().Picture().pixelColor(2, 2), QColor(8, 0, 0));
     EXPECT_EQ(window->Picture2().cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(window->Picture1().Picture().pixelColor(2, 2), QColor(8, 0, 0));
-    EXPECT_TRUE(messages_.log.empty());
 }
 
 } // namespace

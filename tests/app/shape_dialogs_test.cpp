@@ -19,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 
 namespace spirolan {
 namespace {
@@ -51,8 +50,7 @@ struct ShapeCase {
     struct {
         const char *menuEntry, *toolbarKey, *caption;
     } id;
-    Strings labels; // in the dialog's order
-    Strings leadEntries;
+    const char* labels; // in the dialog's order, then the lead entries
     ShapeDialog* (*open)(CamJob&, DialogHost&);
     Form (*reference)();
     Form (*prefill)(const CamJob&);
@@ -63,9 +61,8 @@ struct ShapeCase {
 const ShapeCase kShape1{
     "Shape1",
     {"mnuSquare", "Square", "Shape 1 data input"},
-    {"Nose-R", "PITCH", "WIDTH", "Diameter 1", "Diameter 2", "Angle 1", "Angle 2", "R 1", "R 2",
-     "R 3", "R 4", "Calculate for width. WD", "Spindle speed for G", "Start XS vale"},
-    {"3", "2", "1"},
+    "Nose-R|PITCH|WIDTH|Diameter 1|Diameter 2|Angle 1|Angle 2|R 1|R 2|R 3|R 4|Calculate for "
+    "width. WD|Spindle speed for G|Start XS vale||3|2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput1(job, host); },
     [] { return ToForm(testing_support::ReferenceGroove(), kShape1TextFields); },
     [](const CamJob& job) { return ToForm(PrefillShape1(job), kShape1TextFields); },
@@ -75,8 +72,7 @@ const ShapeCase kShape1{
 const ShapeCase kShape2{
     "Shape2",
     {"mnuBall", "Ball", "Shape 2 data input"},
-    {"Nose-R", "PITCH", "Diameter 1", "Diameter 2", "R 1", "R 2"},
-    {"2", "1"},
+    "Nose-R|PITCH|Diameter 1|Diameter 2|R 1|R 2||2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput2(job, host); },
     [] { return ToForm(testing_support::ReferenceBall(), kShape2TextFields); },
     [](const CamJob& job) { return ToForm(PrefillShape2(job), kShape2TextFields); },
@@ -86,8 +82,7 @@ const ShapeCase kShape2{
 const ShapeCase kShape3{
     "Shape3",
     {"mnuShape3", "Shape3", "Shape 3 data input"},
-    {"Nose-R", "PITCH", "WIDTH", "Diameter 1", "Diameter 2", "Angle 1", "R 1", "R 2"},
-    {"2", "1"},
+    "Nose-R|PITCH|WIDTH|Diameter 1|Diameter 2|Angle 1|R 1|R 2||2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput3(job, host); },
     [] { return ToForm(testing_support::ReferenceShape3(), kShape3TextFields); },
     [](const CamJob& job) { return ToForm(PrefillShape3(job), kShape3TextFields); },
@@ -131,15 +126,15 @@ TEST_P(ShapeFromMainWindowTest, ReferenceGrooveReachesPaneAndGraphAndLeavesStatu
     window->SetModeBText("old Mode-B text\r\n");
     window->sbStatusBar().SetText(QStringLiteral("before"));
     if (GetParam().toolbar) {
-        QTest::mouseClick(window->tbToolBar().widgetForAction(
-                              window->ToolbarAction(QString::fromLatin1(c.id.toolbarKey))),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            window->tbToolBar().widgetForAction(window->ToolbarAction(c.id.toolbarKey)),
+            Qt::LeftButton);
     } else {
-        window->findChild<QAction*>(QString::fromLatin1(c.id.menuEntry))->trigger();
+        window->findChild<QAction*>(c.id.menuEntry)->trigger();
     }
     auto* dialog = FindDialog<ShapeDialog>();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), QString::fromLatin1(c.id.caption));
+    EXPECT_EQ(dialog->windowTitle(), c.id.caption);
     Type(*dialog, c.reference());
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
 
@@ -166,35 +161,12 @@ INSTANTIATE_TEST_SUITE_P(Routes, ShapeFromMainWindowTest,
                                          RouteCase{"Shape3Toolbar", &kShape3, true}),
                          test::kRowName);
 
-class ShapeDialogTest : public test::DialogFixture, public testing::WithParamInterface<ShapeCase> {
-protected:
-    ShapeDialog* Open() {
-        host_.probe = [] { return FindDialog<ShapeDialog>() ? "(dialog shown)" : "(closed)"; };
-        return GetParam().open(job_, host_);
-    }
-    test::RecordingHost host_{job_};
-};
-
-TEST_P(ShapeDialogTest, HandOverInOrderAndTheRecordedModeAGraph) {
-    ShapeDialog* dialog = Open();
-    Type(*dialog, GetParam().reference());
-    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
-    EXPECT_EQ(host_.calls,
-              (Strings{"SetModeAText (dialog shown)", "SetModeBText(empty) (closed)",
-                       std::string(GetParam().inactive) + " (closed)", "DrawModeAGraph (closed)"}));
-    // The yellow curve follows the table: segment i runs from (i, -XS[i]) to (i + 1, -XS[i + 1]).
-    const auto curve = host_.picture1.LinesIn(kCurveYellow);
-    ASSERT_EQ(curve.size(), 360u);
-    EXPECT_FLOAT_EQ(curve[100].x1, 100);
-    EXPECT_FLOAT_EQ(curve[100].y1, static_cast<float>(-ValueOf(job_.XSTable[100])));
-    EXPECT_FLOAT_EQ(curve[100].y2, static_cast<float>(-ValueOf(job_.XSTable[101])));
-    EXPECT_EQ(host_.picture1.OpsOf(SurfaceOp::Kind::SetPointer).back().pointer,
-              PointerShape::CrossHair);
-}
+class ShapeDialogTest : public test::DialogFixture,
+                        public testing::WithParamInterface<ShapeCase> {};
 
 // Texts and pre-fill; Enter moves along the fields to OK without pressing it (in "Start XS vale"
-// it does nothing); Cancel closes, redraws and leaves the job.
-TEST_P(ShapeDialogTest, PrefilledWithItsTextsEnterChainAndCancel) {
+// it does nothing); OK hands the reference groove over in the fixed order.
+TEST_P(ShapeDialogTest, PrefilledEnterChainThenTheHandOverInOrder) {
     job_.NoseR = 0.25;
     job_.Pitch = 1.0 / 3;
     job_.Angle1 = 45;
@@ -203,49 +175,62 @@ TEST_P(ShapeDialogTest, PrefilledWithItsTextsEnterChainAndCancel) {
     job_.StartXS = 0.1f;
     job_.LeadCount = 2;
     job_.CutPosition = -1;
-    ShapeDialog* dialog = Open();
+    test::RecordingHost host(job_);
+    host.probe = [] { return FindDialog<ShapeDialog>() ? "(dialog shown)" : "(closed)"; };
+    ShapeDialog* dialog = GetParam().open(job_, host);
     EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
-    Strings texts;
+    QStringList texts;
     for (const auto* label : dialog->findChildren<QLabel*>()) {
         if (qobject_cast<QLineEdit*>(label->buddy()) != nullptr) {
             EXPECT_EQ(label->buddy()->objectName(), label->text());
-            texts.push_back(label->text().toStdString());
+            texts << label->text();
         }
     }
-    EXPECT_EQ(texts, GetParam().labels);
-    texts.clear();
+    texts << QString();
     for (int i = 0; i < dialog->LeadList()->count(); ++i) {
-        texts.push_back(dialog->LeadList()->itemText(i).toStdString());
+        texts << dialog->LeadList()->itemText(i);
     }
-    EXPECT_EQ(texts, GetParam().leadEntries);
+    EXPECT_EQ(texts.join('|'), GetParam().labels);
     EXPECT_EQ(QStringList({dialog->findChild<QGroupBox*>()->title(),
                            dialog->ExternalChoice()->text(), dialog->InternalChoice()->text(),
-                           dialog->OkButton()->text(), dialog->CancelButton()->text()}),
-              QStringList({"Cutting Position", "External", "Internal", "O  K", "Cancel"}));
-    const Form expected = GetParam().prefill(job_);
-    EXPECT_EQ(Shown(*dialog, expected), expected);
+                           dialog->OkButton()->text(), dialog->CancelButton()->text()})
+                  .join('|'),
+              "Cutting Position|External|Internal|O  K|Cancel");
+    const Form prefill = GetParam().prefill(job_);
+    EXPECT_EQ(Shown(*dialog, prefill), prefill);
     EXPECT_EQ(dialog->LeadList()->currentText(), QStringLiteral("2"));
 
-    Strings chain = GetParam().labels;
-    if (chain.back() == "Start XS vale") {
-        chain.pop_back();
+    QStringList chain = QString(GetParam().labels).section("||", 0, 0).split('|');
+    if (chain.removeOne("Start XS vale")) {
         dialog->Field("Start XS vale")->setFocus();
         QTest::keyClick(dialog->Field("Start XS vale"), Qt::Key_Return);
         EXPECT_EQ(dialog->focusWidget(), dialog->Field("Start XS vale"));
     }
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-        QTest::keyClick(dialog->Field(chain[i]), i % 2 == 0 ? Qt::Key_Return : Qt::Key_Enter);
-        QWidget* next = i + 1 < chain.size() ? static_cast<QWidget*>(dialog->Field(chain[i + 1]))
-                                             : dialog->OkButton();
-        EXPECT_EQ(dialog->focusWidget(), next) << "Enter in " << chain[i];
+    for (qsizetype i = 0; i < chain.size(); ++i) {
+        QTest::keyClick(dialog->Field(chain[i].toStdString()),
+                        i % 2 == 0 ? Qt::Key_Return : Qt::Key_Enter); // main and keypad
+        QWidget* next = i + 1 < chain.size()
+                            ? static_cast<QWidget*>(dialog->Field(chain[i + 1].toStdString()))
+                            : dialog->OkButton();
+        EXPECT_EQ(dialog->focusWidget(), next) << chain[i].toStdString();
     }
-    EXPECT_TRUE(host_.calls.empty());
+    EXPECT_TRUE(host.calls.empty());
     Retype(dialog->Field("Nose-R"), QStringLiteral("a,b 9")); // no key is filtered
     EXPECT_EQ(dialog->Field("Nose-R")->text(), QStringLiteral("a,b 9"));
-    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
-    EXPECT_EQ(host_.calls, Strings{"ReGraphic_Click (closed)"});
-    EXPECT_EQ(job_.NoseR, 0.25);
-    EXPECT_EQ(host_.modeA, "(before)");
+
+    Type(*dialog, GetParam().reference());
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    EXPECT_EQ(host.calls,
+              (Strings{"SetModeAText (dialog shown)", "SetModeBText(empty) (closed)",
+                       std::string(GetParam().inactive) + " (closed)", "DrawModeAGraph (closed)"}));
+    // The yellow curve follows the table: segment i runs from (i, -XS[i]) to (i + 1, -XS[i + 1]).
+    const auto curve = host.picture1.LinesIn(kCurveYellow);
+    ASSERT_EQ(curve.size(), 360u);
+    EXPECT_FLOAT_EQ(curve[100].x1, 100);
+    EXPECT_FLOAT_EQ(curve[100].y1, static_cast<float>(-ValueOf(job_.XSTable[100])));
+    EXPECT_FLOAT_EQ(curve[100].y2, static_cast<float>(-ValueOf(job_.XSTable[101])));
+    EXPECT_EQ(host.picture1.OpsOf(SurfaceOp::Kind::SetPointer).back().pointer,
+              PointerShape::CrossHair);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapeDialogTest, testing::Values(kShape1, kShape2, kShape3),
@@ -262,6 +247,7 @@ struct FailureCase {
 class DataErrorTest : public test::DialogFixture,
                       public testing::WithParamInterface<FailureCase> {};
 
+// The message, then the dialog stays with what was typed; Cancel closes and redraws.
 TEST_P(DataErrorTest, MessageThenTheDialogStaysWithWhatWasTyped) {
     const FailureCase& c = GetParam();
     job_.LeadCount = c.lead < 0 ? 3 : 1;
@@ -278,8 +264,10 @@ TEST_P(DataErrorTest, MessageThenTheDialogStaysWithWhatWasTyped) {
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
     EXPECT_EQ(messages_.log, (Strings{"Error|Data error |2"}));
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(Shown(*dialog, typed), typed);
+    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+    EXPECT_EQ(host.calls, Strings{"ReGraphic_Click"});
+    EXPECT_EQ(host.modeA, "(before)");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -290,9 +278,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"NoLeadEntry", &kShape3, {}, -1}),
     test::kRowName);
 
-// Every edit of WD rewrites WIDTH; an overflowing paste leaves it; the job stays as it was.
 using WDTest = test::DialogFixture;
 
+// Every edit of WD rewrites WIDTH; an overflowing paste leaves it; Cancel leaves the job.
 TEST_F(WDTest, RewritesWidthAndCancelLeavesTheJob) {
     job_.Width = 0.7;
     test::RecordingHost host(job_);
