@@ -68,59 +68,44 @@ INSTANTIATE_TEST_SUITE_P(Paths, SaveFailureTest,
                                          FailureCase{"DiskFullOverAnOldFile", "old.caf", true}),
                          test::kRowName);
 
-class SaveCommandTest : public testing::Test {
-protected:
-    void SetUp() override {
-        window_ = test::OpenWindow(job_, dir_.filePath("s.ini"));
-        window_->SetSaveFileChooser([this](QWidget* parent, const QString& initial) {
-            EXPECT_EQ(parent, window_.get());
-            offered_.push_back(initial);
-            return choice_;
-        });
-    }
-    QTemporaryDir dir_;
-    CamJob job_;
-    std::unique_ptr<frmMain> window_;
-    QString choice_;
-    QStringList offered_;
-};
-
-TEST_F(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileButNotOnCancel) {
-    const std::string modeA = test::FillTable(job_);
-    window_->SetModeAText(modeA);
-    window_->SetModeBText("CAM4\r\nEND\r\n");
-    window_->mnuFileSave_Click(); // cancelled
-    EXPECT_EQ(job_.OpenPathName, "\\");
-    EXPECT_TRUE(job_.LastCafFile.empty());
-
-    QDir(dir_.path()).mkdir("first");
-    choice_ = dir_.filePath("first/groove"); // no extension: used as typed
-    window_->tbToolBar_ButtonClick(QStringLiteral("SaveA"));
-    EXPECT_EQ(ReadBytes(choice_), modeA + "\r\n");
-    EXPECT_EQ(job_.LastCafFile, QDir::toNativeSeparators(choice_).toStdString());
-    choice_ = dir_.filePath("b.caf");
-    window_->findChild<QAction*>(QStringLiteral("SaveB"))->trigger();
-    EXPECT_EQ(ReadBytes(choice_), "CAM4\r\nEND\r\n\r\n");
-    const QString first = QDir::toNativeSeparators(dir_.filePath("first"));
-    EXPECT_EQ(offered_, QStringList({"\\", "\\", first}));
-    EXPECT_EQ(job_.OpenPathName, QDir::toNativeSeparators(dir_.path()).toStdString());
-    EXPECT_EQ(job_.LastCafFile, QDir::toNativeSeparators(choice_).toStdString());
-}
-
-TEST_F(SaveCommandTest, FailedSaveShowsTheErrorAndKeepsPathsAndOldFile) {
-    window_->SetModeBText("CAM4\r\nEND\r\n");
-    WriteBytes(dir_.filePath("plain"), "old");
-    choice_ = dir_.filePath("plain/b.caf");
+// Cancel and a failed save change neither folder nor file name (the failure names the file);
+// a save writes the pane text and one CR LF and remembers its folder and file.
+TEST(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileOnlyOnSuccess) {
+    QTemporaryDir dir;
+    CamJob job;
+    const auto window = test::OpenWindow(job, dir.filePath("s.ini"));
+    QString choice;
+    QStringList offered;
+    window->SetSaveFileChooser([&](QWidget* parent, const QString& initial) {
+        EXPECT_EQ(parent, window.get());
+        offered.push_back(initial);
+        return choice;
+    });
+    const std::string modeA = test::FillTable(job);
+    window->SetModeAText(modeA);
+    window->SetModeBText("CAM4\r\nEND\r\n");
+    window->mnuFileSave_Click();
+    WriteBytes(dir.filePath("plain"), "old");
+    choice = dir.filePath("plain/b.caf");
     test::MessageBoxWatcher boxes;
-    window_->SaveB_Click();
+    window->SaveB_Click();
     ASSERT_EQ(boxes.log.size(), 1u);
-    EXPECT_EQ(boxes.log[0].rfind("Save error|", 0), 0u);
-    EXPECT_NE(boxes.log[0].find(QDir::toNativeSeparators(choice_).toStdString()),
-              std::string::npos);
-    EXPECT_EQ(boxes.log[0].back(), '2'); // exclamation
-    EXPECT_EQ(ReadBytes(dir_.filePath("plain")), "old");
-    EXPECT_EQ(job_.OpenPathName, "\\");
-    EXPECT_TRUE(job_.LastCafFile.empty());
+    EXPECT_TRUE(boxes.log[0].starts_with("Save error|") && boxes.log[0].ends_with("|2"));
+    EXPECT_NE(boxes.log[0].find(QDir::toNativeSeparators(choice).toStdString()), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.filePath("plain")), "old");
+    EXPECT_EQ(job.OpenPathName, "\\");
+    EXPECT_TRUE(job.LastCafFile.empty());
+
+    QDir(dir.path()).mkdir("first");
+    choice = dir.filePath("first/groove"); // no extension: used as typed
+    window->tbToolBar_ButtonClick(QStringLiteral("SaveA"));
+    EXPECT_EQ(ReadBytes(choice), modeA + "\r\n");
+    choice = dir.filePath("b.caf");
+    window->findChild<QAction*>("SaveB")->trigger();
+    EXPECT_EQ(ReadBytes(choice), "CAM4\r\nEND\r\n\r\n");
+    EXPECT_EQ(offered.join('|'), "\\|\\|\\|" + QDir::toNativeSeparators(dir.filePath("first")));
+    EXPECT_EQ(job.OpenPathName, QDir::toNativeSeparators(dir.path()).toStdString());
+    EXPECT_EQ(job.LastCafFile, QDir::toNativeSeparators(choice).toStdString());
 }
 
 // Typing a name without extension under the CAF filter saves under that name; replacing a

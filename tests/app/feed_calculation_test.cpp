@@ -11,12 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace spirolan {
 namespace {
 
 using test::PrintTo;
+
 class FeedCalculationTest : public test::DialogFixture {
 protected:
     void Open() {
@@ -25,35 +24,42 @@ protected:
             return test::FindDialog<FeedCalculation>() ? "(dialog shown)" : "(closed)";
         };
     }
-    template <typename W = QLineEdit> W* Find(const char* name) const {
-        return dialog_->findChild<W*>(QString::fromLatin1(name));
-    }
-    QString Result() const { return Find<QPlainTextEdit>("Text3")->toPlainText(); }
+    QLineEdit* Text(const char* name) const { return dialog_->findChild<QLineEdit*>(name); }
+    QPushButton* Button(const char* name) const { return dialog_->findChild<QPushButton*>(name); }
+    QPlainTextEdit* Result() const { return dialog_->findChild<QPlainTextEdit*>("Text3"); }
 
     test::RecordingHost host_{job_};
     FeedCalculation* dialog_ = nullptr;
 };
 
-TEST_F(FeedCalculationTest, OpensEmptyWithTheResultBoxLeftOfTheInputs) {
+// Empty boxes, the result box left of them; Enter in PITCH and in FEED ends on "Calculation"
+// without pressing it, Enter there presses it.
+TEST_F(FeedCalculationTest, OpensEmptyAndTheEnterChainEndsOnCalculation) {
     Open();
-    EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("Feed calculation"));
     EXPECT_EQ(dialog_->windowModality(), Qt::ApplicationModal);
-    EXPECT_TRUE(Find("Text1")->text().isEmpty() && Find("Text2")->text().isEmpty());
-    EXPECT_EQ(Result(), QString());
-    EXPECT_EQ(Find<QPlainTextEdit>("Text3")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_LT(Find<QPlainTextEdit>("Text3")->geometry().right(), Find("Text1")->geometry().left());
-    QStringList texts;
+    QStringList texts{dialog_->windowTitle()};
     for (const auto* label : dialog_->findChildren<QLabel*>()) {
-        texts.push_back(label->text());
+        texts << label->text();
     }
-    texts << Find<QPushButton>("Command1")->text() << Find<QPushButton>("Command2")->text();
-    EXPECT_EQ(texts, QStringList({"PITCH", "FEED", "Calculation", "Cancel"}));
+    texts << Button("Command1")->text() << Button("Command2")->text() << Text("Text1")->text()
+          << Text("Text2")->text() << Result()->toPlainText();
+    EXPECT_EQ(texts.join('|'), "Feed calculation|PITCH|FEED|Calculation|Cancel|||");
+    EXPECT_EQ(Result()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_LT(Result()->geometry().right(), Text("Text1")->geometry().left());
+
+    QTest::keyClicks(Text("Text1"), QStringLiteral("2"));
+    QTest::keyClick(Text("Text1"), Qt::Key_Return);
+    EXPECT_EQ(dialog_->focusWidget(), Text("Text2"));
+    QTest::keyClicks(Text("Text2"), QStringLiteral("0.3"));
+    QTest::keyClick(Text("Text2"), Qt::Key_Enter);
+    EXPECT_EQ(dialog_->focusWidget(), Button("Command1"));
+    EXPECT_EQ(Result()->toPlainText(), QString());
+    QTest::keyClick(Button("Command1"), Qt::Key_Return);
+    EXPECT_EQ(Result()->toPlainText().count('\n'), 6);
 }
 
 struct FeedCase {
-    const char* name;
-    const char* pitch;
-    const char* feed;
+    const char *name, *pitch, *feed;
     int lines;             // after the header
     QStringList contained; // whole lines among them
 };
@@ -63,19 +69,18 @@ class FeedTableTest : public FeedCalculationTest, public testing::WithParamInter
 // Each press replaces the list; every line, the last too, ends with a line break.
 TEST_P(FeedTableTest, CalculationListsThePairs) {
     Open();
-    QTest::keyClicks(Find("Text1"), QString::fromLatin1(GetParam().pitch));
-    QTest::keyClicks(Find("Text2"), QString::fromLatin1(GetParam().feed));
-    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
-    QStringList lines = Result().split(QLatin1Char('\n'));
+    QTest::keyClicks(Text("Text1"), GetParam().pitch);
+    QTest::keyClicks(Text("Text2"), GetParam().feed);
+    QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+    QStringList lines = Result()->toPlainText().split('\n');
     EXPECT_EQ(lines.takeFirst(), QStringLiteral("PITCH    FEED     No."));
     EXPECT_EQ(lines.takeLast(), QString());
     EXPECT_EQ(lines.size(), GetParam().lines);
     for (const QString& line : GetParam().contained) {
         EXPECT_TRUE(lines.contains(line)) << line.toStdString();
     }
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_TRUE(host_.calls.empty());
+    EXPECT_TRUE(dialog_->isVisible() && host_.calls.empty());
 }
 
 const QStringList kPitch2Feed03 = {"1.995  \t0.285  \t8", "1.998  \t0.333  \t6", "2  \t0.25  \t8",
@@ -101,35 +106,19 @@ INSTANTIATE_TEST_SUITE_P(
         FeedCase{"OverflowingPitchListsNothing", "1E400", "0.3", 0, {}}),
     test::kRowName);
 
-TEST_F(FeedCalculationTest, EnterChainEndsOnCalculationWithoutPressingIt) {
+// Cancel closes, then redraws; the File menu opens the dialog empty every time.
+TEST_F(FeedCalculationTest, CancelRedrawsAndTheMenuOpensItEmptyAgain) {
     Open();
-    QTest::keyClicks(Find("Text1"), QStringLiteral("2"));
-    Find("Text1")->setFocus();
-    QTest::keyClick(Find("Text1"), Qt::Key_Return);
-    EXPECT_EQ(dialog_->focusWidget(), Find("Text2"));
-    QTest::keyClicks(Find("Text2"), QStringLiteral("0.3"));
-    QTest::keyClick(Find("Text2"), Qt::Key_Enter);
-    EXPECT_EQ(dialog_->focusWidget(), Find<QPushButton>("Command1"));
-    EXPECT_EQ(Result(), QString());
-    QTest::keyClick(Find<QPushButton>("Command1"), Qt::Key_Return); // presses the focused button
-    EXPECT_EQ(Result().count(QLatin1Char('\n')), 6);
-}
-
-TEST_F(FeedCalculationTest, CancelClosesThenRedrawsAndTheMenuOpensItEmptyAgain) {
-    Open();
-    QTest::keyClicks(Find("Text1"), QStringLiteral("2"));
-    QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(Button("Command2"), Qt::LeftButton);
     EXPECT_EQ(host_.calls, std::vector<std::string>{"ReGraphic_Click (closed)"});
-    EXPECT_EQ(test::FindDialog<FeedCalculation>(), nullptr);
-
     QTemporaryDir dir;
     const auto window = test::OpenWindow(job_, dir.filePath("s.ini"), DefaultDialogHooks());
     for (int opening = 0; opening < 2; ++opening) {
-        window->findChild<QAction*>(QStringLiteral("mnuFeed"))->trigger();
+        window->findChild<QAction*>("mnuFeed")->trigger();
         dialog_ = test::FindDialog<FeedCalculation>();
         ASSERT_NE(dialog_, nullptr);
-        EXPECT_EQ(Find("Text1")->text(), QString());
-        QTest::keyClicks(Find("Text1"), QStringLiteral("2"));
+        EXPECT_EQ(Text("Text1")->text(), QString());
+        QTest::keyClicks(Text("Text1"), QStringLiteral("2"));
         dialog_->close();
     }
 }
