@@ -81,7 +81,7 @@ TEST(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileOnlyOnSuccess) {
         offered.push_back(initial);
         return choice;
     });
-    const std::string modeA = test::FillTable(job);
+    const std::string modeA = test::ReferenceModeA(job);
     window->SetModeAText(modeA);
     window->SetModeBText("CAM4\r\nEND\r\n");
     window->mnuFileSave_Click();

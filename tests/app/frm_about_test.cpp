@@ -17,13 +17,14 @@ namespace spirolan {
 namespace {
 
 using test::PrintTo;
+
 // Opened twice from the Help menu: the same texts each time, modal over the window; OK repaints
 // the graphs that have data, the frame's close box does not.
 TEST(AboutTest, HelpMenuOpensTheBoxWithItsTextsAndOkRedraws) {
     QTemporaryDir dir;
     CamJob job;
     const auto window = test::OpenWindow(job, dir.filePath("s.ini"), DefaultDialogHooks());
-    window->SetModeAText(test::FillTable(job));
+    window->SetModeAText(test::ReferenceModeA(job));
     const QImage blank = window->Picture1().Picture().copy();
     for (const bool pressOk : {false, true}) {
         QTimer::singleShot(0, [&window, pressOk] {
@@ -32,9 +33,9 @@ TEST(AboutTest, HelpMenuOpensTheBoxWithItsTextsAndOkRedraws) {
             EXPECT_EQ(box->parentWidget(), window.get());
             EXPECT_EQ(
                 QStringList({box->windowTitle(), box->lblTitle->text(), box->lblVersion->text(),
-                             box->cmdOK->text(), box->cmdSysInfo->text()}),
-                QStringList({"ﾊﾞｰｼﾞｮﾝ情報 Spirolan", "Spirolan", "Ver. 2.2.3", "O   K",
-                             "System Inf.(&S)..."}));
+                             box->cmdOK->text(), box->cmdSysInfo->text()})
+                    .join('|'),
+                "ﾊﾞｰｼﾞｮﾝ情報 Spirolan|Spirolan|Ver. 2.2.3|O   K|System Inf.(&S)...");
             EXPECT_FALSE(box->picIcon->pixmap().isNull());
             EXPECT_LT(box->picIcon->x(), box->lblTitle->x());
             // Captions are not cut: every button and label is as wide as its text wants.

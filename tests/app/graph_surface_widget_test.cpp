@@ -13,7 +13,6 @@ namespace {
 
 constexpr Rgb kBlack{8, 0, 0};
 constexpr Rgb kYellow{255, 255, 15};
-constexpr Rgb kRed{255, 0, 0};
 
 class GraphSurfaceTest : public testing::Test {
 protected:
@@ -32,10 +31,8 @@ protected:
 };
 
 TEST_F(GraphSurfaceTest, PixelsAndUserCoordinatesBothWaysAndThePointerReadout) {
-    const std::pair<QPointF, QPointF> points[] = {{{0, 0}, {-20, -3.5}},
-                                                  {{20, 35}, {0, 0}},
-                                                  {{400, 70}, {380, 3.5}},
-                                                  {{110.5, 10}, {90.5, -2.5}}};
+    const std::pair<QPointF, QPointF> points[] = {
+        {{0, 0}, {-20, -3.5}}, {{400, 70}, {380, 3.5}}, {{110.5, 10}, {90.5, -2.5}}};
     for (const auto& [pixels, user] : points) {
         EXPECT_EQ(surface_.ToUser(pixels), user);
         EXPECT_EQ(surface_.ToPixels(static_cast<float>(user.x()), static_cast<float>(user.y())),
@@ -65,17 +62,13 @@ TEST_F(GraphSurfaceTest, FarAndBrokenCoordinatesAreClippedOrSkipped) {
     surface_.DrawLine(-3e38f, 0, 3e38f, 0, kYellow);
     EXPECT_EQ(PixelAt(5, 35), QColor(255, 255, 15));
     EXPECT_EQ(PixelAt(395, 35), QColor(255, 255, 15));
-    surface_.DrawLine(nan, 1, 100, 1, kRed);
-    surface_.DrawLine(0, 1e30f, 100, 2e30f, kRed);
+    const QImage before = surface_.Picture().copy();
+    surface_.DrawLine(nan, 1, 100, 1, kYellow);
+    surface_.DrawLine(0, 1e30f, 100, 2e30f, kYellow);
     surface_.SetScale(0, 0, 0, 0);
-    surface_.DrawLine(0, 0, 1, 1, kRed);
+    surface_.DrawLine(0, 0, 1, 1, kYellow);
     surface_.PrintLine("no scale");
-    const QImage picture = surface_.Picture().convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            ASSERT_NE(picture.pixelColor(x, y), QColor(255, 0, 0)) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(surface_.Picture(), before);
 }
 
 TEST(GraphSurfaceWithoutAreaTest, DrawsNothingAndDoesNotFail) {

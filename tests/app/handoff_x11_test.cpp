@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 // libxdo drops the keyboard description that it reads when it connects (72 bytes a
 // connection, allocated in XkbGetMap); nothing of ours.
 extern "C" const char* __lsan_default_suppressions() {
@@ -33,58 +31,35 @@ public:
     bool asked = false;
 };
 
-// One server for the suite (libxdo keeps the atoms of the first display it talks to), on a free
-// display number that Xvfb reports on its standard output once it accepts connections.
-class HandoffX11Test : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (program.isEmpty()) {
-            return;
-        }
-        xvfb_ = std::make_unique<QProcess>();
-        xvfb_->setStandardErrorFile(QProcess::nullDevice());
-        xvfb_->start(program, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                               "-noreset"});
-        QByteArray number;
-        while (!number.contains('\n') && xvfb_->waitForReadyRead(20000)) {
-            number += xvfb_->readAllStandardOutput();
-        }
-        display_ = number.contains('\n') ? ":" + number.trimmed().toStdString() : "";
-    }
-    static void TearDownTestSuite() {
-        if (xvfb_ != nullptr) {
-            xvfb_->terminate();
-            xvfb_->waitForFinished();
-            xvfb_.reset();
-        }
-    }
-
-    void SetUp() override {
+// Xvfb picks a free display and reports its number once it accepts connections; it stops when
+// the test ends, after the platform has closed its connection.
+TEST(HandoffX11Test, AfterASaveTheProgramReceivesMenuKeysPathAndOpenInOrder) {
 #ifndef SPIROLAN_HAVE_XDO
-        GTEST_SKIP() << "built without libxdo (Debian package libxdo-dev): the hand-off cannot "
-                        "type into windows, so there is nothing to test end to end";
+    GTEST_SKIP() << "built without libxdo (Debian package libxdo-dev): no keys can be typed";
 #endif
-        if (display_.empty()) {
-            GTEST_SKIP() << "no Xvfb (Debian package xvfb, which ./scripts/test.sh installs) or it "
-                            "did not start: the end-to-end hand-off test needs a virtual X server";
-        }
-        qputenv("SPIROLAN_STAND_IN_LOG", dir_.filePath("keys.txt").toLocal8Bit());
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (program.isEmpty()) {
+        GTEST_SKIP() << "no Xvfb (Debian package xvfb, which ./scripts/test.sh installs): the "
+                        "end-to-end hand-off test needs a virtual X server";
     }
-
-    inline static std::unique_ptr<QProcess> xvfb_;
-    inline static std::string display_;
-    QTemporaryDir dir_;
-};
-
-TEST_F(HandoffX11Test, AfterASaveTheProgramReceivesMenuKeysPathAndOpenInOrder) {
+    QProcess xvfb;
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    xvfb.start(program,
+               {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    QByteArray number;
+    while (!number.contains('\n') && xvfb.waitForReadyRead(20000)) {
+        number += xvfb.readAllStandardOutput();
+    }
+    ASSERT_TRUE(number.contains('\n')) << "Xvfb did not report its display";
+    QTemporaryDir dir;
+    qputenv("SPIROLAN_STAND_IN_LOG", dir.filePath("keys.txt").toLocal8Bit());
     CamJob job;
     job.OrvlPathName = ORVEXA_STAND_IN_DIR;
     job.LastCafFile = "/tmp/cam jobs/thread%{7}+^~(b).caf";
-    AnsweredHandoff platform(nullptr, display_);
+    AnsweredHandoff platform(nullptr, ":" + number.trimmed().toStdString());
     StartOrvexa(job, platform);
     EXPECT_FALSE(platform.asked);
-    QTRY_COMPARE_WITH_TIMEOUT(test::ReadBytes(dir_.filePath("keys.txt")),
+    QTRY_COMPARE_WITH_TIMEOUT(test::ReadBytes(dir.filePath("keys.txt")),
                               "<Alt+F><Down><Enter>" + job.LastCafFile + "<Alt+O>", 20000);
 }
 

@@ -1,7 +1,7 @@
 // Helpers of the desktop program's tests.
 #include "test_support.h"
 
-#include "caf_text.h"
+#include "shape_fixtures.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -10,9 +10,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
-
-#include <array>
-#include <cmath>
 
 namespace spirolan::test {
 
@@ -48,15 +45,8 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath, Di
     return window;
 }
 
-std::string FillTable(CamJob& job) {
-    std::array<double, 360> values{};
-    for (int i = 0; i < kTableSize; ++i) {
-        job.XSTable[static_cast<std::size_t>(i)] = std::sin(i * 3.141592653589 / 180) * 2;
-        if (i < 360) {
-            values[static_cast<std::size_t>(i)] = i * 10.0;
-        }
-    }
-    return caf::BuildModeAText(values);
+std::string ReferenceModeA(CamJob& job) {
+    return GenerateShape1(testing_support::ReferenceGroove(), job).ModeAText;
 }
 
 std::string ReadBytes(const QString& path) {
@@ -86,8 +76,8 @@ void ClickIndicator(QAbstractButton* button) {
     const auto element = qobject_cast<QCheckBox*>(button) != nullptr
                              ? QStyle::SE_CheckBoxIndicator
                              : QStyle::SE_RadioButtonIndicator;
-    const QRect indicator = button->style()->subElementRect(element, &option, button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      button->style()->subElementRect(element, &option, button).center());
 }
 
 void DialogFixture::TearDown() {

@@ -26,9 +26,11 @@
 
 namespace spirolan::test {
 
-/// Names a table row in test output and CTest names: rows carry a `name`.
+/// Names table rows (which carry a `name`) in test output and in CTest names.
 template <typename Row>
-    requires requires(const Row& row) { row.name; }
+requires requires(const Row& row) {
+    row.name;
+}
 void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }
@@ -49,8 +51,8 @@ private:
 std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
                                     DialogHooks hooks = {}, int width = 800, int height = 600);
 
-/// Fills the job's table with a gentle wave and returns a Mode-A text of a rising table.
-std::string FillTable(CamJob& job);
+/// Generates the Shape 1 reference groove into `job`; gives its Mode-A text.
+std::string ReferenceModeA(CamJob& job);
 
 /// The file's bytes, or "<missing>".
 std::string ReadBytes(const QString& path);
@@ -72,8 +74,8 @@ void Retype(QLineEdit* edit, const QString& text);
 /// Clicks the indicator of a choice or check box, where a user aims.
 void ClickIndicator(QAbstractButton* button);
 
-/// A main window as the dialogs see it: logs every call (with what `probe` says at that
-/// moment), keeps the two pane texts and draws the graphs on recording surfaces.
+/// The main window as the dialogs see it: notes every call with what `probe` says then, keeps
+/// the pane texts and draws the graphs on recording surfaces.
 class RecordingHost final : public DialogHost {
 public:
     explicit RecordingHost(CamJob& job) : job_(job) {}
@@ -111,8 +113,7 @@ private:
     CamJob& job_;
 };
 
-/// A test with a job, whose message boxes are answered and noted, and which leaves no dialog
-/// behind.
+/// A test with a job whose message boxes are answered and noted; it leaves no dialog open.
 class DialogFixture : public testing::Test {
 protected:
     void TearDown() override;

@@ -32,38 +32,31 @@ TEST(TextPaneTest, CountsLinesOfEveryKindOfTextAndPaintsThem) {
     }
 }
 
-class TextPaneSelectionTest : public testing::Test {
-protected:
-    void SetUp() override {
-        pane_.resize(300, 200);
-        pane_.show();
-        pane_.SetText("CAM4\r\nU\r\n 12345\r\nEND\r\n");
-        QApplication::processEvents();
-    }
+TEST(TextPaneTest, DragSelectsAndCtrlCCopiesTheBytesAsHeld) {
+    TextPane pane;
+    pane.resize(300, 200);
+    pane.show();
+    pane.SetText("CAM4\r\nU\r\n 12345\r\nEND\r\n");
+    QApplication::processEvents();
     // The viewport point in the middle of `line`, `column` characters in.
-    QPoint At(int line, int column) const {
-        const QFontMetrics metrics = pane_.fontMetrics();
-        return {3 + metrics.horizontalAdvance(QLatin1Char('0')) * column,
-                3 + metrics.lineSpacing() * line + metrics.lineSpacing() / 2};
-    }
-    TextPane pane_;
-};
-
-TEST_F(TextPaneSelectionTest, DragSelectsAndCtrlCCopiesTheBytesAsHeld) {
+    const QFontMetrics metrics = pane.fontMetrics();
+    const auto at = [&metrics](int line, int column) {
+        return QPoint(3 + metrics.horizontalAdvance(QLatin1Char('0')) * column,
+                      3 + metrics.lineSpacing() * line + metrics.lineSpacing() / 2);
+    };
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    QTest::keyClick(&pane_, Qt::Key_C, Qt::ControlModifier); // nothing selected: nothing copied
+    QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier); // nothing selected: nothing copied
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
-    QWidget* view = pane_.viewport();
-    QTest::mousePress(view, Qt::LeftButton, {}, At(0, 2));
-    QTest::mouseMove(view, At(2, 3));
-    QTest::mouseRelease(view, Qt::LeftButton, {}, At(2, 3));
-    QTest::keyClick(&pane_, Qt::Key_C, Qt::ControlModifier);
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, at(0, 2));
+    QTest::mouseMove(pane.viewport(), at(2, 3));
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, at(2, 3));
+    QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("M4\r\nU\r\n 12"));
     // Shift extends from the same anchor; beyond a line's end selects to its end.
-    QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, At(1, 40));
-    EXPECT_EQ(pane_.SelectedText(), "M4\r\nU");
-    QTest::keyClick(&pane_, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(pane_.SelectedText(), pane_.Text());
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(1, 40));
+    EXPECT_EQ(pane.SelectedText(), "M4\r\nU");
+    QTest::keyClick(&pane, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(pane.SelectedText(), pane.Text());
 }
 
 } // namespace
