@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <ostream>
 #include <sys/resource.h>
 
 namespace spirolan {
@@ -20,16 +19,6 @@ namespace {
 using test::PrintTo;
 using test::ReadBytes;
 using test::WriteBytes;
-
-TEST(CafFileTest, PaneTextAndOneCrLfByteForByte) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.caf");
-    ASSERT_TRUE(WriteCafFile(path, "CAM4\r\nEND\r\n").Ok);
-    EXPECT_EQ(ReadBytes(path), "CAM4\r\nEND\r\n\r\n");
-    // Replacing a longer file leaves nothing of it; bytes above 127 pass unchanged.
-    ASSERT_TRUE(WriteCafFile(path, std::string("\x80\xff\n", 3)).Ok);
-    EXPECT_EQ(ReadBytes(path), std::string("\x80\xff\n\r\n", 5));
-}
 
 struct FailureCase {
     const char* name;
@@ -106,6 +95,10 @@ TEST(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileOnlyOnSuccess) {
     EXPECT_EQ(offered.join('|'), "\\|\\|\\|" + QDir::toNativeSeparators(dir.filePath("first")));
     EXPECT_EQ(job.OpenPathName, QDir::toNativeSeparators(dir.path()).toStdString());
     EXPECT_EQ(job.LastCafFile, QDir::toNativeSeparators(choice).toStdString());
+    // Replacing a longer file leaves nothing of it; bytes above 127 pass unchanged.
+    window->SetModeBText(std::string("\x80\xff\n", 3));
+    window->SaveB_Click();
+    EXPECT_EQ(ReadBytes(choice), std::string("\x80\xff\n\r\n", 5));
 }
 
 // Typing a name without extension under the CAF filter saves under that name; replacing a

@@ -13,6 +13,12 @@ namespace {
 
 using test::PrintTo;
 
+// The five non-geometry keys as the job holds them.
+std::string Keys(const CamJob& job) {
+    return job.OpenPathName + "|" + job.OrvlPathName + "|" + job.MaxFaceNumber + "|" +
+           std::to_string(job.ThreadDir) + "|" + (job.Repeat ? "True" : "False");
+}
+
 TEST(SettingsTest, StoredTextsConvertOrFallBack) {
     struct {
         const char* text;
@@ -40,6 +46,7 @@ struct BrokenFileCase {
 
 class BrokenFileTest : public testing::TestWithParam<BrokenFileCase> {};
 
+// Defaults at start; at close a good file, or where a folder is in the way the reported failure.
 TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
@@ -50,12 +57,7 @@ TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     }
     CamJob job;
     EXPECT_EQ(ReadSettings(path, job), WindowPlacement{});
-    EXPECT_EQ(job.OpenPathName, "\\");
-    EXPECT_EQ(job.OrvlPathName, "\\Program Files\\Orvexa");
-    EXPECT_EQ(job.MaxFaceNumber, "384");
-    EXPECT_EQ(job.ThreadDir, 0);
-    EXPECT_FALSE(job.Repeat);
-
+    EXPECT_EQ(Keys(job), "\\|\\Program Files\\Orvexa|384|0|False");
     test::MessageBoxWatcher boxes;
     const auto window = test::OpenWindow(job, path);
     job.Repeat = true;
@@ -63,7 +65,6 @@ TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     CamJob next;
     ReadSettings(path, next);
     EXPECT_EQ(next.Repeat, GetParam().contents != nullptr);
-    // A folder cannot become a file: the failure is reported at close.
     EXPECT_EQ(boxes.log.size(), GetParam().contents == nullptr ? 1u : 0u);
     for (const std::string& box : boxes.log) {
         EXPECT_TRUE(box.starts_with("Spirolan|")) << box;
@@ -82,31 +83,28 @@ INSTANTIATE_TEST_SUITE_P(
                                    "MainHeight=1,5\nThreadDir=99999\nRepeat=maybe\n"}),
     test::kRowName);
 
-// The first run starts at the defaults (1000, 1000, 12000 x 8000 twips at 15 twips to the
-// pixel) with the job's constants, and writes the file only at close; the second reads it.
-TEST(SettingsTest, RoundTripAcrossTwoRuns) {
+// The first run opens at the defaults (1000, 1000, 12000 x 8000 twips at 15 twips to the pixel)
+// with the job's constants and writes only at close; a minimised last run keeps the geometry.
+TEST(SettingsTest, RoundTripAcrossRuns) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
-    {
-        CamJob job;
-        job.LeadCount = 3;
-        job.PI = 3;
-        const auto window = test::OpenWindow(job, path);
-        EXPECT_EQ(window->pos(), QPoint(67, 67));
-        EXPECT_EQ(job.LeadCount, 1.0);
-        EXPECT_EQ(job.PI, 3.141592653589);
-        EXPECT_FALSE(QFileInfo::exists(path));
-        job.OpenPathName = "";
-        job.OrvlPathName = "/opt/orvexa";
-        job.MaxFaceNumber = "abc";
-        job.ThreadDir = -1;
-        job.Repeat = true;
-        job.LastCafFile = "/data/a.caf";
-        window->move(150, 90);
-        window->resize(900, 640);
-        QApplication::processEvents();
-        window->close();
-    }
+    CamJob job;
+    job.LeadCount = 3;
+    auto window = test::OpenWindow(job, path);
+    EXPECT_EQ(window->pos(), QPoint(67, 67));
+    EXPECT_EQ(job.LeadCount, 1.0);
+    EXPECT_EQ(job.PI, 3.141592653589);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    job.OpenPathName = "";
+    job.OrvlPathName = "/opt/orvexa";
+    job.MaxFaceNumber = "abc";
+    job.ThreadDir = -1;
+    job.Repeat = true;
+    job.LastCafFile = "/data/a.caf";
+    window->move(150, 90);
+    window->resize(900, 640);
+    QApplication::processEvents();
+    window->close();
     const std::string stored = test::ReadBytes(path);
     for (const char* line :
          {"[Settings]", "MainLeft=2250", "MainTop=1350", "MainWidth=13500", "MainHeight=9600",
@@ -114,33 +112,27 @@ TEST(SettingsTest, RoundTripAcrossTwoRuns) {
         EXPECT_NE(stored.find(line), std::string::npos) << line << " in\n" << stored;
     }
     EXPECT_EQ(stored.find("LastCafFile"), std::string::npos);
-    CamJob job;
-    const auto window = test::OpenWindow(job, path);
-    EXPECT_EQ(job.OpenPathName, "");
-    EXPECT_EQ(job.OrvlPathName, "/opt/orvexa");
-    EXPECT_EQ(job.MaxFaceNumber, "abc");
-    EXPECT_EQ(job.ThreadDir, -1);
-    EXPECT_TRUE(job.Repeat);
-    EXPECT_TRUE(job.LastCafFile.empty());
-}
 
-// A minimised window leaves the stored geometry as it was; far-off places still start a window.
-TEST(SettingsTest, MinimisedWindowKeepsTheStoredGeometry) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Spirolan.ini");
-    test::WriteBytes(path, "[Settings]\nMainLeft=-30000\nMainTop=99000\nMainWidth=4500\n"
-                           "MainHeight=3000\nThreadDir=1\n");
-    CamJob job;
-    const auto window = test::OpenWindow(job, path);
-    job.ThreadDir = 0;
+    CamJob second;
+    window = test::OpenWindow(second, path);
+    EXPECT_EQ(Keys(second), "|/opt/orvexa|abc|-1|True");
+    EXPECT_TRUE(second.LastCafFile.empty());
+    second.ThreadDir = 1;
+    window->move(300, 200);
     window->showMinimized();
     window->close();
-    CamJob next;
-    EXPECT_EQ(ReadSettings(path, next), (WindowPlacement{-30000, 99000, 4500, 3000}));
-    EXPECT_EQ(next.ThreadDir, 0);
-    test::WriteBytes(path,
+    CamJob third;
+    EXPECT_EQ(ReadSettings(path, third), (WindowPlacement{2250, 1350, 13500, 9600}));
+    EXPECT_EQ(third.ThreadDir, 1);
+}
+
+// A stored place far off the screen is applied as it stands and still starts a window.
+TEST(SettingsTest, FarOffStoredPlaceStartsAWindow) {
+    QTemporaryDir dir;
+    test::WriteBytes(dir.filePath("s.ini"),
                      "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=-5\n");
-    EXPECT_TRUE(test::OpenWindow(job, path)->isVisible());
+    CamJob job;
+    EXPECT_TRUE(test::OpenWindow(job, dir.filePath("s.ini"))->isVisible());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Single instance: real second copies are refused without touching the settings; a crashed
-// copy does not block the next start; an unusable lock folder does not stop the program.
+// Single instance: real second copies are refused without touching the settings; a crashed copy
+// or an unusable lock folder does not stop the next start.
 #include "single_instance.h"
 #include "test_support.h"
 
@@ -13,58 +13,48 @@
 namespace spirolan {
 namespace {
 
-constexpr int kStartMs = 60000;
-
-class SingleInstanceTest : public testing::Test {
-protected:
-    // A copy of the program over the temporary configuration folder.
-    void Prepare(QProcess& process) const {
-        process.setEnvironment(QProcess::systemEnvironment()
-                               << "XDG_CONFIG_HOME=" + dir_.path() << "QT_QPA_PLATFORM=offscreen");
-    }
-    // Starts this test program as a copy of the program and returns what it printed.
-    QString RunCopy() const {
+TEST(SingleInstanceTest, SecondCopyIsRefusedAndACrashedCopyDoesNotBlock) {
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("Spirolan/Spirolan.ini");
+    const QString lock = dir.filePath("Spirolan/Spirolan.lock");
+    const QStringList environment = QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.path()
+                                                                  << "QT_QPA_PLATFORM=offscreen";
+    // This test program as a copy of the program: what it printed.
+    const auto runCopy = [&environment] {
         QProcess copy;
-        Prepare(copy);
-        copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--instance")});
-        EXPECT_TRUE(copy.waitForFinished(kStartMs));
+        copy.setEnvironment(environment);
+        copy.start(QCoreApplication::applicationFilePath(), {"--instance"});
+        EXPECT_TRUE(copy.waitForFinished(60000));
         EXPECT_EQ(copy.exitCode(), 0);
         return QString::fromLocal8Bit(copy.readAllStandardOutput());
-    }
-    QTemporaryDir dir_;
-    const QString settings_ = dir_.filePath("Spirolan/Spirolan.ini");
-    const QString lock_ = dir_.filePath("Spirolan/Spirolan.lock");
-};
-
-TEST_F(SingleInstanceTest, SecondCopyIsRefusedAndACrashedCopyDoesNotBlock) {
+    };
     QProcess first;
-    Prepare(first);
+    first.setEnvironment(environment);
     first.start(QStringLiteral(SPIROLAN_EXE), {});
-    ASSERT_TRUE(first.waitForStarted(kStartMs));
-    for (int waited = 0; !QFileInfo::exists(lock_) && waited < kStartMs; waited += 50) {
+    ASSERT_TRUE(first.waitForStarted());
+    for (int waited = 0; !QFileInfo::exists(lock) && waited < 60000; waited += 50) {
         QThread::msleep(50);
     }
-    ASSERT_TRUE(QFileInfo::exists(lock_));
+    ASSERT_TRUE(QFileInfo::exists(lock));
     const std::string stored = "[Settings]\nMainLeft=4320\nRepeat=True\n";
-    test::WriteBytes(settings_, stored);
-
-    EXPECT_EQ(RunCopy(), QStringLiteral("MESSAGE Spirolan|Already Running|2\n"));
-    EXPECT_EQ(test::ReadBytes(settings_), stored);
+    test::WriteBytes(settings, stored);
+    EXPECT_EQ(runCopy(), QStringLiteral("MESSAGE Spirolan|Already Running|2\n"));
+    EXPECT_EQ(test::ReadBytes(settings), stored);
     EXPECT_EQ(first.state(), QProcess::Running);
 
     first.kill(); // a crash: the lock file stays behind
-    first.waitForFinished(kStartMs);
-    ASSERT_TRUE(QFileInfo::exists(lock_));
-    EXPECT_EQ(RunCopy(), QStringLiteral("STARTED\n"));
-    const std::string written = test::ReadBytes(settings_);
+    first.waitForFinished();
+    ASSERT_TRUE(QFileInfo::exists(lock));
+    EXPECT_EQ(runCopy(), QStringLiteral("STARTED\n"));
+    const std::string written = test::ReadBytes(settings);
     EXPECT_NE(written.find("MainLeft=4320"), std::string::npos) << written;
     EXPECT_NE(written.find("MaxFaceNumber=384"), std::string::npos) << written;
 }
 
-TEST_F(SingleInstanceTest, UnusableLockFolderDoesNotStopTheProgram) {
-    test::WriteBytes(dir_.filePath("plain"), "x");
-    SingleInstance instance(dir_.filePath("plain/Spirolan.lock"));
-    EXPECT_TRUE(instance.Acquire());
+TEST(SingleInstanceTest, UnusableLockFolderDoesNotStopTheProgram) {
+    QTemporaryDir dir;
+    test::WriteBytes(dir.filePath("plain"), "x");
+    EXPECT_TRUE(SingleInstance(dir.filePath("plain/Spirolan.lock")).Acquire());
 }
 
 } // namespace
