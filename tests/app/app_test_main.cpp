@@ -1,5 +1,4 @@
-// Test program of the desktop program: widgets on the offscreen platform. Started with
-// --instance it is instead a real copy of the program that reports what it showed.
+// Test program of the desktop program; with --instance a real copy of the program instead.
 #include "startup.h"
 #include "test_support.h"
 
@@ -13,8 +12,7 @@
 
 namespace {
 
-// A copy of the program whose message boxes are answered and whose main window, once shown,
-// is closed again: it prints "MESSAGE caption|text|icon" and "STARTED" lines.
+// Answers message boxes and closes the shown main window; prints "MESSAGE ..." and "STARTED".
 int RunInstance(QApplication& application) {
     spirolan::test::MessageBoxWatcher watcher;
     QTimer monitor;

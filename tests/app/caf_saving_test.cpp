@@ -57,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, SaveFailureTest,
                                          FailureCase{"DiskFullOverAnOldFile", "old.caf", true}),
                          test::kRowName);
 
-// Cancel and a failed save change neither folder nor file name (the failure names the file);
-// a save writes the pane text and one CR LF and remembers its folder and file.
+// Only a successful save remembers its folder and file; a failure names the file.
 TEST(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileOnlyOnSuccess) {
     QTemporaryDir dir;
     CamJob job;
@@ -101,8 +100,7 @@ TEST(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileOnlyOnSuccess) {
     EXPECT_EQ(ReadBytes(choice), std::string("\x80\xff\n\r\n", 5));
 }
 
-// Typing a name without extension under the CAF filter saves under that name; replacing a
-// file is asked first, and declining returns to the dialog.
+// No extension is added under the CAF filter; replacing is asked first, No returns to the dialog.
 TEST(SaveDialogTest, QtsOwnDialogWithTheFiltersNoDefaultExtensionAndAnOverwritePrompt) {
     QTemporaryDir dir;
     WriteBytes(dir.filePath("old.caf"), "old");

@@ -129,8 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "424.19| 15|2828|0.1499|OK"}),
     test::kRowName);
 
-// "ON" locks in the pitch as the length, "OFF" empties it; a length too long for 192 faces is
-// refused, and 384 then derives from the kept length while the box stays empty.
+// "ON" locks in the pitch, "OFF" empties it; too long for 192, then 384 from the kept length.
 TEST_F(FaceCopyWindowTest, RepeatOnOffAndTooLongCuttingLengthThenChoosing384) {
     Open();
     Click("swRepeat0");
@@ -180,8 +179,7 @@ TEST_F(FaceCopyWindowTest, TooLongChamfersAreRefusedThenOkHandsOverTheModeBText)
     EXPECT_FALSE(host_.picture2.LinesIn(kCurveYellow).empty());
 }
 
-// Enter in the cutting length goes to OK, in a chamfer length nowhere; Cancel and Esc put back
-// the cutting length of the last OK, Cancel then redraws.
+// Enter in the length goes to OK, in a chamfer nowhere; Cancel and Esc restore the last OK's.
 TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
     job_.CutLength = 12;
     job_.SavedCutLength = 12;

@@ -1,5 +1,4 @@
-// Feed calculation window: empty inputs, the table through the real dialog, the Enter chain and
-// Cancel.
+// Feed calculation window: empty inputs, the table, the Enter chain and Cancel, by events.
 #include "feed_calculation.h"
 #include "test_support.h"
 
@@ -32,8 +31,7 @@ protected:
     FeedCalculation* dialog_ = nullptr;
 };
 
-// Empty boxes, the result box left of them; Enter in PITCH and in FEED ends on "Calculation"
-// without pressing it, Enter there presses it.
+// Enter in PITCH and in FEED ends on "Calculation" without pressing it; Enter there presses it.
 TEST_F(FeedCalculationTest, OpensEmptyAndTheEnterChainEndsOnCalculation) {
     Open();
     EXPECT_EQ(dialog_->windowModality(), Qt::ApplicationModal);

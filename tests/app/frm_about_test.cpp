@@ -18,8 +18,7 @@ namespace {
 
 using test::PrintTo;
 
-// Opened twice from the Help menu: the same texts each time, modal over the window; OK repaints
-// the graphs that have data, the frame's close box does not.
+// Twice from the Help menu: the same texts, modal; OK repaints, the frame's close box does not.
 TEST(AboutTest, HelpMenuOpensTheBoxWithItsTextsAndOkRedraws) {
     QTemporaryDir dir;
     CamJob job;

@@ -16,8 +16,7 @@ constexpr Rgb kYellow{255, 255, 15};
 
 class GraphSurfaceTest : public testing::Test {
 protected:
-    // One pixel of sunken frame on each side of 400 x 70 pixels, in the Mode-A graph's system:
-    // x = -20..380, y = -3.5..3.5.
+    // 400 x 70 pixels inside a one-pixel frame, x = -20..380, y = -3.5..3.5 as in Mode-A.
     void SetUp() override {
         surface_.setFrameStyle(QFrame::Panel | QFrame::Sunken);
         surface_.resize(402, 72);

@@ -1,5 +1,4 @@
-// The hand-off end to end on a private Xvfb server: a stand-in ORVEXA.EXE records the keys it
-// receives. Bare Xvfb has no window manager, so the window gets the focus, not activation.
+// The hand-off end to end on a private Xvfb (no window manager) to a stand-in ORVEXA.EXE.
 #include "desktop_handoff.h"
 #include "start_orvexa.h"
 #include "test_support.h"
@@ -11,8 +10,7 @@
 
 #include <gtest/gtest.h>
 
-// libxdo drops the keyboard description that it reads when it connects (72 bytes a
-// connection, allocated in XkbGetMap); nothing of ours.
+// libxdo drops the keyboard description it reads per connection (XkbGetMap); nothing of ours.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:XkbGetMap\n";
 }
@@ -31,8 +29,7 @@ public:
     bool asked = false;
 };
 
-// Xvfb picks a free display and reports its number once it accepts connections; it stops when
-// the test ends, after the platform has closed its connection.
+// Xvfb reports the free display it took; it stops after the platform has closed its connection.
 TEST(HandoffX11Test, AfterASaveTheProgramReceivesMenuKeysPathAndOpenInOrder) {
 #ifndef SPIROLAN_HAVE_XDO
     GTEST_SKIP() << "built without libxdo (Debian package libxdo-dev): no keys can be typed";

@@ -1,5 +1,4 @@
-// ORVEXA.EXE for the hand-off tests: opens a window titled $SPIROLAN_STAND_IN_TITLE, appends the
-// keys it receives to the file $SPIROLAN_STAND_IN_LOG and exits after Alt+O, or after 30 s.
+// ORVEXA.EXE for the hand-off test: logs received keys to $SPIROLAN_STAND_IN_LOG until Alt+O.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

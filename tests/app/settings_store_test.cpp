@@ -83,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "MainHeight=1,5\nThreadDir=99999\nRepeat=maybe\n"}),
     test::kRowName);
 
-// The first run opens at the defaults (1000, 1000, 12000 x 8000 twips at 15 twips to the pixel)
-// with the job's constants and writes only at close; a minimised last run keeps the geometry.
+// First run at the default place (in twips /15), written at close; minimised keeps geometry.
 TEST(SettingsTest, RoundTripAcrossRuns) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");

@@ -87,8 +87,7 @@ const ShapeCase kShape3{
     {{0, "-6000"}, {1, "-5997"}, {108, " 3260"}, {250, "-6000"}, {359, "-6000"}},
     "ShowModeBInactive(normal pointer)"};
 
-// Types the texts, chooses the lead entry by the arrow keys (typing it would join the keys of a
-// quick earlier choice) unless it is -1, and the cutting position by the mouse.
+// Types the texts, picks the lead by arrow keys (typed keys could join) and the position.
 void Type(ShapeDialog& dialog, const Form& form) {
     for (const auto& [caption, text] : form.texts) {
         Retype(dialog.Field(caption), QString::fromStdString(text));
@@ -162,8 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Routes, ShapeFromMainWindowTest,
 class ShapeDialogTest : public test::DialogFixture,
                         public testing::WithParamInterface<ShapeCase> {};
 
-// Texts and pre-fill; Enter moves along the fields to OK without pressing it (in "Start XS vale"
-// it does nothing); OK hands the reference groove over in the fixed order.
+// Texts, pre-fill, Enter to OK without pressing it (none in "Start XS vale"), hand-over order.
 TEST_P(ShapeDialogTest, PrefilledEnterChainThenTheHandOverInOrder) {
     job_.NoseR = 0.25;
     job_.Pitch = 1.0 / 3;

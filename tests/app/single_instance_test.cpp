@@ -1,5 +1,4 @@
-// Single instance: real second copies are refused without touching the settings; a crashed copy
-// or an unusable lock folder does not stop the next start.
+// Single instance: real second copies refused, crashed copies and unusable locks not blocking.
 #include "single_instance.h"
 #include "test_support.h"
 
@@ -19,7 +18,6 @@ TEST(SingleInstanceTest, SecondCopyIsRefusedAndACrashedCopyDoesNotBlock) {
     const QString lock = dir.filePath("Spirolan/Spirolan.lock");
     const QStringList environment = QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.path()
                                                                   << "QT_QPA_PLATFORM=offscreen";
-    // This test program as a copy of the program: what it printed.
     const auto runCopy = [&environment] {
         QProcess copy;
         copy.setEnvironment(environment);

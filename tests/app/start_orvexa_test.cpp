@@ -1,5 +1,4 @@
-// The hand-off to Orvexa: texts, order and pauses with a recording platform; the failure path;
-// the executable's path; the responsive pause; the real question box and locate dialog.
+// The hand-off: texts, order and pauses on a recording platform; path, pause, real dialogs.
 #include "desktop_handoff.h"
 #include "start_orvexa.h"
 #include "test_support.h"
@@ -20,9 +19,7 @@ namespace {
 
 using test::PrintTo;
 
-// Notes "start PATH", "front PID", "wait SECONDS", "keys KEYS" (with "<Alt+F>", "<Down>",
-// "<Enter>" and texts as they stand), "ask CAPTION" and "pick FOLDER|FILTER;FILTER", each
-// followed by "; ".
+// Notes each request and its texts, keys as "<Alt+F>", "<Down>", "<Enter>" and literal text.
 class RecordingHandoff final : public HandoffPlatform {
 public:
     std::optional<std::int64_t> StartProgram(const std::string& path) override {

@@ -1,5 +1,4 @@
-// Helpers of the desktop program's tests: message boxes answered by events, windows on a
-// temporary settings file, typing into dialogs, and a main window stand-in for the dialogs.
+// Helpers of the desktop program's tests: message boxes, windows, typing, a recording host.
 #pragma once
 
 #include "cam_job.h"
@@ -36,8 +35,7 @@ void PrintTo(const Row& row, std::ostream* os) {
 }
 inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
-/// Answers every message box that opens while it lives, as a user would: notes
-/// "caption|text|icon number", then clicks `answer` (or the box's only button).
+/// Answers message boxes while it lives: notes "caption|text|icon", clicks `answer` or the one.
 class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
@@ -54,7 +52,6 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
 /// Generates the Shape 1 reference groove into `job`; gives its Mode-A text.
 std::string ReferenceModeA(CamJob& job);
 
-/// The file's bytes, or "<missing>".
 std::string ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const std::string& bytes);
 
@@ -74,8 +71,7 @@ void Retype(QLineEdit* edit, const QString& text);
 /// Clicks the indicator of a choice or check box, where a user aims.
 void ClickIndicator(QAbstractButton* button);
 
-/// The main window as the dialogs see it: notes every call with what `probe` says then, keeps
-/// the pane texts and draws the graphs on recording surfaces.
+/// The main window for the dialogs: notes calls (with `probe`), keeps texts, records the graphs.
 class RecordingHost final : public DialogHost {
 public:
     explicit RecordingHost(CamJob& job) : job_(job) {}
