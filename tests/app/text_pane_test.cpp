@@ -12,14 +12,7 @@ namespace {
 
 TEST(TextPaneTest, CountsLinesOfEveryKindOfTextAndPaintsThem) {
     const std::pair<std::string, std::size_t> texts[] = {
-        {"", 1},
-        {"CAM4\r\nU\r\nEND\r\n", 4},
-        {"a\r\nb", 2},
-        {"\n\n\n", 4},
-        {"a\rb\rc", 1},
-        {std::string("a\0b\r\n\0", 6), 2},
-        {std::string(100000, 'x'), 1},
-    };
+        {"", 1}, {"a\r\nb\r\n", 3}, {"\n\r\n\r", 3}, {std::string("a\0b\r\n\0", 6), 2}};
     for (const auto& [text, lines] : texts) {
         TextPane pane;
         pane.resize(200, 150);
