@@ -19,17 +19,6 @@ namespace {
 using namespace spirolan;
 using Clock = std::chrono::steady_clock;
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "face_copy_window_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // The Shape 1 reference groove (pitch 3.6, one lead) on screen as Mode-A data.
 void ShowReferenceGroove(frmMain& window) {
     Shape1Input input = testing_support::ReferenceGroove();
@@ -56,7 +45,6 @@ double Milliseconds(Clock::duration span) {
 // shift angle of 15 degrees. The time covers the build with its progress bar, the pane taking
 // the million-line text, both graphs, and the paint of the main window.
 void BM_FaceCopyOkToModeBShown(benchmark::State& state) {
-    Application();
     QTemporaryDir folder;
     CamJob job;
     frmMain window(job, folder.filePath(QStringLiteral("Spirolan.ini")), DefaultDialogHooks());

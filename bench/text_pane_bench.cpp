@@ -16,17 +16,6 @@ namespace {
 
 using namespace spirolan;
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "text_pane_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // 2828 faces of a 0.6 mm deep one-lead groove, 0.15 mm apart, rotated 15 degrees each.
 const std::string& LargestModeBText() {
     static const std::string text = [] {
@@ -53,7 +42,6 @@ void Report(benchmark::State& state, const std::string& text) {
 }
 
 void BM_TextPaneSetAndFirstPaint(benchmark::State& state) {
-    Application();
     const std::string& text = LargestModeBText();
     TextPane pane;
     pane.resize(240, 400);
@@ -71,7 +59,6 @@ void BM_TextPaneSetAndFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_TextPaneSetAndFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_PlainTextEditSetAndFirstPaint(benchmark::State& state) {
-    Application();
     const std::string& text = LargestModeBText();
     const QString converted = QString::fromLatin1(text);
     QPlainTextEdit edit;
