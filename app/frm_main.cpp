@@ -15,7 +15,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 
+#include <algorithm>
 #include <optional>
 
 namespace spirolan {
@@ -94,6 +96,13 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     Form_Load();
 }
 
+namespace {
+
+// How many desktops wide and high a stored window size may be.
+constexpr int kMaxDesktops = 4;
+
+} // namespace
+
 int frmMain::Pixels(double twips) const {
     return TwipsToPixels(twips, logicalDpiX());
 }
@@ -101,7 +110,11 @@ int frmMain::Pixels(double twips) const {
 void frmMain::Form_Load() {
     const WindowPlacement placement = ReadSettings(settingsPath_, job_);
     move(Pixels(placement.Left), Pixels(placement.Top));
-    resize(Pixels(placement.Width), Pixels(placement.Height));
+    // The place is used as stored, off-screen included, but a size beyond every screen would
+    // make the graphs' kept pictures take all memory: hold it to four times the desktop.
+    const QSize desktop = screen()->virtualGeometry().size() * kMaxDesktops;
+    resize(std::min(Pixels(placement.Width), desktop.width()),
+           std::min(Pixels(placement.Height), desktop.height()));
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
 }

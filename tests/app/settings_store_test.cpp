@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -125,13 +126,18 @@ TEST(SettingsTest, RoundTripAcrossRuns) {
     EXPECT_EQ(third.ThreadDir, 1);
 }
 
-// A stored place far off the screen is applied as it stands and still starts a window.
-TEST(SettingsTest, FarOffStoredPlaceStartsAWindow) {
+// A stored place far off the screen is applied as it stands and still starts a window; a size
+// beyond every screen is held to four desktops, so the graphs' pictures stay small.
+TEST(SettingsTest, FarOffStoredPlaceAndHugeSizeStartAWindow) {
     QTemporaryDir dir;
     test::WriteBytes(dir.filePath("s.ini"),
-                     "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=-5\n");
+                     "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=3e38\n");
     CamJob job;
-    EXPECT_TRUE(test::OpenWindow(job, dir.filePath("s.ini"))->isVisible());
+    auto window = test::OpenWindow(job, dir.filePath("s.ini"));
+    EXPECT_TRUE(window->isVisible());
+    const QSize desktop = window->screen()->virtualGeometry().size();
+    EXPECT_LE(window->width(), 4 * desktop.width());
+    EXPECT_LE(window->height(), 4 * desktop.height());
 }
 
 } // namespace
