@@ -2,21 +2,39 @@
 #include "svg_export.h"
 
 #include "graph_style.h"
+#include "layout_rule.h"
 #include "mode_a_graph.h"
 #include "mode_b_graph.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace spirolan {
 namespace {
 
-// Figure boxes in pixels, as the window places them (2700 and 2500 by 520 twips, 30 from the
-// top of the band and from its right edge).
-constexpr int kSpindleBoxWidth = 180;
-constexpr int kFigureBoxWidth = 167;
-constexpr int kFigureBoxHeight = 35;
-constexpr int kBoxMargin = 2;
+// Twips per pixel at the 96 dots per inch of an export.
+constexpr float kTwipsPerPixel = 15;
+
+int ExportPixels(float twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+// The figure boxes in pixels, sized and spaced as the window's layout rule places them; their
+// size does not depend on the window's.
+struct FigureBoxes {
+    int SpindleWidth; // Picture5
+    int FigureWidth;  // Picture4
+    int Height;
+    int Margin; // from the top of the band and from its right edge
+};
+
+FigureBoxes FigureBoxSizes() {
+    const MainWindowLayout layout = ComputeLayout(12000, 8000);
+    const TwipRect picture4 = layout.Picture4.value();
+    return {ExportPixels(layout.Picture5.value().Width), ExportPixels(picture4.Width),
+            ExportPixels(picture4.Height), ExportPixels(picture4.Top)};
+}
 
 // The read-out box of an export: nothing points at a picture.
 class NoReadout final : public GraphSurface {
@@ -37,9 +55,9 @@ SvgSurface GraphSurfaceOf(SvgGraphSize size) {
     return SvgSurface({.Width = size.Width, .Height = size.Height, .BackColor = kButtonFace});
 }
 
-SvgSurface FigureBox(int width, Rgb textColor) {
+SvgSurface FigureBox(int width, int height, Rgb textColor) {
     return SvgSurface({.Width = width,
-                       .Height = kFigureBoxHeight,
+                       .Height = height,
                        .BackColor = kButtonFace,
                        .ForeColor = textColor,
                        .FontPoints = kFigureFontPoints});
@@ -51,16 +69,23 @@ std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size) {
     // The page, band and graph together, must stay within the largest side.
     size.Height = std::min(size.Height, kMaxSvgSide - kFigureBandHeight);
     SvgSurface picture1 = GraphSurfaceOf(size);
-    SvgSurface picture4 = FigureBox(kFigureBoxWidth, kAccelerationRed);
-    SvgSurface picture5 = FigureBox(kSpindleBoxWidth, kFigureBlack);
+    const FigureBoxes boxes = FigureBoxSizes();
+    SvgSurface picture4 = FigureBox(boxes.FigureWidth, boxes.Height, kAccelerationRed);
+    SvgSurface picture5 = FigureBox(boxes.SpindleWidth, boxes.Height, kFigureBlack);
     NoReadout picture3;
     DrawModeAGraph(job, picture1, picture4, picture5, picture3);
 
     const int width = picture1.Width();
-    const double figureLeft = width - kBoxMargin - kFigureBoxWidth;
+    const double figureLeft = width - boxes.Margin - boxes.FigureWidth;
     const std::array<SvgPart, 3> parts{{
-        {.Surface = &picture5, .X = figureLeft - kSpindleBoxWidth, .Y = kBoxMargin, .Framed = true},
-        {.Surface = &picture4, .X = figureLeft, .Y = kBoxMargin, .Framed = true},
+        {.Surface = &picture5,
+         .X = figureLeft - boxes.SpindleWidth,
+         .Y = static_cast<double>(boxes.Margin),
+         .Framed = true},
+        {.Surface = &picture4,
+         .X = figureLeft,
+         .Y = static_cast<double>(boxes.Margin),
+         .Framed = true},
         {.Surface = &picture1, .X = 0, .Y = kFigureBandHeight},
     }};
     return ComposeSvg(width, kFigureBandHeight + picture1.Height(), kButtonFace, parts);
