@@ -1,5 +1,5 @@
 // Entry point of the desktop program.
-#include "startup.h"
+#include "app/shell/startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

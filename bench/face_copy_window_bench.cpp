@@ -1,10 +1,10 @@
 // Face Copy's OK on the largest job (2828 faces): from the click to the main window showing the
 // new Mode-B pane and graph.
-#include "dialog_hooks.h"
-#include "face_copy_window.h"
-#include "frm_main.h"
-#include "shape1.h"
-#include "shape_fixtures.h"
+#include "app/windows/dialog_hooks.h"
+#include "app/windows/face_copy_window.h"
+#include "app/windows/frm_main.h"
+#include "core/shape1.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <QApplication>
 #include <QPushButton>

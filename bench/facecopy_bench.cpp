@@ -1,6 +1,6 @@
 // Mode-B text of the largest job (2828 faces) against a floor of bare integer formatting.
-#include "face_copy_model.h"
-#include "mode_b_text.h"
+#include "facecopy/face_copy_model.h"
+#include "facecopy/mode_b_text.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 // Feed table: one press of "Calculation", for a sparse and a dense table.
-#include "feed_table.h"
+#include "feed/feed_table.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Cam graphs: the Mode-B graph of the longest cutting length Face copy accepts (117 turns,
 // about 42,000 segments) on the test recorder and on the SVG surface, and a Mode-A export.
-#include "mode_b_graph.h"
-#include "recording_surface.h"
-#include "svg_export.h"
-#include "svg_surface.h"
+#include "graphics/mode_b_graph.h"
+#include "graphics/recording_surface.h"
+#include "graphics/svg_export.h"
+#include "graphics/svg_surface.h"
 
 #include <benchmark/benchmark.h>
 

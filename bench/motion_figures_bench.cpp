@@ -1,5 +1,5 @@
 // Motion figures: the cost they add to every Mode-A drawing, figure lines included.
-#include "motion_figures.h"
+#include "graphics/motion_figures.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Number texts: the per-line cost of every CAF text.
-#include "caf_text.h"
-#include "number_text.h"
+#include "core/caf_text.h"
+#include "core/number_text.h"
 
 #include <benchmark/benchmark.h>
 

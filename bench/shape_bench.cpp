@@ -1,8 +1,8 @@
 // Shape generation: one OK of each shape dialog on its reference groove, walk to Mode-A text.
-#include "shape1.h"
-#include "shape2.h"
-#include "shape3.h"
-#include "shape_fixtures.h"
+#include "core/shape1.h"
+#include "core/shape2.h"
+#include "core/shape3.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <benchmark/benchmark.h>
 

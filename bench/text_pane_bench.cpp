@@ -1,7 +1,7 @@
 // The Mode-B pane: taking in and first painting the largest Mode-B text (2828 faces, about a
 // million lines), in the program's text pane and in a stock QPlainTextEdit.
-#include "mode_b_text.h"
-#include "text_pane.h"
+#include "app/widgets/text_pane.h"
+#include "facecopy/mode_b_text.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,5 +1,5 @@
 // The job state that spirolan-cli replays dialog steps on, with the program's two text panes.
-#include "batch_session.h"
+#include "cli/batch_session.h"
 
 namespace spirolan::batch {
 

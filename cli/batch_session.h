@@ -1,8 +1,8 @@
 // The job state that spirolan-cli replays dialog steps on, with the program's two text panes.
 #pragma once
 
-#include "cam_job.h"
-#include "job_file.h"
+#include "cli/job_file.h"
+#include "core/cam_job.h"
 
 #include <string>
 

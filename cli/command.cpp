@@ -1,11 +1,11 @@
 // The spirolan-cli command line: run a job file or print a feed table.
-#include "command.h"
+#include "cli/command.h"
 
-#include "batch_session.h"
-#include "feed_table.h"
-#include "job_file.h"
-#include "lenient_number.h"
-#include "svg_export.h"
+#include "cli/batch_session.h"
+#include "cli/job_file.h"
+#include "core/lenient_number.h"
+#include "feed/feed_table.h"
+#include "graphics/svg_export.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 // Face Copy steps of spirolan-cli: the dialog driven through its model, then OK.
-#include "batch_session.h"
+#include "cli/batch_session.h"
 
-#include "face_copy_model.h"
+#include "facecopy/face_copy_model.h"
 
 #include <array>
 #include <string_view>

@@ -1,5 +1,5 @@
 // Job files of spirolan-cli: the dialog steps to replay, read from JSON.
-#include "job_file.h"
+#include "cli/job_file.h"
 
 #include <QByteArray>
 #include <QJsonArray>

@@ -1,5 +1,5 @@
 // spirolan-cli: replays dialog input on a job state, for scripting and testing without windows.
-#include "command.h"
+#include "cli/command.h"
 
 #include <cstdio>
 #include <string>

@@ -1,10 +1,10 @@
 // Shape steps of spirolan-cli: the Shape 1, 2 and 3 dialogs filled in and confirmed.
-#include "batch_session.h"
+#include "cli/batch_session.h"
 
-#include "motion_figures.h"
-#include "shape1.h"
-#include "shape2.h"
-#include "shape3.h"
+#include "core/shape1.h"
+#include "core/shape2.h"
+#include "core/shape3.h"
+#include "graphics/motion_figures.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
 // CAF cam text: the line format of the Mode-A and Mode-B texts, CR LF after every line.
-#include "caf_text.h"
+#include "core/caf_text.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 #include <charconv>
 #include <cmath>

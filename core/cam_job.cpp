@@ -1,7 +1,7 @@
 // CamJob: the one job state shared by every window for the whole run.
-#include "cam_job.h"
+#include "core/cam_job.h"
 
-#include "lenient_number.h"
+#include "core/lenient_number.h"
 
 namespace spirolan {
 

@@ -1,5 +1,5 @@
 // Rounding and integer conversions with the program's exact rules.
-#include "conversions.h"
+#include "core/conversions.h"
 
 namespace spirolan {
 namespace {

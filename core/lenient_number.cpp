@@ -1,5 +1,5 @@
 // Lenient reading of typed numbers: the longest leading number of a text, blanks ignored.
-#include "lenient_number.h"
+#include "core/lenient_number.h"
 
 #include <charconv>
 #include <cmath>

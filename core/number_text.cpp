@@ -1,5 +1,5 @@
 // Number texts: plain text for dialog fields, signed-column text for CAF lines and displays.
-#include "number_text.h"
+#include "core/number_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,10 +1,10 @@
 // The eight-segment profile walk, the lead replication and the final Mode-A values of the shapes.
-#include "profile_walk.h"
+#include "core/profile_walk.h"
 
-#include "caf_text.h"
-#include "conversions.h"
-#include "number_text.h"
-#include "shape_guard.h"
+#include "core/caf_text.h"
+#include "core/conversions.h"
+#include "core/number_text.h"
+#include "core/shape_guard.h"
 
 #include <cmath>
 

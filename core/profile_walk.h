@@ -1,8 +1,8 @@
 // The eight-segment profile walk, the lead replication and the final Mode-A values of the shapes.
 #pragma once
 
-#include "cam_job.h"
-#include "shape_common.h"
+#include "core/cam_job.h"
+#include "core/shape_common.h"
 
 #include <array>
 #include <optional>

@@ -1,11 +1,11 @@
 // Shape 1: the trapezoidal groove with four corner radii; its dialog record, pre-fill and
 // generator.
-#include "shape1.h"
+#include "core/shape1.h"
 
-#include "lenient_number.h"
-#include "number_text.h"
-#include "profile_walk.h"
-#include "shape_guard.h"
+#include "core/lenient_number.h"
+#include "core/number_text.h"
+#include "core/profile_walk.h"
+#include "core/shape_guard.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,8 +2,8 @@
 // generator.
 #pragma once
 
-#include "cam_job.h"
-#include "shape_common.h"
+#include "core/cam_job.h"
+#include "core/shape_common.h"
 
 #include <array>
 #include <optional>

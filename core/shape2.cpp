@@ -1,9 +1,9 @@
 // Shape 2: the groove with a rounded bottom and derived flank angle; dialog record and generator.
-#include "shape2.h"
+#include "core/shape2.h"
 
-#include "number_text.h"
-#include "profile_walk.h"
-#include "shape_guard.h"
+#include "core/number_text.h"
+#include "core/profile_walk.h"
+#include "core/shape_guard.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // Shape 2: the groove with a rounded bottom and derived flank angle; dialog record and generator.
 #pragma once
 
-#include "cam_job.h"
-#include "shape_common.h"
+#include "core/cam_job.h"
+#include "core/shape_common.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
 // Shape 3: the profile walked from the root level with a derived crest; dialog record, generator.
-#include "shape3.h"
+#include "core/shape3.h"
 
-#include "number_text.h"
-#include "profile_walk.h"
-#include "shape_guard.h"
+#include "core/number_text.h"
+#include "core/profile_walk.h"
+#include "core/shape_guard.h"
 
 #include <cmath>
 

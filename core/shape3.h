@@ -1,8 +1,8 @@
 // Shape 3: the profile walked from the root level with a derived crest; dialog record, generator.
 #pragma once
 
-#include "cam_job.h"
-#include "shape_common.h"
+#include "core/cam_job.h"
+#include "core/shape_common.h"
 
 #include <array>
 #include <string>

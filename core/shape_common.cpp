@@ -1,8 +1,8 @@
 // What the three shape dialogs and generators share: the result, the lead lists, field storing.
-#include "shape_common.h"
+#include "core/shape_common.h"
 
-#include "conversions.h"
-#include "lenient_number.h"
+#include "core/conversions.h"
+#include "core/lenient_number.h"
 
 namespace spirolan {
 namespace {

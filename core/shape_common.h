@@ -1,7 +1,7 @@
 // What the three shape dialogs and generators share: the result, the lead lists, field storing.
 #pragma once
 
-#include "cam_job.h"
+#include "core/cam_job.h"
 
 #include <array>
 #include <span>

@@ -1,7 +1,7 @@
 // Checked arithmetic of the shape generators: every failure of a computation becomes one flag.
 #pragma once
 
-#include "cam_job.h"
+#include "core/cam_job.h"
 
 #include <cmath>
 

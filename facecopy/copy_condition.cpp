@@ -1,7 +1,7 @@
 // Copy conditions: shift angle, copy number and Z-axis pitch derived from a cutting length.
-#include "copy_condition.h"
+#include "facecopy/copy_condition.h"
 
-#include "conversions.h"
+#include "core/conversions.h"
 
 #include <cmath>
 #include <cstdlib>

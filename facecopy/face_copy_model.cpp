@@ -1,9 +1,9 @@
 // The Face Copy dialog's behaviour, without a toolkit: its fields, handlers and messages.
-#include "face_copy_model.h"
+#include "facecopy/face_copy_model.h"
 
-#include "copy_condition.h"
-#include "lenient_number.h"
-#include "number_text.h"
+#include "core/lenient_number.h"
+#include "core/number_text.h"
+#include "facecopy/copy_condition.h"
 
 #include <cmath>
 #include <utility>

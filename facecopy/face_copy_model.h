@@ -1,9 +1,9 @@
 // The Face Copy dialog's behaviour, without a toolkit: its fields, handlers and messages.
 #pragma once
 
-#include "cam_job.h"
-#include "face_copy_message.h"
-#include "mode_b_text.h"
+#include "core/cam_job.h"
+#include "facecopy/face_copy_message.h"
+#include "facecopy/mode_b_text.h"
 
 #include <array>
 #include <functional>

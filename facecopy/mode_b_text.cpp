@@ -1,10 +1,10 @@
 // Mode-B text: the one-turn table copied into many faces along Z, with entry and exit chamfers.
-#include "mode_b_text.h"
+#include "facecopy/mode_b_text.h"
 
-#include "caf_text.h"
-#include "conversions.h"
-#include "lenient_number.h"
-#include "number_text.h"
+#include "core/caf_text.h"
+#include "core/conversions.h"
+#include "core/lenient_number.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <array>

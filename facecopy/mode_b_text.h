@@ -1,8 +1,8 @@
 // Mode-B text: the one-turn table copied into many faces along Z, with entry and exit chamfers.
 #pragma once
 
-#include "cam_job.h"
-#include "face_copy_message.h"
+#include "core/cam_job.h"
+#include "facecopy/face_copy_message.h"
 
 #include <functional>
 #include <optional>

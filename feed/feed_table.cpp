@@ -1,8 +1,8 @@
 // Feed table: pitches near a pitch and feeds near a feed where the pitch is a multiple of the feed.
-#include "feed_table.h"
+#include "feed/feed_table.h"
 
-#include "conversions.h"
-#include "number_text.h"
+#include "core/conversions.h"
+#include "core/number_text.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Label form of the cam graphs.
-#include "graph_style.h"
+#include "graphics/graph_style.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 namespace spirolan {
 

@@ -1,7 +1,7 @@
 // Colours, font sizes and label form shared by the two cam graphs.
 #pragma once
 
-#include "graph_surface.h"
+#include "graphics/graph_surface.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Layout rule of the main window: where the panes, graphs and figure boxes go for a window size.
-#include "layout_rule.h"
+#include "graphics/layout_rule.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // Mode-A graph: grid, labels, XS curve, acceleration curve and figure boxes.
-#include "mode_a_graph.h"
+#include "graphics/mode_a_graph.h"
 
-#include "graph_style.h"
-#include "motion_figures.h"
+#include "graphics/graph_style.h"
+#include "graphics/motion_figures.h"
 
 #include <array>
 

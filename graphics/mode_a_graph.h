@@ -1,8 +1,8 @@
 // Mode-A graph: XS and the slide acceleration against the spindle angle, with the figure boxes.
 #pragma once
 
-#include "cam_job.h"
-#include "graph_surface.h"
+#include "core/cam_job.h"
+#include "graphics/graph_surface.h"
 
 namespace spirolan {
 

@@ -1,7 +1,7 @@
 // Mode-B graph: grid, labels and the XS curve of every spindle turn along Z.
-#include "mode_b_graph.h"
+#include "graphics/mode_b_graph.h"
 
-#include "graph_style.h"
+#include "graphics/graph_style.h"
 
 #include <algorithm>
 #include <array>

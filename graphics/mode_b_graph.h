@@ -1,8 +1,8 @@
 // Mode-B graph: the XS table laid out turn after turn along Z over the cutting length.
 #pragma once
 
-#include "cam_job.h"
-#include "graph_surface.h"
+#include "core/cam_job.h"
+#include "graphics/graph_surface.h"
 
 namespace spirolan {
 

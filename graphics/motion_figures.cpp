@@ -1,7 +1,7 @@
 // Motion figures: slide speed and acceleration of the XS table at a spindle speed.
-#include "motion_figures.h"
+#include "graphics/motion_figures.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // Motion figures: slide speed and acceleration of the XS table at a spindle speed.
 #pragma once
 
-#include "cam_job.h"
+#include "core/cam_job.h"
 
 #include <array>
 #include <string>

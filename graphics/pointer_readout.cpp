@@ -1,8 +1,8 @@
 // Pointer read-out: the status text and the two lines shown while the pointer is over a graph.
-#include "pointer_readout.h"
+#include "graphics/pointer_readout.h"
 
-#include "conversions.h"
-#include "number_text.h"
+#include "core/conversions.h"
+#include "core/number_text.h"
 
 namespace spirolan {
 namespace {

@@ -1,5 +1,5 @@
 // RecordingSurface: keeps the operations drawn on it.
-#include "recording_surface.h"
+#include "graphics/recording_surface.h"
 
 namespace spirolan {
 

@@ -1,8 +1,8 @@
 // RecordingSurface: a GraphSurface that keeps every operation, so tests can check what is drawn.
 #pragma once
 
-#include "graph_surface.h"
-#include "surface_geometry.h"
+#include "graphics/graph_surface.h"
+#include "graphics/surface_geometry.h"
 
 #include <string>
 #include <vector>

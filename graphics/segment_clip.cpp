@@ -1,5 +1,5 @@
 // Cutting a line segment down to a rectangle, for surfaces that must not pass far-off points on.
-#include "segment_clip.h"
+#include "graphics/segment_clip.h"
 
 #include <cmath>
 

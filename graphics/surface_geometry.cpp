@@ -1,5 +1,5 @@
 // Surface geometry: user coordinates to pixels and text metrics.
-#include "surface_geometry.h"
+#include "graphics/surface_geometry.h"
 
 namespace spirolan {
 

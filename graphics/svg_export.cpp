@@ -1,10 +1,10 @@
 // SVG export of the two cam graphs.
-#include "svg_export.h"
+#include "graphics/svg_export.h"
 
-#include "graph_style.h"
-#include "layout_rule.h"
-#include "mode_a_graph.h"
-#include "mode_b_graph.h"
+#include "graphics/graph_style.h"
+#include "graphics/layout_rule.h"
+#include "graphics/mode_a_graph.h"
+#include "graphics/mode_b_graph.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // SVG export of the two cam graphs, the same pictures the window shows.
 #pragma once
 
-#include "cam_job.h"
-#include "svg_surface.h"
+#include "core/cam_job.h"
+#include "graphics/svg_surface.h"
 
 #include <string>
 

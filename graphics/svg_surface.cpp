@@ -1,7 +1,7 @@
 // SvgSurface: the picture of a surface as SVG 1.1 elements, and the page that holds them.
-#include "svg_surface.h"
+#include "graphics/svg_surface.h"
 
-#include "segment_clip.h"
+#include "graphics/segment_clip.h"
 
 #include <algorithm>
 #include <charconv>

@@ -2,8 +2,8 @@
 // several such surfaces side by side.
 #pragma once
 
-#include "graph_surface.h"
-#include "surface_geometry.h"
+#include "graphics/graph_surface.h"
+#include "graphics/surface_geometry.h"
 
 #include <span>
 #include <string>

@@ -1,6 +1,6 @@
 // Test program of the desktop program; with --instance a real copy of the program instead.
-#include "startup.h"
-#include "test_support.h"
+#include "app/shell/startup.h"
+#include "tests/app/test_support.h"
 
 #include <QApplication>
 #include <QTimer>

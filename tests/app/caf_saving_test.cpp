@@ -1,6 +1,6 @@
 // Saving: exact bytes, failures that keep the old file, the save commands and the save dialog.
-#include "caf_saving.h"
-#include "test_support.h"
+#include "app/shell/caf_saving.h"
+#include "tests/app/test_support.h"
 
 #include <QComboBox>
 #include <QDir>

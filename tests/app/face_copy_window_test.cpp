@@ -1,8 +1,8 @@
 // Face Copy window: fields, states, copy conditions, refusals and OK, by events on the real dialog.
-#include "face_copy_window.h"
-#include "graph_style.h"
-#include "shape_fixtures.h"
-#include "test_support.h"
+#include "app/windows/face_copy_window.h"
+#include "graphics/graph_style.h"
+#include "tests/app/test_support.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

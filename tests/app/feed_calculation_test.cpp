@@ -1,6 +1,6 @@
 // Feed calculation window: empty inputs, the table, the Enter chain and Cancel, by events.
-#include "feed_calculation.h"
-#include "test_support.h"
+#include "app/windows/feed_calculation.h"
+#include "tests/app/test_support.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

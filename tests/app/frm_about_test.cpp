@@ -1,7 +1,7 @@
 // The About box: texts, icon, buttons, the redraw after OK, and the system-information tool.
-#include "frm_about.h"
-#include "sys_info.h"
-#include "test_support.h"
+#include "app/platform/sys_info.h"
+#include "app/windows/frm_about.h"
+#include "tests/app/test_support.h"
 
 #include <QFile>
 #include <QLabel>

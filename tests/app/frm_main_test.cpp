@@ -1,6 +1,6 @@
 // Main window by events: menus, toolbar, dispatch, status bar, hints, layout and redraw.
-#include "frm_main.h"
-#include "test_support.h"
+#include "app/windows/frm_main.h"
+#include "tests/app/test_support.h"
 
 #include <QDate>
 #include <QLocale>
@@ -35,7 +35,7 @@ class MainWindowTest : public testing::Test {
 protected:
     std::unique_ptr<frmMain> Open() {
         const auto note = [this](const char* name) {
-            return [this, name](frmMain&) { log_.push_back(std::string("hook ") + name); };
+            return [this, name](const DialogContext&) { log_.push_back(std::string("hook ") + name); };
         };
         return test::OpenWindow(job_, dir_.filePath("s.ini"),
                                 {note("DataInput1"), note("DataInput2"), note("DataInput3"),

@@ -1,5 +1,5 @@
 // Qt graph surface: user coordinates both ways, the kept picture, clipping, fonts.
-#include "graph_surface_widget.h"
+#include "app/widgets/graph_surface_widget.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The hand-off end to end on a private Xvfb (no window manager) to a stand-in ORVEXA.EXE.
-#include "desktop_handoff.h"
-#include "start_orvexa.h"
-#include "test_support.h"
+#include "app/handoff/desktop_handoff.h"
+#include "app/handoff/start_orvexa.h"
+#include "tests/app/test_support.h"
 
 #include <QProcess>
 #include <QStandardPaths>

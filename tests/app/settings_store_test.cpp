@@ -1,6 +1,6 @@
 // Settings: conversions, defaults, broken files, and the round trip across two runs of the window.
-#include "settings_store.h"
-#include "test_support.h"
+#include "app/shell/settings_store.h"
+#include "tests/app/test_support.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // Shape dialogs by events on real widgets: reference grooves, hand-over, refusals, Enter, WD.
-#include "data_input1.h"
-#include "data_input2.h"
-#include "data_input3.h"
-#include "graph_style.h"
-#include "shape_fixtures.h"
-#include "test_support.h"
+#include "app/windows/data_input1.h"
+#include "app/windows/data_input2.h"
+#include "app/windows/data_input3.h"
+#include "graphics/graph_style.h"
+#include "tests/app/test_support.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // Single instance: real second copies refused, crashed copies and unusable locks not blocking.
-#include "single_instance.h"
-#include "test_support.h"
+#include "app/platform/single_instance.h"
+#include "tests/app/test_support.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // The hand-off: texts, order and pauses on a recording platform; path, pause, real dialogs.
-#include "desktop_handoff.h"
-#include "start_orvexa.h"
-#include "test_support.h"
+#include "app/handoff/desktop_handoff.h"
+#include "app/handoff/start_orvexa.h"
+#include "tests/app/test_support.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Helpers of the desktop program's tests.
-#include "test_support.h"
+#include "tests/app/test_support.h"
 
-#include "shape_fixtures.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <QCheckBox>
 #include <QDialog>

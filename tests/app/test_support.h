@@ -1,13 +1,13 @@
 // Helpers of the desktop program's tests: message boxes, windows, typing, a recording host.
 #pragma once
 
-#include "cam_job.h"
-#include "dialog_hooks.h"
-#include "dialog_host.h"
-#include "frm_main.h"
-#include "mode_a_graph.h"
-#include "mode_b_graph.h"
-#include "recording_surface.h"
+#include "app/windows/dialog_hooks.h"
+#include "app/windows/dialog_host.h"
+#include "app/windows/frm_main.h"
+#include "core/cam_job.h"
+#include "graphics/mode_a_graph.h"
+#include "graphics/mode_b_graph.h"
+#include "graphics/recording_surface.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Text pane: line index, selection by pointer and keys, copy, hostile texts.
-#include "text_pane.h"
+#include "app/widgets/text_pane.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // spirolan-cli: job replay, output files, messages and exit statuses, through RunCommand and the
 // program.
-#include "command.h"
-#include "golden_file.h"
-#include "shape_fixtures.h"
+#include "cli/command.h"
+#include "tests/support/golden_file.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 

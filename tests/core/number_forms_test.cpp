@@ -1,8 +1,8 @@
 // Number forms: lenient reading, plain and signed-column texts, conversions and CAF lines.
-#include "caf_text.h"
-#include "conversions.h"
-#include "lenient_number.h"
-#include "number_text.h"
+#include "core/caf_text.h"
+#include "core/conversions.h"
+#include "core/lenient_number.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Shapes 1 to 3: worked grooves, failures and what they leave stored, pre-fill, WD, hostile input.
-#include "golden_file.h"
-#include "profile_walk.h"
-#include "shape1.h"
-#include "shape2.h"
-#include "shape3.h"
-#include "shape_fixtures.h"
+#include "core/profile_walk.h"
+#include "core/shape1.h"
+#include "core/shape2.h"
+#include "core/shape3.h"
+#include "tests/support/golden_file.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The Face Copy dialog driven event by event: pre-fill, derivations, refusals, switches, Cancel.
-#include "face_copy_model.h"
+#include "facecopy/face_copy_model.h"
 
-#include "face_copy_fixture.h"
+#include "tests/facecopy/face_copy_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Shared set-up of the face copy tests: a job with Mode-A data, an open dialog, text lines.
 #pragma once
 
-#include "cam_job.h"
-#include "face_copy_model.h"
+#include "core/cam_job.h"
+#include "facecopy/face_copy_model.h"
 
 #include <gtest/gtest.h>
 

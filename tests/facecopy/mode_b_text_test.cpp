@@ -1,8 +1,8 @@
 // The Mode-B text: face order and positions, chamfers, peak value, refusals, job updates.
-#include "mode_b_text.h"
+#include "facecopy/mode_b_text.h"
 
-#include "face_copy_fixture.h"
-#include "face_copy_model.h"
+#include "facecopy/face_copy_model.h"
+#include "tests/facecopy/face_copy_fixture.h"
 
 #include <gtest/gtest.h>
 

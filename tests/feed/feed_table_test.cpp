@@ -1,5 +1,5 @@
 // Feed table: exact texts of the dialog's result box, drift, and inputs where it cannot divide.
-#include "feed_table.h"
+#include "feed/feed_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Fuzzes the job-file reader and the replay of whatever steps it accepts: no input may crash,
 // hang or leave a step without a clear outcome.
-#include "batch_session.h"
-#include "job_file.h"
+#include "cli/batch_session.h"
+#include "cli/job_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Fuzzes the lenient reading: any text reads as a finite number or as overflow, and a number's
 // plain and signed-column texts read back as the number rounded to 15 digits.
-#include "lenient_number.h"
-#include "number_text.h"
+#include "core/lenient_number.h"
+#include "core/number_text.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Cam graphs on a recording surface: what is drawn and in which order, with the motion figures
 // of the worked examples and their number formats; Mode-B grid, turns, early end, hostile jobs.
-#include "graph_style.h"
-#include "mode_a_graph.h"
-#include "mode_b_graph.h"
-#include "motion_figures.h"
-#include "recording_surface.h"
+#include "graphics/graph_style.h"
+#include "graphics/mode_a_graph.h"
+#include "graphics/mode_b_graph.h"
+#include "graphics/motion_figures.h"
+#include "graphics/recording_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Main window layout rule for ordinary, short, tiny and broken sizes; the pointer read-out lines.
-#include "layout_rule.h"
-#include "pointer_readout.h"
+#include "graphics/layout_rule.h"
+#include "graphics/pointer_readout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // SVG surface and export: coordinates, clipping, texts, and the golden pictures of the reference
 // groove (SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/; review the diff like code).
-#include "face_copy_model.h"
-#include "golden_file.h"
-#include "graph_style.h"
-#include "shape1.h"
-#include "shape_fixtures.h"
-#include "svg_export.h"
-#include "svg_surface.h"
+#include "core/shape1.h"
+#include "facecopy/face_copy_model.h"
+#include "graphics/graph_style.h"
+#include "graphics/svg_export.h"
+#include "graphics/svg_surface.h"
+#include "tests/support/golden_file.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 

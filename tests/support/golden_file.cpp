@@ -1,5 +1,5 @@
 // Golden files: whole outputs compared with reviewed references kept under tests/.
-#include "golden_file.h"
+#include "tests/support/golden_file.h"
 
 #include <algorithm>
 #include <cstdlib>

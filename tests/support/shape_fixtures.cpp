@@ -1,5 +1,5 @@
 // Shared inputs and text probes of the shape generator tests.
-#include "shape_fixtures.h"
+#include "tests/support/shape_fixtures.h"
 
 namespace spirolan::testing_support {
 

@@ -1,9 +1,9 @@
 // Shared inputs and text probes of the shape generator tests.
 #pragma once
 
-#include "shape1.h"
-#include "shape2.h"
-#include "shape3.h"
+#include "core/shape1.h"
+#include "core/shape2.h"
+#include "core/shape3.h"
 
 #include <string>
 

@@ -1,0 +1,14 @@
+// Windows-form paths off Windows: every backslash is a separator.
+#include "app/platform/local_path.h"
+
+#include <algorithm>
+
+namespace spirolan {
+
+std::string LocalPath(const std::string& path) {
+    std::string local = path;
+    std::replace(local.begin(), local.end(), '\\', '/');
+    return local;
+}
+
+} // namespace spirolan

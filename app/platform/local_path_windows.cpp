@@ -1,0 +1,10 @@
+// Windows-form paths on Windows: used as they stand.
+#include "app/platform/local_path.h"
+
+namespace spirolan {
+
+std::string LocalPath(const std::string& path) {
+    return path;
+}
+
+} // namespace spirolan

@@ -1,0 +1,10 @@
+// Num lock state where no windowing system is asked: unknown.
+#include "app/platform/platform_keys.h"
+
+namespace spirolan {
+
+std::optional<bool> NumLockState() {
+    return std::nullopt;
+}
+
+} // namespace spirolan

@@ -1,0 +1,320 @@
+// frmMain: loading and closing, layout, read-out, redraw and the commands carried out here.
+#include "app/windows/frm_main.h"
+
+#include "app/shell/settings_store.h"
+#include "app/widgets/toolbar_icons.h"
+#include "app/widgets/twips.h"
+#include "app/windows/messages.h"
+#include "graphics/graph_style.h"
+#include "graphics/layout_rule.h"
+#include "graphics/mode_a_graph.h"
+#include "graphics/mode_b_graph.h"
+#include "graphics/pointer_readout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+
+#include <algorithm>
+#include <optional>
+
+namespace spirolan {
+
+namespace {
+
+// The docked bars and the separator lines under the toolbar, in twips.
+constexpr double kToolbarHeight = 600;
+constexpr double kStatusBarHeight = 270;
+constexpr double kLine1Top = 600;
+constexpr double kLine2Top = 610;
+
+QFrame* MakeLine(QWidget* parent, const char* name, QPalette::ColorRole role) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::NoFrame);
+    line->setAutoFillBackground(true);
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::Window, colours.color(role));
+    line->setPalette(colours);
+    return line;
+}
+
+GraphSurfaceWidget* MakeSurface(QWidget* parent, const char* name, float points, QColor text) {
+    auto* surface = new GraphSurfaceWidget(points, text, parent);
+    surface->setObjectName(QLatin1String(name));
+    return surface;
+}
+
+TextPane* MakePane(QWidget* parent, const char* name) {
+    auto* pane = new TextPane(parent);
+    pane->setObjectName(QLatin1String(name));
+    return pane;
+}
+
+} // namespace
+
+frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* parent)
+    : QMainWindow(parent), job_(job), settingsPath_(std::move(settingsPath)),
+      hooks_(std::move(hooks)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Spirolan  Ver. 2.23"));
+    setWindowIcon(ProgramIcon());
+
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    // Later children lie above earlier ones: the boxes sit in the toolbar's band.
+    tbToolBar_ = new QToolBar(client_);
+    tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar_->setMovable(false);
+    tbToolBar_->setFloatable(false);
+    tbToolBar_->setIconSize(QSize(24, 24));
+    Line1_ = MakeLine(client_, "Line1", QPalette::Dark);
+    Line2_ = MakeLine(client_, "Line2", QPalette::Light);
+    txtDataA_ = MakePane(client_, "txtDataA");
+    txtDataB_ = MakePane(client_, "txtDataB");
+    Picture1_ = MakeSurface(client_, "Picture1", kGraphFontPoints, ToQColor(kLabelGrey));
+    Picture2_ = MakeSurface(client_, "Picture2", kGraphFontPoints, ToQColor(kLabelGrey));
+    // Sunken like the panes, so that an inactive graph still shows where it is.
+    Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture5_ = MakeSurface(client_, "Picture5", kFigureFontPoints, ToQColor(kFigureBlack));
+    Picture4_ = MakeSurface(client_, "Picture4", kFigureFontPoints, ToQColor(kAccelerationRed));
+    Picture3_ =
+        MakeSurface(client_, "Picture3", kFigureFontPoints, palette().color(QPalette::WindowText));
+    Picture3_->hide();
+    sbStatusBar_ = new StatusPanels(client_);
+
+    txtDataA_->onMouseActivity = [this] { txtDataA_MouseMove(); };
+    txtDataB_->onMouseActivity = [this] { txtDataB_MouseMove(); };
+    Picture1_->onPointerMove = [this](float x, float y) { Picture1_MouseMove(x, y); };
+    Picture2_->onPointerMove = [this](float x, float y) { Picture2_MouseMove(x, y); };
+    client_->installEventFilter(this);
+
+    BuildCommands();
+    Form_Load();
+}
+
+namespace {
+
+// How many desktops wide and high a stored window size may be.
+constexpr int kMaxDesktops = 4;
+
+} // namespace
+
+int frmMain::Pixels(double twips) const {
+    return TwipsToPixels(twips, logicalDpiX());
+}
+
+void frmMain::Form_Load() {
+    const WindowPlacement placement = ReadSettings(settingsPath_, job_);
+    move(Pixels(placement.Left), Pixels(placement.Top));
+    // The place is used as stored, off-screen included, but a size beyond every screen would
+    // make the graphs' kept pictures take all memory: hold it to four times the desktop.
+    const QSize desktop = screen()->virtualGeometry().size() * kMaxDesktops;
+    resize(std::min(Pixels(placement.Width), desktop.width()),
+           std::min(Pixels(placement.Height), desktop.height()));
+    job_.PI = 3.141592653589;
+    job_.LeadCount = 1.0;
+}
+
+void frmMain::Form_Unload() {
+    // Dialogs are modal, so at most a few are open; newest first as far as the toolkit tells.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        if (*window != this) {
+            (*window)->close();
+        }
+    }
+    std::optional<WindowPlacement> placement;
+    if (!isMinimized()) {
+        const double dpi = logicalDpiX();
+        placement = WindowPlacement{PixelsToTwips(x(), dpi), PixelsToTwips(y(), dpi),
+                                    PixelsToTwips(width(), dpi), PixelsToTwips(height(), dpi)};
+    }
+    const SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    if (!written.Ok) {
+        ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        Form_Resize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Form_Resize() {
+    const int innerWidth = client_->width();
+    const int innerHeight = client_->height();
+    tbToolBar_->setGeometry(0, 0, innerWidth, Pixels(kToolbarHeight));
+    const int statusHeight = Pixels(kStatusBarHeight);
+    sbStatusBar_->setGeometry(0, innerHeight - statusHeight, innerWidth, statusHeight);
+
+    const double dpi = logicalDpiX();
+    const MainWindowLayout layout =
+        ComputeLayout(PixelsToTwips(innerWidth, dpi), PixelsToTwips(innerHeight, dpi));
+    const auto place = [this](QWidget* widget, const std::optional<TwipRect>& rect) {
+        if (rect) {
+            widget->setGeometry(Pixels(rect->Left), Pixels(rect->Top), Pixels(rect->Width),
+                                Pixels(rect->Height));
+        }
+    };
+    place(txtDataA_, layout.txtDataA);
+    place(txtDataB_, layout.txtDataB);
+    place(Picture1_, layout.Picture1);
+    place(Picture2_, layout.Picture2);
+    place(Picture3_, layout.Picture3);
+    place(Picture4_, layout.Picture4);
+    place(Picture5_, layout.Picture5);
+    Line1_->setGeometry(0, Pixels(kLine1Top), Pixels(layout.Line1Right), 1);
+    Line2_->setGeometry(0, Pixels(kLine2Top), Pixels(layout.Line2Right), 1);
+    ReGraphic_Click();
+}
+
+void frmMain::ReGraphic_Click() {
+    if (!txtDataA_->IsEmpty()) {
+        DrawModeAGraph();
+    }
+    if (!txtDataB_->IsEmpty()) {
+        DrawModeBGraph();
+    }
+}
+
+void frmMain::DrawModeAGraph() {
+    spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+}
+
+void frmMain::DrawModeBGraph() {
+    spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_);
+}
+
+void frmMain::SetModeAText(std::string text) {
+    txtDataA_->SetText(std::move(text));
+}
+
+void frmMain::SetModeBText(std::string text) {
+    txtDataB_->SetText(std::move(text));
+}
+
+void frmMain::ShowModeBInactive(bool normalPointer) {
+    Picture2_->ShowInactive();
+    if (normalPointer) {
+        Picture2_->SetPointer(PointerShape::Normal);
+    }
+}
+
+void frmMain::ShowReadout(const PointerReadout& readout) {
+    sbStatusBar_->SetText(QString::fromStdString(readout.Status));
+    Picture3_->Clear();
+    Picture3_->PrintLine(readout.Line1);
+    Picture3_->PrintLine(readout.Line2);
+}
+
+void frmMain::Picture1_MouseMove(float x, float y) {
+    ShowReadout(ModeAReadout(x, y));
+}
+
+void frmMain::Picture2_MouseMove(float x, float y) {
+    ShowReadout(ModeBReadout(x, y));
+}
+
+void frmMain::txtDataA_MouseMove() {
+    sbStatusBar_->SetText(QStringLiteral("Mode-A CAF file"));
+}
+
+void frmMain::txtDataB_MouseMove() {
+    sbStatusBar_->SetText(QStringLiteral("Mode-B CAF file"));
+}
+
+void frmMain::SaveCaf(const TextPane& pane, const QString& emptyMessage) {
+    const QString caption = QStringLiteral("Save error");
+    if (pane.IsEmpty()) {
+        ShowMessage(this, QMessageBox::Warning, caption, emptyMessage);
+        return;
+    }
+    const QString path = chooseSaveFile_(this, QString::fromStdString(job_.OpenPathName));
+    if (path.isEmpty()) {
+        return;
+    }
+    const SaveOutcome outcome = WriteCafFile(path, pane.Text());
+    if (!outcome.Ok) {
+        ShowMessage(this, QMessageBox::Warning, caption, outcome.Message);
+        return;
+    }
+    const QFileInfo saved(path);
+    job_.OpenPathName = QDir::toNativeSeparators(saved.absolutePath()).toStdString();
+    job_.LastCafFile = QDir::toNativeSeparators(saved.absoluteFilePath()).toStdString();
+}
+
+void frmMain::mnuFileSave_Click() {
+    SaveCaf(*txtDataA_, QStringLiteral("Mode-A CAF No data !! "));
+}
+
+void frmMain::SaveB_Click() {
+    SaveCaf(*txtDataB_, QStringLiteral("Mode-B CAF No data !! "));
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+void frmMain::mnuFaceCopy_Click() {
+    if (!(ValueOf(job_.LeadPitch) > 0)) {
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Face copy error"),
+                    QStringLiteral("Please input Mode A data."));
+        return;
+    }
+    if (hooks_.FaceCopy) {
+        hooks_.FaceCopy({job_, *this, *this});
+    }
+}
+
+void frmMain::mnuSquare_Click() {
+    if (hooks_.DataInput1) {
+        hooks_.DataInput1({job_, *this, *this});
+    }
+}
+
+void frmMain::mnuBall_Click() {
+    if (hooks_.DataInput2) {
+        hooks_.DataInput2({job_, *this, *this});
+    }
+}
+
+void frmMain::mnuShape3_Click() {
+    if (hooks_.DataInput3) {
+        hooks_.DataInput3({job_, *this, *this});
+    }
+}
+
+void frmMain::mnuFeed_Click() {
+    if (hooks_.FeedCalculation) {
+        hooks_.FeedCalculation({job_, *this, *this});
+    }
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    if (hooks_.frmAbout) {
+        hooks_.frmAbout({job_, *this, *this});
+    }
+}
+
+void frmMain::mnuOrvl_Click() {
+    StartOrvexa();
+}
+
+void frmMain::StartOrvexa() {
+    if (hooks_.StartOrvexa) {
+        hooks_.StartOrvexa({job_, *this, *this});
+    }
+}
+
+} // namespace spirolan

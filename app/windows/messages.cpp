@@ -1,0 +1,12 @@
+// Modal message boxes.
+#include "app/windows/messages.h"
+
+namespace spirolan {
+
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                 const QString& text) {
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace spirolan
