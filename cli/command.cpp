@@ -1,6 +1,8 @@
 // The spirolan-cli command line: run a job file or print a feed table.
 #include "cli/command.h"
 
+#include "io/atomic_write.h"
+
 #include "cli/batch_session.h"
 #include "cli/job_file.h"
 #include "core/lenient_number.h"
@@ -8,7 +10,6 @@
 #include "graphics/svg_export.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
@@ -52,21 +53,13 @@ struct OutputFile {
 
 // Writes every file, or none of them when any cannot be written.
 std::string WriteAll(const std::vector<OutputFile>& files) {
-    std::vector<std::unique_ptr<QSaveFile>> pending;
+    std::vector<PendingFile> pending;
     for (const OutputFile& file : files) {
-        auto out = std::make_unique<QSaveFile>(QString::fromStdString(file.Path));
-        const auto size = static_cast<qint64>(file.Bytes.size());
-        if (!out->open(QIODevice::WriteOnly) || out->write(file.Bytes.data(), size) != size) {
-            return "cannot write " + file.Path + ": " + out->errorString().toStdString();
-        }
-        pending.push_back(std::move(out));
+        pending.push_back(
+            {QString::fromStdString(file.Path), QByteArray::fromStdString(file.Bytes)});
     }
-    for (size_t i = 0; i < pending.size(); ++i) {
-        if (!pending[i]->commit()) {
-            return "cannot write " + files[i].Path + ": " + pending[i]->errorString().toStdString();
-        }
-    }
-    return {};
+    const FileWriteResult written = WriteFilesAtomically(pending);
+    return written.Ok ? std::string() : "cannot write " + written.Reason.toStdString();
 }
 
 CommandResult Run(const std::vector<std::string>& args) {
