@@ -52,7 +52,7 @@ void BM_FaceCopyOkToModeBShown(benchmark::State& state) {
     window.show();
     QApplication::processEvents();
     ShowReferenceGroove(window);
-    job.MaxFaceNumber = "2828";
+    job.MaxFaceNumber = 2828;
     job.ThreadDir = 1;
     job.Repeat = false;
     double clickMs = 0;

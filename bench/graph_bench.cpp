@@ -58,7 +58,7 @@ BENCHMARK(BM_ModeBGraphSvg)->Unit(benchmark::kMillisecond);
 void BM_ModeAGraphSvg(benchmark::State& state) {
     spirolan::CamJob job = LongModeBJob();
     for (auto _ : state) {
-        const std::string svg = spirolan::ModeAGraphSvg(job);
+        const std::string svg = spirolan::ModeAGraphSvg(job).Document;
         benchmark::DoNotOptimize(svg.data());
     }
 }

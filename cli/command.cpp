@@ -5,6 +5,7 @@
 
 #include "cli/batch_session.h"
 #include "cli/job_file.h"
+#include "core/caf_text.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
 #include "graphics/svg_export.h"
@@ -110,16 +111,16 @@ CommandResult Run(const std::vector<std::string>& args) {
         const bool modeB = option == "--mode-b" || option == "--svg-b";
         if ((modeA && session.ModeAText.empty()) || (modeB && session.ModeBText.empty())) {
             result.ExitCode = kExitRefused;
-            result.Err = modeA ? "Mode-A CAF No data !! \n" : "Mode-B CAF No data !! \n";
+            result.Err = std::string(modeA ? caf::kModeANoData : caf::kModeBNoData) + "\n";
             return result;
         }
         std::string bytes;
         if (option == "--mode-a") {
-            bytes = session.ModeAText + "\r\n";
+            bytes = caf::CafFileBytes(session.ModeAText);
         } else if (option == "--mode-b") {
-            bytes = session.ModeBText + "\r\n";
+            bytes = caf::CafFileBytes(session.ModeBText);
         } else if (option == "--svg-a") {
-            bytes = ModeAGraphSvg(session.Job);
+            bytes = ModeAGraphSvg(session.Job).Document;
         } else if (option == "--svg-b") {
             bytes = ModeBGraphSvg(session.Job);
         } else {

@@ -1,27 +1,15 @@
 // Face Copy steps of spirolan-cli: the dialog driven through its model, then OK.
 #include "cli/batch_session.h"
 
+#include "core/shape_common.h"
 #include "facecopy/face_copy_model.h"
+#include "facecopy/face_copy_texts.h"
 
-#include <array>
+#include <span>
 #include <string_view>
 
 namespace spirolan::batch {
 namespace {
-
-constexpr std::string_view kMaxFaceCaption = "Max. number of face";
-constexpr std::string_view kRepeatCaption = "Repeat function";
-constexpr std::string_view kThreadDirCaption = "Thread direction";
-constexpr std::string_view kCutLengthCaption = "Cutting length";
-constexpr std::string_view kEnterCaption = "Enter";
-constexpr std::string_view kExitCaption = "Exit";
-
-// The fields in the order they are applied.
-constexpr std::array<std::string_view, 6> kFaceCopyCaptions{kMaxFaceCaption,   kRepeatCaption,
-                                                            kThreadDirCaption, kCutLengthCaption,
-                                                            kEnterCaption,     kExitCaption};
-
-constexpr std::array<std::string_view, 4> kMaxFaceTexts{"192", "384", "768", "2828"};
 
 const JobField* FindField(const JobStep& step, std::string_view caption) {
     for (const JobField& field : step.Fields) {
@@ -37,9 +25,8 @@ std::string Quoted(std::string_view text) {
 }
 
 // Index of `value` among `choices`, or -1.
-template <size_t N>
-int ChoiceIndex(const std::array<std::string_view, N>& choices, const std::string& value) {
-    for (size_t i = 0; i < N; ++i) {
+int ChoiceIndex(std::span<const std::string_view> choices, std::string_view value) {
+    for (size_t i = 0; i < choices.size(); ++i) {
         if (choices[i] == value) {
             return static_cast<int>(i);
         }
@@ -47,34 +34,82 @@ int ChoiceIndex(const std::array<std::string_view, N>& choices, const std::strin
     return -1;
 }
 
+// "\"A\", \"B\" or \"C\"".
+std::string ChoiceList(std::span<const std::string_view> choices) {
+    std::string list;
+    for (size_t i = 0; i < choices.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ") + Quoted(choices[i]);
+    }
+    return list;
+}
+
+const FaceCopyInput* InputOf(std::string_view caption) {
+    for (const FaceCopyInput& input : kFaceCopyInputs) {
+        if (input.Caption == caption) {
+            return &input;
+        }
+    }
+    return nullptr;
+}
+
+// Why the step's fields do not fit the dialog (every field one of its inputs, a text unless it
+// is a check box, a choice one of its group's), or empty.
+std::string CheckFields(const JobStep& step) {
+    for (const JobField& field : step.Fields) {
+        const FaceCopyInput* input = InputOf(field.Caption);
+        if (input == nullptr) {
+            return "the dialog has no field " + Quoted(field.Caption);
+        }
+        if (!field.Value && input->Kind != FaceCopyInputKind::CheckedText) {
+            return "field " + Quoted(field.Caption) + " must be a string";
+        }
+    }
+    for (const FaceCopyInput& input : kFaceCopyInputs) {
+        const JobField* field = FindField(step, input.Caption);
+        if (field && input.Kind == FaceCopyInputKind::Choice &&
+            ChoiceIndex(input.Choices, *field->Value) < 0) {
+            return "field " + Quoted(input.Caption) + " must be " + ChoiceList(input.Choices);
+        }
+    }
+    return {};
+}
+
+// Chooses, types or ticks one input as a user would; an absent check box field is unticked.
+void ApplyInput(FaceCopyModel& dialog, const FaceCopyInput& input, const JobField* field) {
+    if (input.Kind == FaceCopyInputKind::CheckedText) {
+        const bool ticked = field && field->Value;
+        const bool enter = input.Caption == kEnterCaption;
+        enter ? dialog.Check1_Click(ticked) : dialog.Check2_Click(ticked);
+        if (ticked) {
+            enter ? dialog.TypeText1(*field->Value) : dialog.TypeText2(*field->Value);
+        }
+    } else if (field && input.Kind == FaceCopyInputKind::Text) {
+        dialog.TypeCutLength(*field->Value);
+    } else if (field) {
+        const int index = ChoiceIndex(input.Choices, *field->Value);
+        if (input.Caption == kMaxFaceCaption) {
+            dialog.MaxFace_Click(index);
+        } else if (input.Caption == kRepeatCaption) {
+            dialog.swRepeat_Click(index);
+        } else {
+            dialog.swThreadDir_Click(index);
+        }
+    }
+}
+
+// The step's report: the conditions as the dialog showed them before OK.
+std::string ConditionLines(const FaceCopyView& shown, int facesWritten) {
+    return "Face Copy: OK\nShift angle=" + shown.AnglePitch +
+           "\nCopy number=" + shown.txtCopyNumber + "\nZ-axis pitch=" + shown.txtZaxisPitch +
+           "\nFaces written=" + std::to_string(facesWritten) + "\n";
+}
+
 } // namespace
 
 StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const std::string& where) {
-    for (const JobField& field : step.Fields) {
-        if (ChoiceIndex(kFaceCopyCaptions, field.Caption) < 0) {
-            return BadStep(where, "the dialog has no field " + Quoted(field.Caption));
-        }
-        const bool checkBox = field.Caption == kEnterCaption || field.Caption == kExitCaption;
-        if (!field.Value && !checkBox) {
-            return BadStep(where, "field " + Quoted(field.Caption) + " must be a string");
-        }
+    if (std::string problem = CheckFields(step); !problem.empty()) {
+        return BadStep(where, problem);
     }
-    const JobField* maxFace = FindField(step, kMaxFaceCaption);
-    const JobField* repeat = FindField(step, kRepeatCaption);
-    const JobField* threadDir = FindField(step, kThreadDirCaption);
-    const int maxFaceIndex = maxFace ? ChoiceIndex(kMaxFaceTexts, *maxFace->Value) : -1;
-    if (maxFace && maxFaceIndex < 0) {
-        return BadStep(where, "field " + Quoted(kMaxFaceCaption) +
-                                  " must be \"192\", \"384\", \"768\" or \"2828\"");
-    }
-    if (repeat && *repeat->Value != "ON" && *repeat->Value != "OFF") {
-        return BadStep(where, "field " + Quoted(kRepeatCaption) + " must be \"ON\" or \"OFF\"");
-    }
-    if (threadDir && *threadDir->Value != "Left hand" && *threadDir->Value != "Right hand") {
-        return BadStep(where, "field " + Quoted(kThreadDirCaption) +
-                                  " must be \"Left hand\" or \"Right hand\"");
-    }
-
     std::optional<FaceCopyMessage> message;
     FaceCopyModel dialog(session.Job, [&message](const FaceCopyMessage& shown) {
         if (!message) {
@@ -85,29 +120,11 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
     if (!dialog.Open() || message) {
         return refused();
     }
-    if (maxFace) {
-        dialog.MaxFace_Click(maxFaceIndex);
-    }
-    if (!message && repeat) {
-        dialog.swRepeat_Click(*repeat->Value == "ON" ? kRepeatOn : kRepeatOff);
-    }
-    if (!message && threadDir) {
-        dialog.swThreadDir_Click(*threadDir->Value == "Right hand" ? kRightHand : kLeftHand);
-    }
-    if (const JobField* length = FindField(step, kCutLengthCaption); !message && length) {
-        dialog.TypeCutLength(*length->Value);
-    }
-    const JobField* enter = FindField(step, kEnterCaption);
-    const JobField* exit = FindField(step, kExitCaption);
-    if (!message) {
-        dialog.Check1_Click(enter && enter->Value);
-        if (enter && enter->Value) {
-            dialog.TypeText1(*enter->Value);
+    for (const FaceCopyInput& input : kFaceCopyInputs) {
+        if (message) {
+            return refused();
         }
-        dialog.Check2_Click(exit && exit->Value);
-        if (exit && exit->Value) {
-            dialog.TypeText2(*exit->Value);
-        }
+        ApplyInput(dialog, input, FindField(step, input.Caption));
     }
     if (message) {
         return refused();
@@ -121,14 +138,10 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
         return refused();
     }
     if (!result || result->refusal) {
-        return {kExitRefused, {}, result ? result->refusal->text : std::string(kFaceCopyDataError)};
+        return {kExitRefused, {}, result ? result->refusal->text : std::string(kDataError)};
     }
     session.ModeBText = std::move(result->text);
-    return {kExitOk,
-            "Face Copy: OK\nShift angle=" + shown.AnglePitch +
-                "\nCopy number=" + shown.txtCopyNumber + "\nZ-axis pitch=" + shown.txtZaxisPitch +
-                "\nFaces written=" + std::to_string(result->facesWritten) + "\n",
-            {}};
+    return {kExitOk, ConditionLines(shown, result->facesWritten), {}};
 }
 
 } // namespace spirolan::batch

@@ -64,7 +64,7 @@ std::string FillFields(Input& input, const JobStep& step,
 }
 
 std::string MotionFigureLines(CamJob& job) {
-    MotionFigures figures = ComputeMotionFigures(job.XSTable, job.SpindleSpeed);
+    const MotionFigures figures = ComputeMotionFigures(job.XSTable, job.SpindleSpeed);
     job.MaxSpeed = figures.MaxSpeed;
     job.MaxGravity = figures.MaxGravity;
     if (!(job.SpindleSpeed > 0)) {

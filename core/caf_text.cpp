@@ -94,4 +94,10 @@ std::string BuildModeAText(const std::array<double, 360>& values) {
     return text;
 }
 
+std::string CafFileBytes(std::string_view paneText) {
+    std::string bytes(paneText);
+    AppendLine(bytes, {});
+    return bytes;
+}
+
 } // namespace spirolan::caf

@@ -58,6 +58,14 @@ inline char* WriteSingleDataLine(char* out, float value) {
 /// Appends "END" and CR LF.
 void AppendEnd(std::string& text);
 
+/// The bytes of a saved CAF file: the pane's text exactly as held, then one CR LF.
+std::string CafFileBytes(std::string_view paneText);
+
+/// The messages of a save with an empty pane (each ends with one blank), and their title.
+inline constexpr std::string_view kModeANoData = "Mode-A CAF No data !! ";
+inline constexpr std::string_view kModeBNoData = "Mode-B CAF No data !! ";
+inline constexpr std::string_view kSaveErrorTitle = "Save error";
+
 /// The complete Mode-A text of one face: header with count "1", "E1", "360/0/0", the 360 data
 /// lines in index order, "END" (368 lines).
 std::string BuildModeAText(const std::array<double, 360>& values);

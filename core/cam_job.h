@@ -21,8 +21,10 @@ inline constexpr int kTableSize = 361;
 
 /// The shared job state. A plain record: the generators, Face copy and the shell write it, the
 /// dialogs and graphs read it. Create exactly one and hand it to every window by reference.
+/// Each group of fields below names the part of the program that writes it.
 struct CamJob {
-    // Shape parameters (lengths in mm, angles in degrees).
+    // Shape parameters (lengths in mm, angles in degrees). Written by the shape input: each
+    // shape dialog's OK (core/shape1..3), and start-up for LeadCount and PI.
     std::int16_t CutPosition = 0; // sign of XS: Shapes 1 and 2 store 1 External, Shape 3 -1
     OptionalNumber NoseR;
     OptionalNumber Pitch;
@@ -47,30 +49,31 @@ struct CamJob {
     double PI = 3.141592653589;
 
     /// XS in mm for spindle angle C = index degrees; empty until a generation writes it.
+    /// Written by the shape input only.
     std::array<OptionalNumber, kTableSize> XSTable{};
 
-    // Face copy.
+    // Written by face copy: the Face Copy dialog and its OK (facecopy/).
     OptionalNumber CutLength;
     OptionalNumber SavedCutLength;
     OptionalNumber ZAxisPitch;
     std::int16_t CopyNumber = 0;
 
-    // Persisted settings (loaded at start-up, saved at shutdown).
-    std::string MaxFaceNumber = "384"; // the settings text until a derivation stores a number
-    std::int16_t ThreadDir = 0;        // 1 right hand, anything else left hand
+    // Written by the settings at start-up (app/shell/settings_store), then by face copy
+    // (MaxFaceNumber, ThreadDir, Repeat), saving (OpenPathName) and the hand-off
+    // (OrvlPathName); saved at shutdown.
+    double MaxFaceNumber = 384; // 192, 384, 768 or 2828 when chosen in the dialog
+    std::int16_t ThreadDir = 0; // 1 right hand, anything else left hand
     bool Repeat = false;
     std::string OpenPathName = "\\";
     std::string OrvlPathName = "\\Program Files\\Orvexa";
 
-    /// Full path of the last CAF file saved in this run; never persisted.
+    /// Full path of the last CAF file saved in this run; written by saving, never persisted.
     std::string LastCafFile;
 
-    // Motion figures of the last Mode-A drawing.
+    // Figures of the last Mode-A drawing: written by whoever draws it (the main window, the
+    // batch command's shape step) from the figures the drawing returns.
     double MaxSpeed = 0;
     double MaxGravity = 0;
 };
-
-/// Numeric value of `MaxFaceNumber` (its text read leniently).
-double MaxFaceNumberValue(const CamJob& job);
 
 } // namespace spirolan

@@ -1,7 +1,10 @@
 // Messages of face copy: what the window shows in a modal message box, as values.
 #pragma once
 
+#include "facecopy/face_copy_texts.h"
+
 #include <string>
+#include <string_view>
 
 namespace spirolan {
 
@@ -17,16 +20,9 @@ struct FaceCopyMessage {
     friend bool operator==(const FaceCopyMessage&, const FaceCopyMessage&) = default;
 };
 
-inline constexpr const char* kFaceCopyErrorTitle = "Face copy error";
-inline constexpr const char* kNoModeAData = "Please input Mode A data.";
-inline constexpr const char* kTooLongCuttingLength = "Too long cutting length !!";
-inline constexpr const char* kTooLongChamferLength = "Too long chamfer length !!";
-/// The job's table or copy conditions cannot be written as a Mode-B text.
-inline constexpr const char* kFaceCopyDataError = "Data error ";
-
 /// A refusal of face copy: `text` under the title "Face copy error" with an exclamation icon.
-inline FaceCopyMessage FaceCopyRefusal(const char* text) {
-    return {text, kFaceCopyErrorTitle, MessageIcon::Exclamation};
+inline FaceCopyMessage FaceCopyRefusal(std::string_view text) {
+    return {std::string(text), std::string(kFaceCopyErrorTitle), MessageIcon::Exclamation};
 }
 
 } // namespace spirolan

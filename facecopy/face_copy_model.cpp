@@ -20,7 +20,7 @@ bool FaceCopyModel::Open() {
     }
     // The length to show at the end: choosing "ON" below stores the pitch as the cutting length.
     const OptionalNumber openedLength = job_.CutLength;
-    const double maxFaces = MaxFaceNumberValue(job_);
+    const double maxFaces = job_.MaxFaceNumber;
     for (int i = 0; i < static_cast<int>(kMaxFaceChoices.size()); ++i) {
         if (kMaxFaceChoices[i] == maxFaces) {
             MaxFace_Click(i);
@@ -125,7 +125,7 @@ void FaceCopyModel::TypeText2(const std::string& text) {
 
 bool FaceCopyModel::CalcCopyCondition() {
     if (view_.MaxFace) {
-        job_.MaxFaceNumber = std::to_string(kMaxFaceChoices[*view_.MaxFace]);
+        job_.MaxFaceNumber = kMaxFaceChoices[*view_.MaxFace];
     }
     double cutLength = ValueOf(job_.CutLength);
     if (!view_.txtCutLength.empty()) {
@@ -138,7 +138,7 @@ bool FaceCopyModel::CalcCopyCondition() {
         }
     }
     const CopyCondition condition = DeriveCopyCondition(
-        cutLength, ValueOf(job_.Pitch), MaxFaceNumberValue(job_), view_.swThreadDir == kLeftHand);
+        cutLength, ValueOf(job_.Pitch), job_.MaxFaceNumber, view_.swThreadDir == kLeftHand);
     switch (condition.outcome) {
     case CopyOutcome::TooLong:
         Report(kTooLongCuttingLength);
@@ -184,7 +184,7 @@ std::optional<ModeBResult> FaceCopyModel::Command1_Click(const ModeBProgress& pr
     return result;
 }
 
-void FaceCopyModel::Report(const char* text) {
+void FaceCopyModel::Report(std::string_view text) {
     if (onMessage_) {
         onMessage_(FaceCopyRefusal(text));
     }

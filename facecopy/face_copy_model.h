@@ -9,17 +9,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace spirolan {
-
-/// The numbers of the "Max. number of face" choices, by `MaxFace` index.
-inline constexpr std::array<int, 4> kMaxFaceChoices = {192, 384, 768, 2828};
-
-/// Indexes of the exclusive choices.
-inline constexpr int kLeftHand = 0;  // swThreadDir
-inline constexpr int kRightHand = 1; // swThreadDir
-inline constexpr int kRepeatOn = 0;  // swRepeat
-inline constexpr int kRepeatOff = 1; // swRepeat
 
 /// Where a handler moves the keyboard focus.
 enum class FaceCopyFocus { txtCutLength, Command1 };
@@ -131,7 +123,7 @@ public:
     std::optional<ModeBResult> Command1_Click(const ModeBProgress& progress = {});
 
 private:
-    void Report(const char* text);
+    void Report(std::string_view text);
     void SetCutLengthText(const std::string& text);
     void ApplyCheck1();
     void ApplyCheck2();

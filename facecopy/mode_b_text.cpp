@@ -5,6 +5,7 @@
 #include "core/conversions.h"
 #include "core/lenient_number.h"
 #include "core/number_text.h"
+#include "core/shape_common.h"
 
 #include <algorithm>
 #include <array>
@@ -166,7 +167,7 @@ private:
     std::array<char, (kDegrees - 1) * kLongestLine + caf::kDataLineRoom> face_;
 };
 
-ModeBResult Refused(const char* message) {
+ModeBResult Refused(std::string_view message) {
     ModeBResult result;
     result.refusal = FaceCopyRefusal(message);
     return result;
@@ -182,11 +183,11 @@ ModeBResult MakeModeBText(CamJob& job, const ModeBChoices& choices, const ModeBP
     const bool positionsFinite = std::isfinite(zAxisPitch * (n - 1) * 10000);
     if (n < 1 || !(zAxisPitch > 0) || !positionsFinite ||
         (leadCount != 1 && leadCount != 2 && leadCount != 3)) {
-        return Refused(kFaceCopyDataError);
+        return Refused(kDataError);
     }
     const std::optional<Turn> turn = ReadTurn(job);
     if (!turn) {
-        return Refused(kFaceCopyDataError);
+        return Refused(kDataError);
     }
     const double enterCount =
         ChamferFaces(choices.Enter && !choices.RepeatOn, choices.EnterLength, zAxisPitch);

@@ -2,7 +2,6 @@
 #include "graphics/mode_a_graph.h"
 
 #include "graphics/graph_style.h"
-#include "graphics/motion_figures.h"
 
 #include <array>
 
@@ -43,14 +42,12 @@ void DrawModeAFrame(GraphSurface& surface, bool withSpindleSpeed) {
 
 } // namespace
 
-void DrawModeAGraph(CamJob& job, GraphSurface& picture1, GraphSurface& picture4,
-                    GraphSurface& picture5, GraphSurface& picture3) {
+MotionFigures DrawModeAGraph(const CamJob& job, GraphSurface& picture1, GraphSurface& picture4,
+                             GraphSurface& picture5, GraphSurface& picture3) {
     const bool withSpindleSpeed = job.SpindleSpeed > 0;
     DrawModeAFrame(picture1, withSpindleSpeed);
 
-    job.MaxSpeed = 0;
-    job.MaxGravity = 0;
-    const MotionFigures figures = ComputeMotionFigures(job.XSTable, job.SpindleSpeed);
+    MotionFigures figures = ComputeMotionFigures(job.XSTable, job.SpindleSpeed);
 
     std::array<float, kTableSize> y{};
     for (int k = 0; k < kTableSize; ++k) {
@@ -67,19 +64,18 @@ void DrawModeAGraph(CamJob& job, GraphSurface& picture1, GraphSurface& picture4,
                               kAccelerationRed);
         }
     }
-    job.MaxSpeed = figures.MaxSpeed;
-    job.MaxGravity = figures.MaxGravity;
 
     picture4.Clear();
     picture5.Clear();
     if (withSpindleSpeed) {
         picture5.PrintLine(SpindleSpeedLine(job.SpindleSpeed));
-        picture4.PrintLine(MaxSpeedLine(job.MaxSpeed));
-        picture4.PrintLine(MaxGravityLine(job.MaxGravity));
+        picture4.PrintLine(MaxSpeedLine(figures.MaxSpeed));
+        picture4.PrintLine(MaxGravityLine(figures.MaxGravity));
     }
 
     picture1.SetPointer(PointerShape::CrossHair);
     picture3.Show();
+    return figures;
 }
 
 } // namespace spirolan

@@ -3,6 +3,7 @@
 
 #include "core/cam_job.h"
 #include "graphics/graph_surface.h"
+#include "graphics/motion_figures.h"
 
 namespace spirolan {
 
@@ -10,11 +11,12 @@ namespace spirolan {
 /// curve for C = 0..360 and, when `job.SpindleSpeed` is above 0, the red acceleration curve
 /// (C = 0..358, one y unit per G), the red "G" label and the figure lines in the figure boxes
 /// `picture5` (spindle speed) and `picture4` (maximum speed and gravity). The boxes are always
-/// cleared; they keep their own text colour and font. Sets `job.MaxSpeed` and `job.MaxGravity`
-/// (both 0 without a spindle speed), a cross-hair pointer over `picture1`, and shows the read-out
-/// box `picture3`. An empty table entry counts as 0; values beyond the visible -3.5..3.5 mm are
-/// drawn as they are and clipped by the surface.
-void DrawModeAGraph(CamJob& job, GraphSurface& picture1, GraphSurface& picture4,
-                    GraphSurface& picture5, GraphSurface& picture3);
+/// cleared; they keep their own text colour and font. Sets a cross-hair pointer over `picture1`
+/// and shows the read-out box `picture3`. Returns the motion figures drawn (both maxima 0
+/// without a spindle speed), for the caller to keep as the job's `MaxSpeed` and `MaxGravity`.
+/// An empty table entry counts as 0; values beyond the visible -3.5..3.5 mm are drawn as they
+/// are and clipped by the surface.
+MotionFigures DrawModeAGraph(const CamJob& job, GraphSurface& picture1, GraphSurface& picture4,
+                             GraphSurface& picture5, GraphSurface& picture3);
 
 } // namespace spirolan

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace spirolan {
 namespace {
@@ -65,7 +66,7 @@ SvgSurface FigureBox(int width, int height, Rgb textColor) {
 
 } // namespace
 
-std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size) {
+ModeASvg ModeAGraphSvg(const CamJob& job, SvgGraphSize size) {
     // The page, band and graph together, must stay within the largest side.
     size.Height = std::min(size.Height, kMaxSvgSide - kFigureBandHeight);
     SvgSurface picture1 = GraphSurfaceOf(size);
@@ -73,7 +74,7 @@ std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size) {
     SvgSurface picture4 = FigureBox(boxes.FigureWidth, boxes.Height, kAccelerationRed);
     SvgSurface picture5 = FigureBox(boxes.SpindleWidth, boxes.Height, kFigureBlack);
     NoReadout picture3;
-    DrawModeAGraph(job, picture1, picture4, picture5, picture3);
+    MotionFigures figures = DrawModeAGraph(job, picture1, picture4, picture5, picture3);
 
     const int width = picture1.Width();
     const double figureLeft = width - boxes.Margin - boxes.FigureWidth;
@@ -88,7 +89,8 @@ std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size) {
          .Framed = true},
         {.Surface = &picture1, .X = 0, .Y = kFigureBandHeight},
     }};
-    return ComposeSvg(width, kFigureBandHeight + picture1.Height(), kButtonFace, parts);
+    return {ComposeSvg(width, kFigureBandHeight + picture1.Height(), kButtonFace, parts),
+            std::move(figures)};
 }
 
 std::string ModeBGraphSvg(const CamJob& job, SvgGraphSize size) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/cam_job.h"
+#include "graphics/motion_figures.h"
 #include "graphics/svg_surface.h"
 
 #include <string>
@@ -17,11 +18,16 @@ struct SvgGraphSize {
 /// Height of the band above the Mode-A graph that holds the two figure boxes, in pixels.
 inline constexpr int kFigureBandHeight = 40;
 
+/// An exported Mode-A graph and the motion figures it shows.
+struct ModeASvg {
+    std::string Document;
+    MotionFigures Figures;
+};
+
 /// The Mode-A graph of `job` (DrawModeAGraph) as an SVG document: the graph at `size`, under a
 /// band with the figure boxes right-aligned as in the window's toolbar band (spindle speed in
-/// black, maximum speed and gravity in red; empty without a spindle speed). Sets
-/// `job.MaxSpeed` and `job.MaxGravity` as the window's drawing does.
-std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size = {});
+/// black, maximum speed and gravity in red; empty without a spindle speed).
+ModeASvg ModeAGraphSvg(const CamJob& job, SvgGraphSize size = {});
 
 /// The Mode-B graph of `job` (DrawModeBGraph) as an SVG document at `size`. Without a cutting
 /// length nothing is drawn and the picture is the inactive surface, plain button-face grey.

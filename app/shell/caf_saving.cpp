@@ -1,6 +1,7 @@
 // The save dialog and the atomic CAF file write.
 #include "app/shell/caf_saving.h"
 
+#include "core/caf_text.h"
 #include "io/atomic_write.h"
 
 #include <QDir>
@@ -24,7 +25,7 @@ SaveOutcome Failed(const QString& path, const QString& reason) {
 
 SaveOutcome WriteCafFile(const QString& path, const std::string& text) {
     const FileWriteResult written =
-        WriteFileAtomically(path, QByteArray::fromStdString(text + "\r\n"));
+        WriteFileAtomically(path, QByteArray::fromStdString(caf::CafFileBytes(text)));
     if (!written.Ok) {
         return Failed(path, written.Reason);
     }

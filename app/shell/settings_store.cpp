@@ -2,6 +2,7 @@
 #include "app/shell/settings_store.h"
 
 #include "core/conversions.h"
+#include "core/lenient_number.h"
 #include "core/number_text.h"
 
 #include <QDir>
@@ -89,7 +90,9 @@ WindowPlacement ReadSettings(const QString& path, CamJob& job) {
     job.OpenPathName = ReadText(settings, QStringLiteral("OpenPathName"), "\\");
     job.OrvlPathName =
         ReadText(settings, QStringLiteral("OrvlPathName"), "\\Program Files\\Orvexa");
-    job.MaxFaceNumber = ReadText(settings, QStringLiteral("MaxFaceNumber"), "384");
+    // Converted once here, leniently as the dialog reads numbers ("abc" reads 0).
+    job.MaxFaceNumber =
+        ReadLenient(ReadText(settings, QStringLiteral("MaxFaceNumber"), "384")).value_or(0.0);
     const auto threadDir = TextOf(settings, QStringLiteral("ThreadDir"));
     job.ThreadDir = threadDir ? Int16FromSetting(*threadDir).value_or(0) : 0;
     const auto repeat = TextOf(settings, QStringLiteral("Repeat"));
@@ -111,7 +114,8 @@ SettingsWriteResult WriteSettings(const QString& path,
     }
     settings.setValue(QStringLiteral("OpenPathName"), QString::fromStdString(job.OpenPathName));
     settings.setValue(QStringLiteral("OrvlPathName"), QString::fromStdString(job.OrvlPathName));
-    settings.setValue(QStringLiteral("MaxFaceNumber"), QString::fromStdString(job.MaxFaceNumber));
+    settings.setValue(QStringLiteral("MaxFaceNumber"),
+                      QString::fromStdString(PlainText(job.MaxFaceNumber)));
     settings.setValue(QStringLiteral("ThreadDir"), QString::number(job.ThreadDir));
     settings.setValue(QStringLiteral("Repeat"),
                       job.Repeat ? QStringLiteral("True") : QStringLiteral("False"));

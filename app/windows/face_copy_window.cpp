@@ -82,31 +82,29 @@ void ShowGreyed(QLineEdit* edit, bool greyed) {
 FaceCopy::FaceCopy(CamJob& job, DialogHost& host, QWidget* parent)
     : QDialog(parent), host_(host),
       model_(job, [this](const FaceCopyMessage& message) { ShowFaceCopyMessage(message); }) {
-    setWindowTitle(QStringLiteral("Face Copy"));
+    setWindowTitle(ToQString(kFaceCopyTitle));
     BuildLayout();
     Connect();
     Sync();
 }
 
 void FaceCopy::BuildLayout() {
-    auto* maxFaceGroup = new QGroupBox(QStringLiteral("Max. number of face"));
+    auto* maxFaceGroup = new QGroupBox(ToQString(kMaxFaceCaption));
     auto* maxFaceGrid = new QGridLayout(maxFaceGroup);
     for (int i = 0; i < static_cast<int>(maxFace_.size()); ++i) {
-        maxFace_[i] = new QRadioButton(QString::number(kMaxFaceChoices[i]));
+        maxFace_[i] = new QRadioButton(ToQString(kMaxFaceTexts[i]));
         maxFace_[i]->setObjectName(QStringLiteral("MaxFace%1").arg(i));
         maxFaceGrid->addWidget(maxFace_[i], i / 2, i % 2);
     }
-    maxFaceGrid->addWidget(new QLabel(QStringLiteral("Spec. of Orvl")), 2, 0, 1, 2);
+    maxFaceGrid->addWidget(new QLabel(ToQString(kMaxFaceNote)), 2, 0, 1, 2);
 
-    auto* threadGroup = new QGroupBox(QStringLiteral("Thread direction"));
+    auto* threadGroup = new QGroupBox(ToQString(kThreadDirCaption));
     auto* threadColumn = new QVBoxLayout(threadGroup);
-    threadDir_[kLeftHand] = new QRadioButton(QStringLiteral("Left hand"));
-    threadDir_[kRightHand] = new QRadioButton(QStringLiteral("Right hand"));
-    auto* repeatGroup = new QGroupBox(QStringLiteral("Repeat function"));
+    auto* repeatGroup = new QGroupBox(ToQString(kRepeatCaption));
     auto* repeatColumn = new QVBoxLayout(repeatGroup);
-    repeat_[kRepeatOn] = new MouseUpRadio(QStringLiteral("ON"));
-    repeat_[kRepeatOff] = new MouseUpRadio(QStringLiteral("OFF"));
     for (int i = 0; i < 2; ++i) {
+        threadDir_[i] = new QRadioButton(ToQString(kThreadDirTexts[i]));
+        repeat_[i] = new MouseUpRadio(ToQString(kRepeatTexts[i]));
         threadDir_[i]->setObjectName(QStringLiteral("swThreadDir%1").arg(i));
         threadColumn->addWidget(threadDir_[i]);
         repeat_[i]->setObjectName(QStringLiteral("swRepeat%1").arg(i));
@@ -124,28 +122,28 @@ void FaceCopy::BuildLayout() {
     cutLength_ = new QLineEdit;
     cutLength_->setObjectName(QStringLiteral("txtCutLength"));
     auto* lengths = new QGridLayout;
-    lengths->addWidget(new QLabel(QStringLiteral("Thread Pitch")), 0, 0);
+    lengths->addWidget(new QLabel(ToQString(kPitchCaption)), 0, 0);
     lengths->addWidget(labelPitch_, 0, 1);
-    lengths->addWidget(new QLabel(QStringLiteral("Cutting length")), 1, 0);
+    lengths->addWidget(new QLabel(ToQString(kCutLengthCaption)), 1, 0);
     lengths->addWidget(cutLength_, 1, 1);
 
-    chamfer_ = new QGroupBox(QStringLiteral("Chamfer"));
-    check1_ = new QCheckBox(QStringLiteral("Enter"));
+    chamfer_ = new QGroupBox(ToQString(kChamferCaption));
+    check1_ = new QCheckBox(ToQString(kEnterCaption));
     check1_->setObjectName(QStringLiteral("Check1"));
     text1_ = new QLineEdit;
     text1_->setObjectName(QStringLiteral("Text1"));
-    check2_ = new QCheckBox(QStringLiteral("Exit"));
+    check2_ = new QCheckBox(ToQString(kExitCaption));
     check2_->setObjectName(QStringLiteral("Check2"));
     text2_ = new QLineEdit;
     text2_->setObjectName(QStringLiteral("Text2"));
     auto* chamferGrid = new QGridLayout(chamfer_);
-    chamferGrid->addWidget(new QLabel(QStringLiteral("Length")), 0, 1);
+    chamferGrid->addWidget(new QLabel(ToQString(kChamferLengthCaption)), 0, 1);
     chamferGrid->addWidget(check1_, 1, 0);
     chamferGrid->addWidget(text1_, 1, 1);
     chamferGrid->addWidget(check2_, 2, 0);
     chamferGrid->addWidget(text2_, 2, 1);
 
-    auto* condition = new QGroupBox(QStringLiteral("Copy Condition"));
+    auto* condition = new QGroupBox(ToQString(kCopyConditionCaption));
     zAxisPitch_ = Display();
     zAxisPitch_->setObjectName(QStringLiteral("txtZaxisPitch"));
     anglePitch_ = Display();
@@ -153,11 +151,11 @@ void FaceCopy::BuildLayout() {
     copyNumber_ = Display();
     copyNumber_->setObjectName(QStringLiteral("txtCopyNumber"));
     auto* conditionGrid = new QGridLayout(condition);
-    conditionGrid->addWidget(new QLabel(QStringLiteral("Z-axis pitch")), 0, 0);
+    conditionGrid->addWidget(new QLabel(ToQString(kZAxisPitchCaption)), 0, 0);
     conditionGrid->addWidget(zAxisPitch_, 0, 1);
-    conditionGrid->addWidget(new QLabel(QStringLiteral("Shift angle")), 1, 0);
+    conditionGrid->addWidget(new QLabel(ToQString(kShiftAngleCaption)), 1, 0);
     conditionGrid->addWidget(anglePitch_, 1, 1);
-    conditionGrid->addWidget(new QLabel(QStringLiteral("Copy number")), 2, 0);
+    conditionGrid->addWidget(new QLabel(ToQString(kCopyNumberCaption)), 2, 0);
     conditionGrid->addWidget(copyNumber_, 2, 1);
 
     auto* inputs = new QVBoxLayout;
@@ -173,9 +171,9 @@ void FaceCopy::BuildLayout() {
     keepPlace.setRetainSizeWhenHidden(true);
     progress_->setSizePolicy(keepPlace);
     progress_->hide();
-    ok_ = new QPushButton(QStringLiteral("O  K"));
+    ok_ = new QPushButton(ToQString(kFaceCopyOkCaption));
     ok_->setObjectName(QStringLiteral("Command1"));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cancel_ = new QPushButton(ToQString(kFaceCopyCancelCaption));
     cancel_->setObjectName(QStringLiteral("Command2"));
     UseAsPlainButton(ok_);
     UseAsPlainButton(cancel_);

@@ -2,9 +2,12 @@
 #include "app/windows/frm_main.h"
 
 #include "app/shell/settings_store.h"
+#include "app/spirolan_version.h"
 #include "app/widgets/toolbar_icons.h"
 #include "app/widgets/twips.h"
 #include "app/windows/messages.h"
+#include "core/caf_text.h"
+#include "facecopy/face_copy_texts.h"
 #include "graphics/graph_style.h"
 #include "graphics/layout_rule.h"
 #include "graphics/mode_a_graph.h"
@@ -59,7 +62,11 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     : QMainWindow(parent), job_(job), settingsPath_(std::move(settingsPath)),
       hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Spirolan  Ver. 2.23"));
+    // The caption writes the revision straight after the minor version: 2.2.0.3 gives "2.23".
+    setWindowTitle(kAppTitle + QStringLiteral("  Ver. %1.%2%3")
+                                   .arg(kVersionMajor)
+                                   .arg(kVersionMinor)
+                                   .arg(kVersionRevision));
     setWindowIcon(ProgramIcon());
 
     client_ = new QWidget(this);
@@ -189,7 +196,10 @@ void frmMain::ReGraphic_Click() {
 }
 
 void frmMain::DrawModeAGraph() {
-    spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+    const MotionFigures figures =
+        spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+    job_.MaxSpeed = figures.MaxSpeed;
+    job_.MaxGravity = figures.MaxGravity;
 }
 
 void frmMain::DrawModeBGraph() {
@@ -235,7 +245,7 @@ void frmMain::txtDataB_MouseMove() {
 }
 
 void frmMain::SaveCaf(const TextPane& pane, const QString& emptyMessage) {
-    const QString caption = QStringLiteral("Save error");
+    const QString caption = ToQString(caf::kSaveErrorTitle);
     if (pane.IsEmpty()) {
         ShowMessage(this, QMessageBox::Warning, caption, emptyMessage);
         return;
@@ -255,11 +265,11 @@ void frmMain::SaveCaf(const TextPane& pane, const QString& emptyMessage) {
 }
 
 void frmMain::mnuFileSave_Click() {
-    SaveCaf(*txtDataA_, QStringLiteral("Mode-A CAF No data !! "));
+    SaveCaf(*txtDataA_, ToQString(caf::kModeANoData));
 }
 
 void frmMain::SaveB_Click() {
-    SaveCaf(*txtDataB_, QStringLiteral("Mode-B CAF No data !! "));
+    SaveCaf(*txtDataB_, ToQString(caf::kModeBNoData));
 }
 
 void frmMain::mnuFileExit_Click() {
@@ -268,8 +278,8 @@ void frmMain::mnuFileExit_Click() {
 
 void frmMain::mnuFaceCopy_Click() {
     if (!(ValueOf(job_.LeadPitch) > 0)) {
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Face copy error"),
-                    QStringLiteral("Please input Mode A data."));
+        ShowMessage(this, QMessageBox::Warning, ToQString(kFaceCopyErrorTitle),
+                    ToQString(kNoModeAData));
         return;
     }
     if (hooks_.FaceCopy) {

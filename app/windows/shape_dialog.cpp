@@ -16,14 +16,6 @@
 
 namespace spirolan {
 
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 ShapeDialog::ShapeDialog(const QString& caption, QWidget* drawing,
                          std::span<const std::string_view> leadEntries, bool normalPointerAfter,
                          DialogHost& host, QWidget* parent)

@@ -202,7 +202,7 @@ TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
         }
         EXPECT_FALSE(dialog_->isVisible());
         EXPECT_EQ(job_.CutLength, 12.0);
-        EXPECT_EQ(job_.MaxFaceNumber, "192");
+        EXPECT_EQ(job_.MaxFaceNumber, 192);
     }
 }
 

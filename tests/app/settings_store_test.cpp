@@ -1,5 +1,6 @@
 // Settings: conversions, defaults, broken files, and the round trip across two runs of the window.
 #include "app/shell/settings_store.h"
+#include "core/number_text.h"
 #include "tests/app/test_support.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@ using test::PrintTo;
 
 // The five non-geometry keys as the job holds them.
 std::string Keys(const CamJob& job) {
-    return job.OpenPathName + "|" + job.OrvlPathName + "|" + job.MaxFaceNumber + "|" +
+    return job.OpenPathName + "|" + job.OrvlPathName + "|" + PlainText(job.MaxFaceNumber) + "|" +
            std::to_string(job.ThreadDir) + "|" + (job.Repeat ? "True" : "False");
 }
 
@@ -97,7 +98,7 @@ TEST(SettingsTest, RoundTripAcrossRuns) {
     EXPECT_FALSE(QFileInfo::exists(path));
     job.OpenPathName = "";
     job.OrvlPathName = "/opt/orvexa";
-    job.MaxFaceNumber = "abc";
+    job.MaxFaceNumber = 768;
     job.ThreadDir = -1;
     job.Repeat = true;
     job.LastCafFile = "/data/a.caf";
@@ -108,14 +109,14 @@ TEST(SettingsTest, RoundTripAcrossRuns) {
     const std::string stored = test::ReadBytes(path);
     for (const char* line :
          {"[Settings]", "MainLeft=2250", "MainTop=1350", "MainWidth=13500", "MainHeight=9600",
-          "MaxFaceNumber=abc", "ThreadDir=-1", "Repeat=True", "OrvlPathName=/opt/orvexa"}) {
+          "MaxFaceNumber=768", "ThreadDir=-1", "Repeat=True", "OrvlPathName=/opt/orvexa"}) {
         EXPECT_NE(stored.find(line), std::string::npos) << line << " in\n" << stored;
     }
     EXPECT_EQ(stored.find("LastCafFile"), std::string::npos);
 
     CamJob second;
     window = test::OpenWindow(second, path);
-    EXPECT_EQ(Keys(second), "|/opt/orvexa|abc|-1|True");
+    EXPECT_EQ(Keys(second), "|/opt/orvexa|768|-1|True");
     EXPECT_TRUE(second.LastCafFile.empty());
     second.ThreadDir = 1;
     window->move(300, 200);

@@ -52,7 +52,7 @@ struct ModeACase {
     double spindleSpeed;
     void (*fill)(Table&);    // the others stay empty
     const char* spindleLine; // Picture5's line, "" for none
-    const char* speedLine;   // the maxima the job keeps, as figure lines
+    const char* speedLine;   // the maxima the drawing returns, as figure lines
     const char* gravityLine;
     float lastRedY = 0; // the red curve is drawn as -A and ends at C = 358
     friend void PrintTo(const ModeACase& c, std::ostream* os) { *os << c.name; }
@@ -65,9 +65,8 @@ TEST_P(ModeAGraph, OperationsCurvesAndFigureBoxes) {
     CamJob job;
     job.SpindleSpeed = c.spindleSpeed;
     c.fill(job.XSTable);
-    job.MaxSpeed = job.MaxGravity = 99; // reset by every drawing
     RecordingSurface picture1, picture4, picture5, picture3;
-    DrawModeAGraph(job, picture1, picture4, picture5, picture3);
+    const MotionFigures drawn = DrawModeAGraph(job, picture1, picture4, picture5, picture3);
 
     // Background, scale, grid, XS labels, "mm", "G" in red, C labels, "deg"; then degree i's XS
     // segment, its acceleration segment (i <= 357), degree i + 1; the cross-hair pointer.
@@ -101,8 +100,8 @@ TEST_P(ModeAGraph, OperationsCurvesAndFigureBoxes) {
     EXPECT_EQ(Trace(picture5), figures ? "CW" : "C");
     EXPECT_EQ(Trace(picture4), figures ? "CWW" : "C");
     EXPECT_EQ(picture5.Texts(), (figures ? Strings{c.spindleLine} : Strings{}));
-    EXPECT_EQ(MaxSpeedLine(job.MaxSpeed), c.speedLine);
-    EXPECT_EQ(MaxGravityLine(job.MaxGravity), c.gravityLine);
+    EXPECT_EQ(MaxSpeedLine(drawn.MaxSpeed), c.speedLine);
+    EXPECT_EQ(MaxGravityLine(drawn.MaxGravity), c.gravityLine);
     EXPECT_EQ(picture4.Texts(), (figures ? Strings{c.speedLine, c.gravityLine} : Strings{}));
 }
 

@@ -92,7 +92,8 @@ CamJob ReferenceGrooveJob() {
 
 TEST(SvgGolden, ReferenceGrooveModeA) {
     CamJob job = ReferenceGrooveJob();
-    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_mode_a.svg", ModeAGraphSvg(job)),
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_mode_a.svg",
+                                           ModeAGraphSvg(job).Document),
               "");
 }
 
