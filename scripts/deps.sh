@@ -4,7 +4,7 @@ set -euo pipefail
 
 run_packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libxdo-dev
               fonts-liberation fonts-vlgothic x11-utils)
-test_packages=("${run_packages[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev
+test_packages=("${run_packages[@]}" clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev
                libbenchmark-dev xvfb xauth librsvg2-bin locales)
 
 case "${1:-}" in
