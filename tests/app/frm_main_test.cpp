@@ -35,7 +35,8 @@ class MainWindowTest : public testing::Test {
 protected:
     std::unique_ptr<frmMain> Open() {
         const auto note = [this](const char* name) {
-            return [this, name](const DialogContext&) { log_.push_back(std::string("hook ") + name); };
+            return
+                [this, name](const DialogContext&) { log_.push_back(std::string("hook ") + name); };
         };
         return test::OpenWindow(job_, dir_.filePath("s.ini"),
                                 {note("DataInput1"), note("DataInput2"), note("DataInput3"),
@@ -132,16 +133,12 @@ TEST_P(DispatchTest, MenuEntryAndToolbarButtonHaveTheSameEffect) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, DispatchTest,
     testing::Values(
-        DispatchCase{"Shape1", "mnuSquare", "Square", {}, false, {"hook DataInput1"}},
-        DispatchCase{"Shape2", "mnuBall", "Ball", {}, false, {"hook DataInput2"}},
-        DispatchCase{"Shape3", "mnuShape3", "Shape3", {}, false, {"hook DataInput3"}},
         DispatchCase{"FaceCopyWithoutModeA", "mnuFaceCopy", "FaceCopy", {}, false, {kNoModeA}},
         DispatchCase{"FaceCopyZeroLeadPitch", "mnuFaceCopy", "FaceCopy", 0.0, false, {kNoModeA}},
         DispatchCase{"FaceCopyWithModeA", "mnuFaceCopy", "FaceCopy", 1.5, true, {"hook FaceCopy"}},
         DispatchCase{"SaveAEmpty", "mnuFileSave", "SaveA", {}, false, {kNoA}},
         DispatchCase{"SaveBEmpty", "SaveB", "SaveB", {}, false, {kNoB}},
         DispatchCase{"SaveAAsksForFile", "mnuFileSave", "SaveA", {}, true, {"choose \\"}},
-        DispatchCase{"GraphicRefreshEmpty", "ReGraphic", "ReGraphic", {}, false, {}},
         DispatchCase{"Orvexa", "mnuOrvl", "ORVL", {}, false, {"hook StartOrvexa"}},
         DispatchCase{"Exit", "mnuFileExit", "Exit", {}, false, {"closed"}},
         DispatchCase{"FeedCalculation", "mnuFeed", "", {}, false, {"hook FeedCalculation"}},

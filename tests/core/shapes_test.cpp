@@ -138,10 +138,9 @@ constexpr std::array<int, 8> kShape1Starts{0, 44, 58, 76, 126, 143, 157, 201};
 constexpr std::array<int, 8> kShape2Starts{0, 64, 95, 146, 147, 197, 228, 291};
 constexpr std::array<int, 8> kShape3Starts{0, 18, 44, 108, 109, 177, 178, 250};
 
-// The depth 0.5999999999999996 is rounded to 15 digits before truncating: -6000, not -5999.
+// The reference groove's lines are its golden text below.
 const GrooveCase kGrooveCases[] = {
-    {"Shape1Reference", 1, "", kShape1Starts, 361, "0= 0;1=-1;2=-4;76-125=-6000;201-359= 0", 0,
-     3.6 / 360},
+    {"Shape1Reference", 1, "", kShape1Starts, 361, "", 0, 3.6 / 360},
     {"Shape1InternalStartXS", 1, "Cutting Position=Internal;Start XS vale=0.5", kShape1Starts, 361,
      "0= 5000;76-125= 11000;201-359= 5000", 0.5, 3.6 / 360},
     {"Shape1ThreeLeadsDoublePitch", 1, "PITCH=7.2;lead=0", std::nullopt, 0,
@@ -159,6 +158,7 @@ const GrooveCase kGrooveCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Shapes, GrooveTest, testing::ValuesIn(kGrooveCases), kRowName);
 
+// The depth 0.5999999999999996 is rounded to 15 digits before truncating: -6000, not -5999.
 TEST(Shape1, ReferenceGrooveMatchesGoldenText) {
     CamJob job;
     EXPECT_EQ(testing_support::CheckGolden("core/golden/shape1_reference.caf",

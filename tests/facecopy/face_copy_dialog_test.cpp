@@ -1,4 +1,5 @@
 // The Face Copy dialog driven event by event: pre-fill, derivations, refusals, switches, Cancel.
+#include "facecopy/copy_condition.h"
 #include "facecopy/face_copy_model.h"
 
 #include "tests/facecopy/face_copy_fixture.h"
@@ -127,6 +128,14 @@ const LengthCase kLengthCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Dialog, CuttingLength, testing::ValuesIn(kLengthCases),
                          testing::PrintToStringParamName());
+
+// The shift angle of every q from -1 to 16 (0: none, the length is refused).
+TEST(CopyCondition, ShiftAngleForEveryQ) {
+    const int expected[] = {0, 1, 2, 3, 4, 5, 6, 8, 8, 9, 10, 12, 12, 15, 15, 15, 0, 0};
+    for (int q = -1; q <= 16; ++q) {
+        EXPECT_EQ(ShiftAngleFor(q).value_or(0), expected[q + 1]) << "q = " << q;
+    }
+}
 
 // Settings or job values no dialog would store: the message, OK disabled, never a crash.
 struct HostileCase {

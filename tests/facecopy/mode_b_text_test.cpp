@@ -96,6 +96,17 @@ INSTANTIATE_TEST_SUITE_P(ModeBText, TwentyMillimetresAtPitch36,
                              return info.param == kRightHand ? "Right" : "Left";
                          });
 
+// The right-hand choices with "Enter" and "Exit" ticked when given a length text.
+ModeBChoices Chamfers(const char* enter, const char* exit, bool repeatOn = false) {
+    return {.ShiftAngle = 1,
+            .RightHand = true,
+            .RepeatOn = repeatOn,
+            .Enter = enter != nullptr,
+            .EnterLength = enter ? enter : "",
+            .Exit = exit != nullptr,
+            .ExitLength = exit ? exit : ""};
+}
+
 TEST(ModeBText, GrooveWithFourFaceChamfers) {
     CamJob job;
     for (int d = 0; d < 360; ++d) {
@@ -103,8 +114,7 @@ TEST(ModeBText, GrooveWithFourFaceChamfers) {
     }
     SetConditions(job, 100, 0.25);
     Progress progress;
-    ModeBResult result =
-        MakeModeBText(job, {1, true, false, true, "1", true, "1"}, Recorder(progress));
+    ModeBResult result = MakeModeBText(job, Chamfers("1", "1"), Recorder(progress));
     const auto lines = Lines(result.text);
     const auto starts = FaceStarts(lines);
     ASSERT_EQ(starts.size(), 100u);
@@ -146,7 +156,7 @@ TEST_P(ChamferFaceOrder, DegreesOfTheFirstExitFace) {
     const OrderCase& c = GetParam();
     CamJob job = JobWithModeA(c.leadCount);
     SetConditions(job, c.copyNumber, 0.25);
-    const auto lines = Lines(MakeModeBText(job, {1, true, false, false, "", true, "1"}).text);
+    const auto lines = Lines(MakeModeBText(job, Chamfers(nullptr, "1")).text);
     const auto starts = FaceStarts(lines);
     ASSERT_EQ(starts.size(), static_cast<size_t>(c.copyNumber));
     const int offset = c.copyNumber - 4;
@@ -181,8 +191,7 @@ TEST(ModeBText, ConstantFaceKeepsTheFirstLargestPeakWithItsSign) {
         job.XSTable[20] = at20.first;
         job.XSTable[30] = 0.5;
         SetConditions(job, 10, 0.25);
-        const auto lines =
-            Lines(MakeModeBText(job, {1, true, false, true, "0.25", false, ""}).text);
+        const auto lines = Lines(MakeModeBText(job, Chamfers("0.25", nullptr)).text);
         EXPECT_EQ(std::vector(lines.begin() + 5, lines.begin() + 8),
                   (std::vector<std::string>{"E1", "360/0/0", at10.second}));
         EXPECT_EQ(lines[366], at10.second);
@@ -200,7 +209,7 @@ struct OddCase {
     friend void PrintTo(const OddCase& c, std::ostream* os) { *os << c.name; }
 };
 
-const ModeBChoices kPlain{1, true, false, false, "", false, ""};
+const ModeBChoices kPlain = Chamfers(nullptr, nullptr);
 
 class OddInput : public testing::TestWithParam<OddCase> {};
 
@@ -230,19 +239,19 @@ const char* const kChamfer = "Too long chamfer length !!";
 const char* const kData = "Data error ";
 
 const OddCase kOddCases[] = {
-    {"EnterEmpty", Keep, {1, true, false, true, "", false, ""}, nullptr},
-    {"EnterShorterThanOnePitch", Keep, {1, true, false, true, "0.2", false, ""}, nullptr},
-    {"EnterNegative", Keep, {1, true, false, true, "-1", false, ""}, nullptr},
-    {"EnterNonNumeric", Keep, {1, true, false, true, "abc", false, ""}, nullptr},
-    {"ExitEmpty", Keep, {1, true, false, false, "", true, ""}, nullptr},
-    {"ExitShorterThanOnePitch", Keep, {1, true, false, false, "", true, "0.24"}, nullptr},
-    {"ExitNegativeOverflow", Keep, {1, true, false, false, "", true, "-1E400"}, nullptr},
-    {"RepeatOnIgnoresTickedChamfers", Keep, {1, true, true, true, "1", true, "1"}, nullptr},
-    {"ChamfersAboveCopyNumber", Keep, {1, true, false, true, "2", true, "0.75"}, kChamfer},
-    {"EntryAboveCopyNumber", Keep, {1, true, false, true, "2.75", false, ""}, kChamfer},
-    {"ExitBeyond16Bits", Keep, {1, true, false, false, "", true, "10000"}, kChamfer},
-    {"Huge", Keep, {1, true, false, true, "1e300", true, "1e300"}, kChamfer},
-    {"Overflow", Keep, {1, true, false, true, "1E400", false, ""}, kChamfer},
+    {"EnterEmpty", Keep, Chamfers("", nullptr), nullptr},
+    {"EnterShorterThanOnePitch", Keep, Chamfers("0.2", nullptr), nullptr},
+    {"EnterNegative", Keep, Chamfers("-1", nullptr), nullptr},
+    {"EnterNonNumeric", Keep, Chamfers("abc", nullptr), nullptr},
+    {"ExitEmpty", Keep, Chamfers(nullptr, ""), nullptr},
+    {"ExitShorterThanOnePitch", Keep, Chamfers(nullptr, "0.24"), nullptr},
+    {"ExitNegativeOverflow", Keep, Chamfers(nullptr, "-1E400"), nullptr},
+    {"RepeatOnIgnoresTickedChamfers", Keep, Chamfers("1", "1", true), nullptr},
+    {"ChamfersAboveCopyNumber", Keep, Chamfers("2", "0.75"), kChamfer},
+    {"EntryAboveCopyNumber", Keep, Chamfers("2.75", nullptr), kChamfer},
+    {"ExitBeyond16Bits", Keep, Chamfers(nullptr, "10000"), kChamfer},
+    {"Huge", Keep, Chamfers("1e300", "1e300"), kChamfer},
+    {"Overflow", Keep, Chamfers("1E400", nullptr), kChamfer},
     {"CopyNumberZero", [](CamJob& j) { j.CopyNumber = 0; }, kPlain, kData},
     {"ZAxisPitchNaN", [](CamJob& j) { j.ZAxisPitch = NAN; }, kPlain, kData},
     {"PositionsBeyondDouble", [](CamJob& j) { j.ZAxisPitch = 1e305; }, kPlain, kData},

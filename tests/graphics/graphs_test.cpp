@@ -296,10 +296,10 @@ public:
 struct HostileCase {
     const char* name;
     OptionalNumber cutLength, leadPitch;
-    double leadCount;
-    bool repeat;
-    bool drawn; // anything at all: surface and read-out box untouched otherwise
-    bool curve;
+    double leadCount = 1;
+    bool repeat = false;
+    bool drawn = false; // anything at all: surface and read-out box untouched otherwise
+    bool curve = false;
     friend void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -322,16 +322,28 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 const HostileCase kHostileCases[] = {
-    {"NoFaceCopyYet", std::nullopt, 3.6, 1, false, false, false},
-    {"ZeroLength", 0.0, 3.6, 1, false, false, false},
-    {"LengthNotANumber", kNaN, 3.6, 1, false, false, false},
-    {"LengthInfinite", kInf, 3.6, 1, false, false, false},
-    {"FourLeads", 12, 3.6, 4, false, true, false},
-    {"ZeroLeadPitch", 12, 0.0, 1, false, true, false},
-    {"LeadPitchTooSmallForFiniteTurns", 12, 1e-320, 1, false, true, false},
-    {"BillionTurns", 1e6, 1e-3, 1, false, true, true},
-    {"MillionGridLines", 1e6, 1e2, 1, true, true, true},
-    {"BeyondSinglePrecision", 1e300, 1, 1, false, true, true},
+    {.name = "NoFaceCopyYet", .cutLength = std::nullopt, .leadPitch = 3.6},
+    {.name = "ZeroLength", .cutLength = 0.0, .leadPitch = 3.6},
+    {.name = "LengthNotANumber", .cutLength = kNaN, .leadPitch = 3.6},
+    {.name = "LengthInfinite", .cutLength = kInf, .leadPitch = 3.6},
+    {.name = "FourLeads", .cutLength = 12, .leadPitch = 3.6, .leadCount = 4, .drawn = true},
+    {.name = "ZeroLeadPitch", .cutLength = 12, .leadPitch = 0.0, .drawn = true},
+    {.name = "LeadPitchTooSmallForFiniteTurns",
+     .cutLength = 12,
+     .leadPitch = 1e-320,
+     .drawn = true},
+    {.name = "BillionTurns", .cutLength = 1e6, .leadPitch = 1e-3, .drawn = true, .curve = true},
+    {.name = "MillionGridLines",
+     .cutLength = 1e6,
+     .leadPitch = 1e2,
+     .repeat = true,
+     .drawn = true,
+     .curve = true},
+    {.name = "BeyondSinglePrecision",
+     .cutLength = 1e300,
+     .leadPitch = 1,
+     .drawn = true,
+     .curve = true},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, ModeBHostile, testing::ValuesIn(kHostileCases),
                          testing::PrintToStringParamName());
