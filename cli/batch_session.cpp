@@ -3,6 +3,22 @@
 
 namespace spirolan::batch {
 
+int ChoiceIndex(std::span<const std::string_view> choices, std::string_view value) {
+    for (size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i] == value) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
 StepOutcome BadStep(const std::string& where, const std::string& message) {
     return {kExitBadInput, {}, where + message};
 }

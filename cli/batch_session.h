@@ -4,7 +4,9 @@
 #include "cli/job_file.h"
 #include "core/cam_job.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace spirolan::batch {
 
@@ -35,6 +37,12 @@ StepOutcome RunStep(BatchSession& session, const JobStep& step, int stepNumber,
 // The steps of each dialog, used by RunStep.
 StepOutcome RunShapeStep(BatchSession& session, const JobStep& step, const std::string& where);
 StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const std::string& where);
+
+/// Index of `value` among `choices`, or -1.
+int ChoiceIndex(std::span<const std::string_view> choices, std::string_view value);
+
+/// `text` in double quotes, for messages that name a field or a choice.
+std::string Quoted(std::string_view text);
 
 /// A bad job file: exit 2 with `where` + `message`.
 StepOutcome BadStep(const std::string& where, const std::string& message);

@@ -20,20 +20,6 @@ const JobField* FindField(const JobStep& step, std::string_view caption) {
     return nullptr;
 }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
-// Index of `value` among `choices`, or -1.
-int ChoiceIndex(std::span<const std::string_view> choices, std::string_view value) {
-    for (size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i] == value) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 // "\"A\", \"B\" or \"C\"".
 std::string ChoiceList(std::span<const std::string_view> choices) {
     std::string list;

@@ -11,10 +11,6 @@
 namespace spirolan::batch {
 namespace {
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
 // Types the step's fields into a pre-filled dialog record. Returns an error text for a field the
 // dialog does not have or a choice it does not offer. `wd` receives Shape 1's WD text.
 template <typename Input, size_t N>
@@ -38,12 +34,7 @@ std::string FillFields(Input& input, const JobStep& step,
             continue;
         }
         if (field.Caption == kLeadCaption) {
-            int index = -1;
-            for (size_t i = 0; i < leadEntries.size(); ++i) {
-                if (leadEntries[i] == value) {
-                    index = static_cast<int>(i);
-                }
-            }
+            const int index = ChoiceIndex(leadEntries, value);
             if (index < 0) {
                 return "field " + Quoted(kLeadCaption) + " has no entry " + Quoted(value);
             }

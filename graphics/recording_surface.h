@@ -34,7 +34,7 @@ struct SurfaceOp {
     float x2 = 0;
     float y2 = 0;
     PointerShape pointer = PointerShape::Normal;
-    std::string text;
+    std::string text{};
 };
 
 /// Records the operations in the order they come, as given (nothing is clipped or refused), and
