@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Spirolan developers")
 set(CPACK_PACKAGE_CONTACT "The Spirolan developers <developers@spirolan.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "cam data for cutting thread grooves")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Spirolan computes the cam data of a thread groove cutting tool: the radial slide position "
     "for every degree of spindle angle as CAF cam texts, with graphs, a many-face copy along the "
     "thread and a feed calculator. spirolan-cli replays dialog input for scripting.")
