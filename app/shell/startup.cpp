@@ -32,8 +32,7 @@ int RunSpirolan(QApplication& application, const QString& jobDocument) {
     frmMain window(job, settingsPath, DefaultDialogHooks());
     window.show();
     if (!jobDocument.isEmpty()) {
-        // From the event loop, so that the window is painted under the message and a quit
-        // while the message shows ends the loop.
+        // From the event loop, so that the message shows over the painted window.
         QTimer::singleShot(0, &window,
                            [&window, jobDocument] { OpenJobDocument(window, jobDocument); });
     }
