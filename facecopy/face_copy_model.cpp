@@ -18,8 +18,6 @@ bool FaceCopyModel::Open() {
         Report(kNoModeAData);
         return false;
     }
-    // The length to show at the end: choosing "ON" below stores the pitch as the cutting length.
-    const OptionalNumber openedLength = job_.CutLength;
     const double maxFaces = MaxFaceNumberValue(job_);
     for (int i = 0; i < static_cast<int>(kMaxFaceChoices.size()); ++i) {
         if (kMaxFaceChoices[i] == maxFaces) {
@@ -29,9 +27,12 @@ bool FaceCopyModel::Open() {
     swRepeat_Click(job_.Repeat ? kRepeatOn : kRepeatOff);
     swThreadDir_Click(job_.ThreadDir == 1 ? kRightHand : kLeftHand);
     view_.LabelPitch = SignedColumnText(ValueOf(job_.Pitch));
-    // After the repeat function, so that a locked box shows the length left from the last run;
-    // without one, "ON" has just stored the pitch, which keeps OK usable.
-    SetCutLengthText(PlainText(openedLength ? openedLength : job_.CutLength));
+    // With the repeat function on, choosing "ON" above has stored one pitch as the cutting
+    // length and shows it in the locked box: a length kept from a job of another pitch would
+    // copy more or less than the one pitch that the function copies.
+    if (!job_.Repeat) {
+        SetCutLengthText(PlainText(job_.CutLength));
+    }
     return true;
 }
 

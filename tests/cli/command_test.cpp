@@ -115,6 +115,23 @@ TEST_F(CommandTest, WdIsTypedAfterWidth) {
     EXPECT_EQ(Read(Out("wd")), Read(Out("ref")));
 }
 
+TEST_F(CommandTest, StoredRepeatCopiesOnePitchOfEachShape) {
+    auto shape = [](const std::string& pitch) {
+        std::string step = kShape1Reference;
+        return step.replace(step.find("\"3.6\""), 5, "\"" + pitch + "\"");
+    };
+    const std::string repeatOn = R"({"dialog": "Face Copy", "fields": {
+        "Max. number of face": "384", "Repeat function": "ON", "Thread direction": "Right hand"}})";
+    const std::string stored = R"({"dialog": "Face Copy", "fields": {}})";
+    CommandResult r = RunCommand(
+        {"run", Job(Steps({shape("6.8"), repeatOn, shape("7.57"), stored})), "--mode-b", Out("b")});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_EQ(r.Out, "Shape 1: OK\nFace Copy: OK\nShift angle= 1\nCopy number=360\n"
+                     "Z-axis pitch=0.0188\nFaces written=360\n"
+                     "Shape 1: OK\nFace Copy: OK\nShift angle= 1\nCopy number=360\n"
+                     "Z-axis pitch=0.021\nFaces written=360\n");
+}
+
 struct FailureCase {
     const char* name;
     std::string job;  // written to the file that "JOB" stands for
