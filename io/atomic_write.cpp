@@ -112,7 +112,7 @@ int WriteAndClose(std::FILE* file, QByteArrayView bytes, bool sync) {
 
 // A fresh temporary name beside `path`.
 fs::path TemporaryBeside(const fs::path& path) {
-    static std::mt19937 random{std::random_device{}()};
+    thread_local std::mt19937 random{std::random_device{}()};
     const std::string suffix = "." + std::to_string(random() % 1000000000U) + ".tmp";
     return path.parent_path() / fs::path(".spirolan" + suffix);
 }
