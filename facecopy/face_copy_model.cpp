@@ -20,7 +20,14 @@ bool FaceCopyModel::Open() {
     }
     const double maxFaces = MaxFaceNumberValue(job_);
     for (int i = 0; i < static_cast<int>(kMaxFaceChoices.size()); ++i) {
-        if (kMaxFaceChoices[i] == maxFaces) {
+        if (kMaxFaceChoices[i] != maxFaces) {
+            continue;
+        }
+        // With the repeat function on, "ON" derives from one pitch right below; deriving here
+        // from a length kept from another pitch could only refuse a length that is not used.
+        if (job_.Repeat) {
+            view_.MaxFace = i;
+        } else {
             MaxFace_Click(i);
         }
     }
