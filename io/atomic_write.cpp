@@ -119,6 +119,13 @@ fs::path TemporaryBeside(const fs::path& path) {
 
 // Writes `bytes` to a temporary beside `target` with the target's permissions.
 std::optional<Staged> Stage(const fs::path& target, QByteArrayView bytes, QString& reason) {
+    // A file that may not be written is not replaced either, although its folder would allow it.
+    std::error_code error;
+    errno = 0;
+    if (fs::exists(target, error) && !MayWrite(target)) {
+        reason = ReasonOf(errno);
+        return std::nullopt;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path temporary = TemporaryBeside(target);
         errno = 0;
@@ -136,7 +143,6 @@ std::optional<Staged> Stage(const fs::path& target, QByteArrayView bytes, QStrin
             reason = ReasonOf(failure);
             return std::nullopt;
         }
-        std::error_code error;
         const fs::file_status existing = fs::status(target, error);
         if (fs::is_regular_file(existing)) {
             fs::permissions(temporary, existing.permissions(), error);

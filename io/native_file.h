@@ -11,6 +11,9 @@ namespace spirolan {
 /// failure.
 std::FILE* OpenForWriting(const std::filesystem::path& path, bool createNew);
 
+/// Whether the existing file `path` may be written; false with errno set (EACCES) when not.
+bool MayWrite(const std::filesystem::path& path);
+
 /// Puts the bytes written to `file` on the disk; false with errno set on failure.
 bool SyncToDisk(std::FILE* file);
 

@@ -10,6 +10,10 @@ std::FILE* OpenForWriting(const std::filesystem::path& path, bool createNew) {
     return std::fopen(path.c_str(), createNew ? "wbxe" : "wbe");
 }
 
+bool MayWrite(const std::filesystem::path& path) {
+    return access(path.c_str(), W_OK) == 0;
+}
+
 bool SyncToDisk(std::FILE* file) {
     return fsync(fileno(file)) == 0;
 }

@@ -100,19 +100,50 @@ TEST_F(AtomicWrite, DirectoryIsRefusedAndNothingWritten) {
     EXPECT_EQ(Entries(), 1U);
 }
 
-// Runs `write` in a child process whose files may not grow beyond `limit` bytes, as on a full
-// disk; the child's exit status is the test's verdict (0 when `write` returned true).
-template <typename Write> int WithFileSizeLimit(rlim_t limit, Write write) {
+// Runs `prepare`, then `check` in a child process; the child's exit status is the verdict (0
+// when `check` returned true).
+template <typename Prepare, typename Check> int InChild(Prepare prepare, Check check) {
     const pid_t child = fork();
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &size);
-        _exit(write() ? 0 : 1);
+        prepare();
+        _exit(check() ? 0 : 1);
     }
     int status = -1;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// A process whose files may not grow beyond `limit` bytes, as on a full disk.
+template <typename Check> int WithFileSizeLimit(rlim_t limit, Check check) {
+    return InChild(
+        [limit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &size);
+        },
+        check);
+}
+
+TEST_F(AtomicWrite, ReadOnlyFileIsNotReplaced) {
+    Put("locked", "kept");
+    fs::permissions(At("locked"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // Its folder allows anyone to replace it; root may write anything, so it acts as nobody.
+    fs::permissions(dir_, fs::perms::all);
+    const int verdict = InChild(
+        [] {
+            if (geteuid() == 0 && setuid(65534) != 0) {
+                _exit(2);
+            }
+        },
+        [&] {
+            const FileWriteResult written = WriteFileAtomically(Q("locked"), "new");
+            return !written.Ok &&
+                   written.Reason == Q("locked") + ": " + QString::fromUtf8(std::strerror(EACCES));
+        });
+    EXPECT_EQ(verdict, 0);
+    EXPECT_EQ(Read(At("locked")), "kept");
+    EXPECT_EQ(Entries(), 1U);
 }
 
 TEST_F(AtomicWrite, FullDiskKeepsEveryExistingFile) {
