@@ -74,15 +74,7 @@ std::string WriteAll(const std::vector<OutputFile>& files) {
 // and free of "." and "..".
 fs::path Resolved(const std::string& path) {
     std::error_code error;
-    fs::path resolved = fs::absolute(path, error);
-    for (int links = 0; links < 40 && fs::is_symlink(fs::symlink_status(resolved, error));
-         ++links) {
-        const fs::path next = fs::read_symlink(resolved, error);
-        if (error) {
-            break;
-        }
-        resolved = next.is_absolute() ? next : resolved.parent_path() / next;
-    }
+    const fs::path resolved = FollowLinks(fs::absolute(path, error), error);
     const fs::path canonical = fs::weakly_canonical(resolved, error);
     return error ? resolved.lexically_normal() : canonical;
 }

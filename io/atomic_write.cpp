@@ -18,9 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Links followed before a path counts as a loop, as the system counts them.
-constexpr int kMaxLinks = 40;
-
 // Where the bytes of a file go.
 struct Target {
     fs::path Path;
@@ -75,18 +72,10 @@ std::optional<Target> Resolve(const fs::path& path, QString& reason) {
     if (fs::exists(status) && status.type() != fs::file_type::regular) {
         return Target{path, true};
     }
-    fs::path resolved = path;
-    for (int links = 0; fs::is_symlink(fs::symlink_status(resolved, error)); ++links) {
-        if (links == kMaxLinks) {
-            reason = ReasonOf(ELOOP);
-            return std::nullopt;
-        }
-        const fs::path next = fs::read_symlink(resolved, error);
-        if (error) {
-            reason = ReasonOf(error);
-            return std::nullopt;
-        }
-        resolved = next.is_absolute() ? next : resolved.parent_path() / next;
+    const fs::path resolved = FollowLinks(path, error);
+    if (error) {
+        reason = ReasonOf(error);
+        return std::nullopt;
     }
     return Target{resolved, false};
 }
@@ -217,6 +206,26 @@ FileWriteResult WriteGroup(const std::vector<fs::path>& paths,
 }
 
 } // namespace
+
+fs::path FollowLinks(const fs::path& path, std::error_code& error) {
+    // Links followed before a path counts as a loop, as the system counts them.
+    constexpr int kMaxLinks = 40;
+    error.clear();
+    fs::path resolved = path;
+    for (int links = 0; fs::is_symlink(fs::symlink_status(resolved, error)); ++links) {
+        if (links == kMaxLinks) {
+            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            return path;
+        }
+        const fs::path next = fs::read_symlink(resolved, error);
+        if (error) {
+            return path;
+        }
+        resolved = next.is_absolute() ? next : resolved.parent_path() / next;
+    }
+    error.clear();
+    return resolved;
+}
 
 FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
     return WriteGroup({NativePath(path)}, {bytes});

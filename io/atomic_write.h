@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace spirolan {
@@ -44,5 +45,10 @@ struct PendingNativeFile {
 
 /// WriteFilesAtomically for paths given as the system's own.
 FileWriteResult WriteNativeFilesAtomically(const std::vector<PendingNativeFile>& files);
+
+/// The file that a write to `path` replaces: `path` with its symbolic links followed, a link to a
+/// file not yet made included. On a loop of links or a link that cannot be read, `error` says
+/// why and `path` itself is returned.
+std::filesystem::path FollowLinks(const std::filesystem::path& path, std::error_code& error);
 
 } // namespace spirolan
