@@ -241,6 +241,9 @@ const FailureCase kFailureCases[] = {
     {"JobIsADevice", "", "run /dev/zero --table FILE", 2,
      "cannot read /dev/zero: not a regular file\n"},
     {"JobIsAFolder", "", "run / --table FILE", 2, "cannot read /: not a regular file\n"},
+    {"HelpAfterTheCommand", kShape1, "run JOB --help", 2,
+     "spirolan-cli run: unknown option \"--help\""},
+    {"UnknownOptionFirst", "", "--verbose", 2, "spirolan-cli: unknown command \"--verbose\""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Messages, FailureTest, testing::ValuesIn(kFailureCases),
@@ -347,6 +350,29 @@ TEST_F(CommandTest, StandardOutputIsWrittenInPlace) {
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     const std::string out = process.readAllStandardOutput().toStdString();
     EXPECT_TRUE(out.starts_with("C,XS\n0,0\n") && out.ends_with("\n360,0\nShape 1: OK\n"));
+}
+
+// Before any command, --help prints the usage and the rest of the help, --version the version.
+TEST(HelpCommand, HelpAndVersionAnswerOnStandardOutput) {
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string outStart;
+    } rows[] = {
+        {"Help", {"--help"}, "usage: spirolan-cli run JOB.json [--mode-a FILE]"},
+        {"ShortHelpBeforeACommand", {"-h", "feed", "1", "2"}, "usage: spirolan-cli run JOB.json"},
+        {"Version", {"--version"}, "spirolan-cli 2.2.0.3\n"},
+        {"ShortVersion", {"-v"}, "spirolan-cli 2.2.0.3\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CommandResult r = RunCommand(row.args);
+        EXPECT_EQ(r.ExitCode, 0);
+        EXPECT_EQ(r.Err, "");
+        EXPECT_TRUE(r.Out.starts_with(row.outStart)) << r.Out;
+    }
+    EXPECT_NE(RunCommand({"--help"}).Out.find("\n       spirolan-cli --help | --version\n"),
+              std::string::npos);
 }
 
 TEST_F(CommandTest, ProgramPrintsAndExitsAsRunCommand) {
