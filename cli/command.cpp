@@ -89,6 +89,14 @@ bool SameFile(const std::string& a, const std::string& b) {
     return Resolved(a) == Resolved(b);
 }
 
+// Whether `path` is the file that the standard stream `stream` ("/dev/stdout") writes to. Such
+// an output goes through the stream itself: opening it again would truncate a file the shell
+// appends to, and replacing it would leave the stream writing to a file no longer there.
+bool IsStream(const std::string& path, const char* stream) {
+    std::error_code error;
+    return fs::equivalent(path, stream, error) && !error;
+}
+
 // A usage problem of the output options (option and file, in the order given): the same option
 // twice, or two of them, or one and the job file, naming the same file.
 std::optional<std::string>
@@ -199,6 +207,7 @@ CommandResult Run(const std::vector<std::string>& args) {
     }
 
     std::vector<OutputFile> files;
+    std::string printed;
     for (const auto& [option, path] : outputs) {
         const bool modeA = option == "--mode-a" || option == "--svg-a";
         const bool modeB = option == "--mode-b" || option == "--svg-b";
@@ -219,12 +228,18 @@ CommandResult Run(const std::vector<std::string>& args) {
         } else {
             bytes = TableCsv(session.Job);
         }
-        files.push_back({option, path, std::move(bytes)});
+        if (IsStream(path, "/dev/stdout")) {
+            printed += bytes;
+        } else {
+            files.push_back({option, path, std::move(bytes)});
+        }
     }
     if (std::string error = WriteAll(files); !error.empty()) {
         result.ExitCode = kExitBadInput;
         result.Err = error + "\n";
+        return result;
     }
+    result.Out += printed;
     return result;
 }
 

@@ -352,6 +352,21 @@ TEST_F(CommandTest, StandardOutputIsWrittenInPlace) {
     EXPECT_TRUE(out.starts_with("C,XS\n0,0\n") && out.ends_with("\n360,0\nShape 1: OK\n"));
 }
 
+// The shell appends the standard output to a file: the table is appended after the step lines,
+// and what the file held stays.
+TEST_F(CommandTest, StandardOutputAppendedToAFileKeepsItsBytes) {
+    std::ofstream(Out("log")) << "earlier\n";
+    QProcess process;
+    process.setStandardOutputFile(QString::fromStdString(Out("log")), QIODevice::Append);
+    process.start(SPIROLAN_CLI_PATH,
+                  {"run", QString::fromStdString(Job(kShape1)), "--table", "/dev/stdout"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const std::string log = Read(Out("log"));
+    EXPECT_TRUE(log.starts_with("earlier\nShape 1: OK\nC,XS\n0,0\n") && log.ends_with("\n360,0\n"))
+        << log.substr(0, 60);
+}
+
 // Before any command, --help prints the usage and the rest of the help, --version the version.
 TEST(HelpCommand, HelpAndVersionAnswerOnStandardOutput) {
     const struct {
