@@ -102,8 +102,11 @@ int WriteAndClose(std::FILE* file, QByteArrayView bytes, bool sync) {
 // A fresh temporary name beside `path`.
 fs::path TemporaryBeside(const fs::path& path) {
     thread_local std::mt19937 random{std::random_device{}()};
-    const std::string suffix = "." + std::to_string(random() % 1000000000U) + ".tmp";
-    return path.parent_path() / fs::path(".spirolan" + suffix);
+    // Appended piece by piece: g++ 12 warns falsely about "." + std::string at -O3.
+    std::string name = ".spirolan.";
+    name += std::to_string(random() % 1000000000U);
+    name += ".tmp";
+    return path.parent_path() / fs::path(name);
 }
 
 // Writes `bytes` to a temporary beside `target` with the target's permissions.
