@@ -1,15 +1,13 @@
 // The spirolan-cli command line: run a job file or print a feed table.
 #include "cli/command.h"
 
-#include "io/atomic_write.h"
-
-#include "cli/batch_session.h"
-#include "cli/job_file.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
 #include "graphics/svg_export.h"
+#include "io/atomic_write.h"
+#include "io/job_document.h"
+#include "io/job_replay.h"
 
-#include <QFile>
 #include <QString>
 
 #include <algorithm>
@@ -19,6 +17,10 @@
 
 namespace spirolan::batch {
 namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitBadInput = 2;
 
 constexpr const char* kUsage =
     "usage: spirolan-cli run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE]\n"
@@ -79,29 +81,19 @@ CommandResult Run(const std::vector<std::string>& args) {
         outputs[args[i]] = args[i + 1];
     }
 
-    QFile file(QString::fromStdString(jobPath));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {kExitBadInput,
-                {},
-                "cannot read " + jobPath + ": " + file.errorString().toStdString() + "\n"};
-    }
-    const QByteArray json = file.readAll();
-    JobFileResult parsed = ParseJobFile(std::string_view(json.constData(), json.size()), jobPath);
+    const JobFileResult parsed = ReadJobFile(QString::fromStdString(jobPath), jobPath);
     if (!parsed.Job) {
         return {kExitBadInput, {}, parsed.Error + "\n"};
     }
 
-    BatchSession session;
-    CommandResult result;
-    int stepNumber = 0;
-    for (const JobStep& step : parsed.Job->Steps) {
-        StepOutcome outcome = RunStep(session, step, ++stepNumber, jobPath);
-        result.Out += outcome.Output;
-        if (outcome.ExitCode != kExitOk) {
-            result.ExitCode = outcome.ExitCode;
-            result.Err = outcome.Error + "\n";
-            return result;
-        }
+    ReplayResult replay = ReplayJob(*parsed.Job, jobPath);
+    JobSession& session = replay.Session;
+    CommandResult result{kExitOk, replay.Output, {}};
+    if (replay.Failure.Status != StepStatus::Ok) {
+        result.ExitCode =
+            replay.Failure.Status == StepStatus::Refused ? kExitRefused : kExitBadInput;
+        result.Err = replay.Failure.Error + "\n";
+        return result;
     }
 
     std::vector<OutputFile> files;
