@@ -8,6 +8,8 @@
 #include "app/windows/messages.h"
 #include "core/cam_job.h"
 
+#include <QTimer>
+
 namespace spirolan {
 
 void NameApplication() {
@@ -15,7 +17,7 @@ void NameApplication() {
     QCoreApplication::setApplicationName(kAppTitle);
 }
 
-int RunSpirolan(QApplication& application) {
+int RunSpirolan(QApplication& application, const QString& jobPath) {
     NameApplication();
     const QString settingsPath = DefaultSettingsPath();
     SingleInstance instance(LockPathFor(settingsPath));
@@ -26,6 +28,9 @@ int RunSpirolan(QApplication& application) {
     CamJob job;
     frmMain window(job, settingsPath, DefaultDialogHooks());
     window.show();
+    if (!jobPath.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, jobPath] { window.OpenJobFile(jobPath); });
+    }
     return application.exec();
 }
 

@@ -11,7 +11,8 @@ void NameApplication();
 
 /// Runs the program in `application` until its main window closes and returns the exit code.
 /// When another copy already runs, shows "Already Running" and returns 0 at once, reading and
-/// writing no setting.
-int RunSpirolan(QApplication& application);
+/// writing no setting. A `jobPath` is opened as a job document once the window is shown; a
+/// document that cannot be opened shows its message over the window.
+int RunSpirolan(QApplication& application, const QString& jobPath = {});
 
 } // namespace spirolan

@@ -1,6 +1,8 @@
 // DialogHost: what the dialogs need of the main window, so that they never reach into it.
 #pragma once
 
+#include "io/job_file.h"
+
 #include <string>
 
 namespace spirolan {
@@ -25,6 +27,10 @@ public:
     /// The redraw: the Mode-A graph if the Mode-A pane holds text, then the Mode-B graph if the
     /// Mode-B pane holds text.
     virtual void ReGraphic_Click() = 0;
+    /// Notes what a dialog showed at a successful OK, after its hand-over: a shape step starts
+    /// the job anew, a Face Copy step follows the shape that made the Mode-A text. Failures
+    /// record nothing.
+    virtual void RecordStep(JobStep step) { static_cast<void>(step); }
 };
 
 } // namespace spirolan

@@ -117,6 +117,8 @@ void frmMain::Form_Load() {
            std::min(Pixels(placement.Height), desktop.height()));
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
+    recentJobs_ = ReadRecentJobs(settingsPath_).mid(0, kMaxRecentJobs);
+    ShowRecentJobs();
 }
 
 void frmMain::Form_Unload() {
@@ -133,13 +135,20 @@ void frmMain::Form_Unload() {
         placement = WindowPlacement{PixelsToTwips(x(), dpi), PixelsToTwips(y(), dpi),
                                     PixelsToTwips(width(), dpi), PixelsToTwips(height(), dpi)};
     }
-    const SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    if (written.Ok) {
+        written = WriteRecentJobs(settingsPath_, recentJobs_);
+    }
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
     }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!ConfirmCloseJob()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

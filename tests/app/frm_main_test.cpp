@@ -59,7 +59,9 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
               (Log{"mnuFile File(&F)", "  mnuFeed Feed calculation", "  mnuDataInput Data input >",
                    "    mnuSquare Shape 1", "    mnuBall Shape 2", "    mnuShape3 Shape 3",
                    "  mnuFileBar1 -", "  mnuFileSave Save Mode-A CAF file",
-                   "  SaveB Save Mode-B CAF file", "  mnuFileBar2 -",
+                   "  SaveB Save Mode-B CAF file", "  mnuJobBar -", "  mnuJobOpen Open Job(&O)...",
+                   "  mnuJobSave Save Job(&S)", "  mnuJobSaveAs Save Job As(&A)...",
+                   "  mnuRecentJobs Recent Jobs(&R) >", "  mnuFileBar2 -",
                    "  mnuFileExit Spirolan Exit(&X)", "mnuEdit Edit(&E)", "  mnuFaceCopy Face Copy",
                    "mnuDisplay Display(&D)", "  ReGraphic Graphic Refresh", "mnuTool Tool(&T)",
                    "  mnuOrvl Orvexa", "mnuHelp Help(&H)", "  mnuHelpAbout About Spirolan(&A)"}));
