@@ -33,7 +33,7 @@ std::string FormatProblem(const QJsonObject& top) {
         return "\"version\" must be a whole number from 1";
     }
     if (number > kJobVersion) {
-        return "\"version\" " + QString::number(number, 'g', 17).toStdString() +
+        return "\"version\" " + QString::number(number, 'g', 15).toStdString() +
                " is newer than this program reads (" + std::to_string(kJobVersion) + ")";
     }
     return {};
