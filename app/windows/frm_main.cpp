@@ -59,7 +59,7 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     : QMainWindow(parent), job_(job), settingsPath_(std::move(settingsPath)),
       hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Spirolan  Ver. 2.23"));
+    ShowJobCaption();
     setWindowIcon(ProgramIcon());
 
     client_ = new QWidget(this);
