@@ -1,6 +1,7 @@
 // The spirolan-cli command line: run a job file or print a feed table.
 #include "cli/command.h"
 
+#include "cli/help.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
 #include "graphics/svg_export.h"
@@ -17,10 +18,6 @@
 
 namespace spirolan::batch {
 namespace {
-
-constexpr int kExitOk = 0;
-constexpr int kExitRefused = 1;
-constexpr int kExitBadInput = 2;
 
 constexpr const char* kUsage =
     "usage: spirolan-cli run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE]\n"
@@ -136,6 +133,9 @@ CommandResult Feed(const std::vector<std::string>& args) {
 } // namespace
 
 CommandResult RunCommand(const std::vector<std::string>& args) {
+    if (std::optional<CommandResult> answer = HelpOrVersion(args, kUsage)) {
+        return *answer;
+    }
     if (!args.empty() && args[0] == "run") {
         return Run(args);
     }

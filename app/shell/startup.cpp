@@ -3,6 +3,7 @@
 
 #include "app/platform/single_instance.h"
 #include "app/shell/settings_store.h"
+#include "app/spirolan_version.h"
 #include "app/windows/dialog_hooks.h"
 #include "app/windows/frm_main.h"
 #include "app/windows/messages.h"
@@ -15,9 +16,10 @@ namespace spirolan {
 void NameApplication() {
     QCoreApplication::setOrganizationName(kAppTitle);
     QCoreApplication::setApplicationName(kAppTitle);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 }
 
-int RunSpirolan(QApplication& application, const QString& jobPath) {
+int RunSpirolan(QApplication& application, const QString& jobDocument) {
     NameApplication();
     const QString settingsPath = DefaultSettingsPath();
     SingleInstance instance(LockPathFor(settingsPath));
@@ -28,8 +30,9 @@ int RunSpirolan(QApplication& application, const QString& jobPath) {
     CamJob job;
     frmMain window(job, settingsPath, DefaultDialogHooks());
     window.show();
-    if (!jobPath.isEmpty()) {
-        QTimer::singleShot(0, &window, [&window, jobPath] { window.OpenJobFile(jobPath); });
+    if (!jobDocument.isEmpty()) {
+        // From the event loop, so that the message shows over the painted window.
+        QTimer::singleShot(0, &window, [&window, jobDocument] { window.OpenJobFile(jobDocument); });
     }
     return application.exec();
 }

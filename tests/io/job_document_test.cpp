@@ -69,6 +69,7 @@ struct HeaderCase {
     const char* name;
     const char* keys; // placed before "steps"
     const char* error;
+    friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class JobHeader : public testing::TestWithParam<HeaderCase> {};
