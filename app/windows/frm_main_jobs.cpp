@@ -169,7 +169,7 @@ bool frmMain::SaveJobFile(const QString& path) {
         ShowMessage(this, QMessageBox::Warning, caption,
                     QStringLiteral("%1\n\nThe job cannot be saved: its inputs, replayed from a "
                                    "fresh start, do not give the texts in the panes. Enter the "
-                                   "shape again, then save.")
+                                   "shape (and Face Copy) again, then save.")
                         .arg(Native(path)));
         return false;
     }

@@ -311,7 +311,7 @@ TEST_F(JobDocumentTest, SaveNeedsModeADataAReplayableJobAndAWritableFile) {
     EXPECT_EQ(messages_.log[2], "Save error|" + Path("job.spjob").toStdString() +
                                     "\n\nThe job cannot be saved: its inputs, replayed from a "
                                     "fresh start, do not give the texts in the panes. Enter the "
-                                    "shape again, then save.|2");
+                                    "shape (and Face Copy) again, then save.|2");
     EXPECT_TRUE(messages_.log[3].starts_with("Save error|" + Path("folder.spjob").toStdString() +
                                              "\n\nThe job could not be saved: "));
     EXPECT_FALSE(QFile::exists(Path("job.spjob")));
