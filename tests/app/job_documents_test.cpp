@@ -292,6 +292,7 @@ TEST_F(JobDocumentTest, CaptionMarksChangesAndExitAsksOnlyForAChangedDocument) {
 }
 
 TEST_F(JobDocumentTest, SaveNeedsModeADataAReplayableJobAndAWritableFile) {
+    test::WriteBytes(Path("job.spjob"), "old");
     choice_ = Path("job.spjob");
     window_->findChild<QAction*>("mnuJobSave")->trigger();
     EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
@@ -314,7 +315,7 @@ TEST_F(JobDocumentTest, SaveNeedsModeADataAReplayableJobAndAWritableFile) {
                                     "shape (and Face Copy) again, then save.|2");
     EXPECT_TRUE(messages_.log[3].starts_with("Save error|" + Path("folder.spjob").toStdString() +
                                              "\n\nThe job could not be saved: "));
-    EXPECT_FALSE(QFile::exists(Path("job.spjob")));
+    EXPECT_EQ(test::ReadBytes(Path("job.spjob")), "old");
     EXPECT_TRUE(window_->JobPath().isEmpty());
     EXPECT_TRUE(window_->RecentJobs().isEmpty());
 }
