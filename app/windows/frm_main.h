@@ -25,9 +25,10 @@ struct JobSession;
 struct PointerReadout;
 
 /// The main window. Loading it reads the settings into the job and the window's place; closing
-/// it closes the other windows and writes the settings back. The commands are public so that
-/// dialogs and tests reach them as the menus and the toolbar do; the dialogs see the window as
-/// their DialogHost.
+/// it (once a changed job document was saved or discarded) closes the other windows and writes
+/// the settings back. The commands are public so that dialogs and tests reach them as the menus
+/// and the toolbar do; the dialogs see the window as their DialogHost, which also tells it what
+/// each dialog showed at OK, the steps its job document holds.
 class frmMain final : public QMainWindow, public DialogHost {
     Q_OBJECT
 public:
@@ -138,9 +139,9 @@ private:
     void AddRecentJob(const QString& path);
     void ShowRecentJobs();
     void ShowJobCaption();
+    int Pixels(double twips) const;
 
     static constexpr qsizetype kMaxRecentJobs = 8;
-    int Pixels(double twips) const;
 
     CamJob& job_;
     QString settingsPath_;
