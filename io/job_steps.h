@@ -48,6 +48,12 @@ JobStep ShapeStepOf(std::string_view dialog, const Input& input,
     return step;
 }
 
+/// `step` with its fields in the order its dialog shows them (for Shape 1, WD before "Spindle
+/// speed for G"; the lead entry and the cutting position last); captions the dialog does not
+/// have keep their order after them. Job files read back in key order; this puts a document's
+/// steps back as the window writes them.
+JobStep InDialogOrder(JobStep step);
+
 /// The Face Copy step of a dialog that showed `view` at OK: each choice that is made, the
 /// cutting length as shown, and each chamfer length whose box is ticked (null when unticked).
 JobStep FaceCopyStepOf(const FaceCopyView& view);

@@ -5,6 +5,7 @@
 #include "io/atomic_write.h"
 #include "io/job_document.h"
 #include "io/job_replay.h"
+#include "io/job_steps.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -91,7 +92,11 @@ bool frmMain::OpenJobFile(const QString& path) {
                     QString::fromStdString(failure.Error));
         return false;
     }
-    AdoptReplay(replay.Session, parsed.Job->Steps);
+    std::vector<JobStep> steps;
+    for (const JobStep& step : parsed.Job->Steps) {
+        steps.push_back(InDialogOrder(step));
+    }
+    AdoptReplay(replay.Session, std::move(steps));
     jobPath_ = QFileInfo(path).absoluteFilePath();
     savedJobText_ = JobText();
     AddRecentJob(jobPath_);
