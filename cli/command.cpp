@@ -7,7 +7,9 @@
 #include "cli/job_file.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
+#include "graphics/spindle_limit.h"
 #include "graphics/svg_export.h"
+#include "graphics/table_csv.h"
 
 #include <QFile>
 #include <QString>
@@ -22,7 +24,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: spirolan-cli run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE]\n"
-    "                        [--svg-a FILE] [--svg-b FILE]\n"
+    "                        [--svg-a FILE] [--svg-b FILE] [--csv FILE]\n"
+    "                        [--max-speed MM_PER_S] [--max-accel G]\n"
     "       spirolan-cli feed PITCH FEED";
 
 CommandResult Usage(const std::string& problem) {
@@ -30,7 +33,7 @@ CommandResult Usage(const std::string& problem) {
 }
 
 // The job table after the run: "C,XS", then C = 0..360 with XS to 17 significant digits.
-std::string TableCsv(const CamJob& job) {
+std::string XsTableLines(const CamJob& job) {
     std::string csv = "C,XS\n";
     for (int c = 0; c < kTableSize; ++c) {
         csv += std::to_string(c) + ",";
@@ -68,13 +71,26 @@ CommandResult Run(const std::vector<std::string>& args) {
     }
     const std::string jobPath = args[1];
     std::map<std::string, std::string> outputs;
-    const std::vector<std::string> known{"--mode-a", "--mode-b", "--table", "--svg-a", "--svg-b"};
+    MachineLimits limits;
+    const std::vector<std::string> known{"--mode-a", "--mode-b", "--table",     "--svg-a",
+                                         "--svg-b",  "--csv",    "--max-speed", "--max-accel"};
     for (size_t i = 2; i < args.size(); i += 2) {
         if (std::find(known.begin(), known.end(), args[i]) == known.end()) {
             return Usage("spirolan-cli run: unknown option \"" + args[i] + "\"");
         }
+        const bool isLimit = args[i] == "--max-speed" || args[i] == "--max-accel";
         if (i + 1 >= args.size() || args[i + 1].empty()) {
-            return Usage("spirolan-cli run: " + args[i] + " needs a file name");
+            return Usage("spirolan-cli run: " + args[i] +
+                         (isLimit ? " needs a number" : " needs a file name"));
+        }
+        if (isLimit) {
+            const LimitReading limit = args[i] == "--max-speed" ? ReadSpeedLimit(args[i + 1])
+                                                                : ReadAccelLimit(args[i + 1]);
+            if (!limit.Error.empty()) {
+                return Usage("spirolan-cli run: " + args[i] + ": " + limit.Error);
+            }
+            (args[i] == "--max-speed" ? limits.MaxSpeed : limits.MaxAccel) = limit.Value;
+            continue;
         }
         outputs[args[i]] = args[i + 1];
     }
@@ -92,6 +108,8 @@ CommandResult Run(const std::vector<std::string>& args) {
     }
 
     BatchSession session;
+    session.Job.SlideSpeedLimit = limits.MaxSpeed;
+    session.Job.SlideAccelLimit = limits.MaxAccel;
     CommandResult result;
     int stepNumber = 0;
     for (const JobStep& step : parsed.Job->Steps) {
@@ -106,7 +124,7 @@ CommandResult Run(const std::vector<std::string>& args) {
 
     std::vector<OutputFile> files;
     for (const auto& [option, path] : outputs) {
-        const bool modeA = option == "--mode-a" || option == "--svg-a";
+        const bool modeA = option == "--mode-a" || option == "--svg-a" || option == "--csv";
         const bool modeB = option == "--mode-b" || option == "--svg-b";
         if ((modeA && session.ModeAText.empty()) || (modeB && session.ModeBText.empty())) {
             result.ExitCode = kExitRefused;
@@ -122,8 +140,10 @@ CommandResult Run(const std::vector<std::string>& args) {
             bytes = ModeAGraphSvg(session.Job);
         } else if (option == "--svg-b") {
             bytes = ModeBGraphSvg(session.Job);
-        } else {
+        } else if (option == "--csv") {
             bytes = TableCsv(session.Job);
+        } else {
+            bytes = XsTableLines(session.Job);
         }
         files.push_back({option, path, std::move(bytes)});
     }
