@@ -5,6 +5,7 @@
 #include "graphics/layout_rule.h"
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
+#include "graphics/null_surface.h"
 #include "graphics/spindle_limit.h"
 
 #include <algorithm>
@@ -21,37 +22,6 @@ constexpr float kTwipsPerPixel = 15;
 int ExportPixels(float twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
-
-// The figure boxes in pixels, sized and spaced as the window's layout rule places them; their
-// size does not depend on the window's.
-struct FigureBoxes {
-    int SpindleWidth; // Picture5
-    int FigureWidth;  // Picture4
-    int Height;
-    int Margin; // from the top of the band and from its right edge
-};
-
-FigureBoxes FigureBoxSizes() {
-    const MainWindowLayout layout = ComputeLayout(12000, 8000);
-    const TwipRect picture4 = layout.Picture4.value();
-    return {ExportPixels(layout.Picture5.value().Width), ExportPixels(picture4.Width),
-            ExportPixels(picture4.Height), ExportPixels(picture4.Top)};
-}
-
-// The read-out box of an export: nothing points at a picture.
-class NoReadout final : public GraphSurface {
-public:
-    void SetBackColor(Rgb) override {}
-    void Clear() override {}
-    void SetScale(float, float, float, float) override {}
-    void DrawLine(float, float, float, float, Rgb) override {}
-    void SetForeColor(Rgb) override {}
-    void SetFontSize(float) override {}
-    void SetCurrentPosition(float, float) override {}
-    void PrintLine(std::string_view) override {}
-    void SetPointer(PointerShape) override {}
-    void Show() override {}
-};
 
 SvgSurface GraphSurfaceOf(SvgGraphSize size) {
     return SvgSurface({.Width = size.Width, .Height = size.Height, .BackColor = kButtonFace});
@@ -93,12 +63,19 @@ struct ModeAPicture {
 };
 
 void Draw(CamJob& job, ModeAPicture& picture) {
-    NoReadout picture3;
+    NullSurface picture3;
     DrawModeAGraph(job, picture.Picture1, picture.Picture4, picture.Picture5, picture3);
     DrawSpindleLimit(job, picture.Picture1);
 }
 
 } // namespace
+
+FigureBoxes FigureBoxSizes() {
+    const MainWindowLayout layout = ComputeLayout(12000, 8000);
+    const TwipRect picture4 = layout.Picture4.value();
+    return {ExportPixels(layout.Picture5.value().Width), ExportPixels(picture4.Width),
+            ExportPixels(picture4.Height), ExportPixels(picture4.Top)};
+}
 
 std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size) {
     // The page, band and graph together, must stay within the largest side.
@@ -117,7 +94,7 @@ std::string GraphsSvg(CamJob& job, SvgGraphSize modeA, SvgGraphSize modeB, bool 
     Draw(job, pictureA);
     SvgSurface picture2 = GraphSurfaceOf(modeB);
     if (drawModeB) {
-        NoReadout picture3;
+        NullSurface picture3;
         DrawModeBGraph(job, picture2, picture3);
     }
     const std::array<SvgPart, 3> partsA = pictureA.Parts(boxes);
@@ -130,7 +107,7 @@ std::string GraphsSvg(CamJob& job, SvgGraphSize modeA, SvgGraphSize modeB, bool 
 
 std::string ModeBGraphSvg(const CamJob& job, SvgGraphSize size) {
     SvgSurface picture2 = GraphSurfaceOf(size);
-    NoReadout picture3;
+    NullSurface picture3;
     DrawModeBGraph(job, picture2, picture3);
     return picture2.Document();
 }

@@ -14,6 +14,16 @@ struct SvgGraphSize {
     int Height = kSvgGraphHeight;
 };
 
+/// The figure boxes of an exported picture in pixels, sized and spaced as the window's layout
+/// rule places them at 96 dots per inch; their size does not depend on the window's.
+struct FigureBoxes {
+    int SpindleWidth; // Picture5
+    int FigureWidth;  // Picture4
+    int Height;
+    int Margin; // from the top of the band and from its right edge
+};
+FigureBoxes FigureBoxSizes();
+
 /// Height of the band above the Mode-A graph that holds the two figure boxes, in pixels.
 inline constexpr int kFigureBandHeight = 40;
 

@@ -47,7 +47,7 @@ constexpr std::array<Menu, 6> kMenus = {{
 }};
 
 // Every command, in menu order. New commands are new rows.
-constexpr std::array<Command, 11> kCommands = {{
+constexpr std::array<Command, 15> kCommands = {{
     {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
      &frmMain::mnuFeed_Click},
     {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
@@ -60,6 +60,12 @@ constexpr std::array<Command, 11> kCommands = {{
      "Mode-A CAF File save", &frmMain::mnuFileSave_Click},
     {"mnuFile", nullptr, "SaveB", "Save Mode-B CAF file", 5, false, "SaveB", "Mode-B CAF file save",
      &frmMain::SaveB_Click},
+    {"mnuFile", "mnuFileBar3", "mnuExportTable", "Export Table(&T)...", kNoButton, false, "", "",
+     &frmMain::mnuExportTable_Click},
+    {"mnuFile", nullptr, "mnuExportGraphs", "Export Graphs(&G)...", kNoButton, false, "", "",
+     &frmMain::mnuExportGraphs_Click},
+    {"mnuFile", nullptr, "mnuPrint", "Print(&P)...", kNoButton, false, "", "",
+     &frmMain::mnuPrint_Click},
     {"mnuFile", "mnuFileBar2", "mnuFileExit", "Spirolan Exit(&X)", 8, true, "Exit", "Exit",
      &frmMain::mnuFileExit_Click},
     {"mnuEdit", nullptr, "mnuFaceCopy", "Face Copy", 3, true, "FaceCopy", "Face Copy",
@@ -67,6 +73,8 @@ constexpr std::array<Command, 11> kCommands = {{
     {"mnuDisplay", nullptr, "ReGraphic", "Graphic Refresh", 6, true, "ReGraphic", "Graphic Refresh",
      &frmMain::ReGraphic_Click},
     {"mnuTool", nullptr, "mnuOrvl", "Orvexa", 7, false, "ORVL", "Orvexa", &frmMain::mnuOrvl_Click},
+    {"mnuTool", nullptr, "mnuMachineLimits", "Machine limits(&M)...", kNoButton, false, "", "",
+     &frmMain::mnuMachineLimits_Click},
     {"mnuHelp", nullptr, "mnuHelpAbout", "About Spirolan(&A)", kNoButton, false, "", "",
      &frmMain::mnuHelpAbout_Click},
 }};
