@@ -56,7 +56,6 @@ SheetSection MotionSection(const CamJob& job) {
         return section;
     }
     const MotionFigures figures = ComputeMotionFigures(job.XSTable, job.SpindleSpeed);
-    section.Rows.push_back({"Spindle speed", PlainText(job.SpindleSpeed) + " min-1"});
     for (const std::string& line :
          {SpindleSpeedLine(job.SpindleSpeed), MaxSpeedLine(figures.MaxSpeed),
           MaxGravityLine(figures.MaxGravity)}) {

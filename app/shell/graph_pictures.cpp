@@ -71,8 +71,8 @@ QByteArray GraphsSvgBytes(CamJob& job, const GraphsView& view) {
 QByteArray GraphsPngBytes(CamJob& job, const GraphsView& view) {
     QImage image(GraphsPictureSize(view) * kPngScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(kPngScale);
-    image.setDotsPerMeterX(kDotsPerMetreAt96 * kPngScale);
-    image.setDotsPerMeterY(kDotsPerMetreAt96 * kPngScale);
+    image.setDotsPerMeterX(kDotsPerMetreAt96);
+    image.setDotsPerMeterY(kDotsPerMetreAt96);
     {
         QPainter painter(&image);
         PaintGraphs(painter, QPointF(0, 0), job, view);

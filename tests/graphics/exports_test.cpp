@@ -228,8 +228,7 @@ TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
                                                              {"Cutting Position", "External"}}));
     const MotionFigures figures = ComputeMotionFigures(job.XSTable, 1000);
     EXPECT_EQ(sheet.Sections[1].Rows,
-              (std::vector<SheetRow>{{"Spindle speed", "1000 min-1"},
-                                     {"", SpindleSpeedLine(1000)},
+              (std::vector<SheetRow>{{"", SpindleSpeedLine(1000)},
                                      {"", MaxSpeedLine(figures.MaxSpeed)},
                                      {"", MaxGravityLine(figures.MaxGravity)},
                                      {"", SpindleLimitLineOf(job)->Text + " (exceeded)"}}));
