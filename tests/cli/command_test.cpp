@@ -105,6 +105,25 @@ TEST_F(CommandTest, TableAndMotionFigures) {
     EXPECT_TRUE(Read(Out("t")).starts_with("C,XS\n0,\n1,\n"));
 }
 
+// The window's Export Table bytes; the limit line only behind its options, after each shape's
+// figures (the boundary itself is tested with the search).
+TEST_F(CommandTest, CsvAndHighestSpindleSpeedWithinTheLimits) {
+    std::string shape = kShape1Reference;
+    shape.replace(shape.find("\"Number of Lead\""), 0, "\"Spindle speed for G\": \"1000\", ");
+    const std::string job = Job(Steps({shape, kShape1Reference}));
+    CommandResult r =
+        RunCommand({"run", job, "--csv", Out("t.csv"), "--max-speed", "100", "--max-accel", "5"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const std::string figures = "Spindle Speed  =  1000 min-1\nMax.Speed  = 103.92 mm/s\n"
+                                "Max.Gravity = 9.423 G\nMax. spindle speed=728\n";
+    EXPECT_EQ(r.Out, "Shape 1: OK\n" + figures + "Shape 1: OK\n" + figures);
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/reference_table_1000.csv",
+                                           Read(Out("t.csv"))),
+              "");
+    r = RunCommand({"run", job, "--max-speed", "50"});
+    EXPECT_NE(r.Out.find("\nMax. spindle speed=481\n"), std::string::npos) << r.Out;
+}
+
 TEST_F(CommandTest, WdIsTypedAfterWidth) {
     // WD gives WIDTH 0.500 (the corners take 0.4 tan 30 each); a WIDTH of 9 would not fit.
     std::string shape = kShape1Reference;
@@ -214,6 +233,13 @@ const FailureCase kFailureCases[] = {
      "run JOB", 2, "JOB: step 1 (Face Copy): field \"Max. number of face\" must be"},
     {"BadRepeat", Step(R"({"dialog": "Face Copy", "fields": {"Repeat function": "on"}})"),
      "run JOB", 2, "JOB: step 1 (Face Copy): field \"Repeat function\" must be \"ON\" or \"OFF\""},
+    {"EmptyCsv", Steps({}), "run JOB --csv FILE", 1, "Mode-A CAF No data !! \n"},
+    {"ZeroSpeedLimit", kShape1, "run JOB --csv FILE --max-speed 0", 2,
+     "spirolan-cli run: --max-speed: The maximum speed must be a number above 0"},
+    {"TextAccelLimit", kShape1, "run JOB --max-accel fast", 2,
+     "spirolan-cli run: --max-accel: The maximum acceleration must be a number above 0"},
+    {"LimitWithoutNumber", kShape1, "run JOB --max-accel", 2,
+     "spirolan-cli run: --max-accel needs a number"},
     {"FeedArguments", "", "feed 2", 2, "spirolan-cli feed: PITCH and FEED are needed"},
 };
 
