@@ -4,6 +4,7 @@
 #include "io/atomic_write.h"
 
 #include "cli/batch_session.h"
+#include "cli/help.h"
 #include "cli/job_file.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
@@ -164,6 +165,9 @@ CommandResult Feed(const std::vector<std::string>& args) {
 } // namespace
 
 CommandResult RunCommand(const std::vector<std::string>& args) {
+    if (std::optional<CommandResult> answer = HelpOrVersion(args, kUsage)) {
+        return *answer;
+    }
     if (!args.empty() && args[0] == "run") {
         return Run(args);
     }

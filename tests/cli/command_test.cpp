@@ -241,6 +241,9 @@ const FailureCase kFailureCases[] = {
     {"LimitWithoutNumber", kShape1, "run JOB --max-accel", 2,
      "spirolan-cli run: --max-accel needs a number"},
     {"FeedArguments", "", "feed 2", 2, "spirolan-cli feed: PITCH and FEED are needed"},
+    {"HelpAfterTheCommand", kShape1, "run JOB --help", 2,
+     "spirolan-cli run: unknown option \"--help\""},
+    {"UnknownOptionFirst", "", "--verbose", 2, "spirolan-cli: unknown command \"--verbose\""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Messages, FailureTest, testing::ValuesIn(kFailureCases),
@@ -261,6 +264,29 @@ TEST(FeedCommand, PrintsTheTableWithCrLf) {
     EXPECT_EQ(r.Out, "PITCH    FEED     No.\r\n1.497  \t0.499  \t3\r\n1.5  \t0.5  \t3\r\n"
                      "1.503  \t0.501  \t3\r\n");
     EXPECT_EQ(RunCommand({"feed", "1E400", "0.3"}).Out, "PITCH    FEED     No.\r\n");
+}
+
+// Before any command, --help prints the usage and the rest of the help, --version the version.
+TEST(HelpCommand, HelpAndVersionAnswerOnStandardOutput) {
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string outStart;
+    } rows[] = {
+        {"Help", {"--help"}, "usage: spirolan-cli run JOB.json [--mode-a FILE]"},
+        {"ShortHelpBeforeACommand", {"-h", "feed", "1", "2"}, "usage: spirolan-cli run JOB.json"},
+        {"Version", {"--version"}, "spirolan-cli 2.2.0.3\n"},
+        {"ShortVersion", {"-v"}, "spirolan-cli 2.2.0.3\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CommandResult r = RunCommand(row.args);
+        EXPECT_EQ(r.ExitCode, 0);
+        EXPECT_EQ(r.Err, "");
+        EXPECT_TRUE(r.Out.starts_with(row.outStart)) << r.Out;
+    }
+    EXPECT_NE(RunCommand({"--help"}).Out.find("\n       spirolan-cli --help | --version\n"),
+              std::string::npos);
 }
 
 TEST_F(CommandTest, ProgramPrintsAndExitsAsRunCommand) {
