@@ -51,8 +51,8 @@ public:
     void mnuPrint_Click();
     void mnuMachineLimits_Click();
 
-    /// What a picture of both graphs shows now: the graphs at their sizes in the window, the
-    /// Mode-B one drawn when the Mode-B pane holds text.
+    /// What a picture of both graphs shows now: the graphs at their sizes in the window (1200 x
+    /// 420 for one without area), the Mode-B one drawn when the Mode-B pane holds text.
     GraphsView CurrentGraphsView() const;
 
     /// Runs the command of the toolbar button `key`, compared exactly (letter case counts); a

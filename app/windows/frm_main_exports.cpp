@@ -5,6 +5,7 @@
 #include "app/shell/setup_sheet_print.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/messages.h"
+#include "graphics/svg_surface.h"
 #include "graphics/table_csv.h"
 
 #include <QDateTime>
@@ -25,7 +26,11 @@ enum GraphFormat { kSvg, kPng, kPdf };
 } // namespace
 
 GraphsView frmMain::CurrentGraphsView() const {
-    return {Picture1_->contentsRect().size(), Picture2_->contentsRect().size(),
+    // A graph the layout left without area (a tiny window) is pictured at the export size.
+    const auto sized = [](QSize size) {
+        return size.isEmpty() ? QSize(kSvgGraphWidth, kSvgGraphHeight) : size;
+    };
+    return {sized(Picture1_->contentsRect().size()), sized(Picture2_->contentsRect().size()),
             !txtDataB_->IsEmpty()};
 }
 
@@ -58,7 +63,7 @@ void frmMain::mnuExportTable_Click() {
     if (!HasModeAData(QStringLiteral("Export error"))) {
         return;
     }
-    Export({QStringLiteral("CSV Files(*.csv)"), QStringLiteral("All Files(*.*)")},
+    Export({QStringLiteral("CSV Files(*.csv)")},
            [this](int) { return QByteArray::fromStdString(TableCsv(job_)); });
 }
 
