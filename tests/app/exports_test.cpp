@@ -4,6 +4,7 @@
 #include "app/shell/settings_store.h"
 #include "app/shell/setup_sheet_print.h"
 #include "app/windows/machine_limits_dialog.h"
+#include "facecopy/face_copy_model.h"
 #include "graphics/graph_style.h"
 #include "graphics/table_csv.h"
 #include "tests/app/test_support.h"
@@ -155,9 +156,15 @@ TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
     EXPECT_EQ(csv, TableCsv(job_));
 
     QDir(dir_.path()).mkdir("pictures");
+    FaceCopyModel faceCopy(job_, [](const FaceCopyMessage& m) { ADD_FAILURE() << m.text; });
+    ASSERT_TRUE(faceCopy.Open());
+    faceCopy.TypeCutLength("20");
+    window_->SetModeBText(faceCopy.Command1_Click().value().text);
+    window_->ReGraphic_Click();
     const GraphsView view = window_->CurrentGraphsView();
     EXPECT_EQ(view.ModeA, window_->Picture1().contentsRect().size());
-    EXPECT_FALSE(view.DrawModeB);
+    EXPECT_EQ(view.ModeB, window_->Picture2().contentsRect().size());
+    EXPECT_TRUE(view.DrawModeB);
     choice_ = {dir_.filePath("pictures/graphs.png"), 1};
     window_->findChild<QAction*>("mnuExportGraphs")->trigger();
     const QByteArray png = QByteArray::fromStdString(ReadBytes(choice_.Path));
