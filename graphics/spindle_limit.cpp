@@ -88,7 +88,8 @@ std::optional<double> MaxSpindleSpeed(const std::array<OptionalNumber, kTableSiz
         hi = lo;
         while (true) {
             lo = std::max(hi - step, 0.0);
-            if (within(lo)) {
+            // A limit not above 0 (never typed, only stored by hand) holds nowhere: 0 then.
+            if (lo == 0 || within(lo)) {
                 break;
             }
             hi = lo;

@@ -129,6 +129,8 @@ TEST(MaxSpindleSpeed, NothingLimitsWithoutALimitOrWithoutMotion) {
     const CamJob job = ReferenceGrooveAt("1000");
     EXPECT_FALSE(MaxSpindleSpeed(job.XSTable, {}).has_value());
     EXPECT_FALSE(MaxSpindleSpeed(CamJob{}.XSTable, {100, 5}).has_value());
+    // A limit no dialog accepts ends the search at 0 instead of running on.
+    EXPECT_EQ(MaxSpindleSpeed(job.XSTable, {-1, std::nullopt}), 0);
 }
 
 TEST(SpindleLimitLine, ShownOnTheGraphAndMarkedWhenExceeded) {
