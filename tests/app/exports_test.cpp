@@ -127,6 +127,17 @@ protected:
         window_->ReGraphic_Click();
     }
 
+    // Face Copy of 20 mm with an entry chamfer, its text in the Mode-B pane.
+    void FaceCopy() {
+        FaceCopyModel dialog(job_, [](const FaceCopyMessage& m) { ADD_FAILURE() << m.text; });
+        ASSERT_TRUE(dialog.Open());
+        dialog.TypeCutLength("20");
+        dialog.Check1_Click(true);
+        dialog.TypeText1("0.5");
+        window_->SetModeBText(dialog.Command1_Click().value().text);
+        window_->ReGraphic_Click();
+    }
+
     QTemporaryDir dir_;
     CamJob job_;
     std::unique_ptr<frmMain> window_;
@@ -156,11 +167,7 @@ TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
     EXPECT_EQ(csv, TableCsv(job_));
 
     QDir(dir_.path()).mkdir("pictures");
-    FaceCopyModel faceCopy(job_, [](const FaceCopyMessage& m) { ADD_FAILURE() << m.text; });
-    ASSERT_TRUE(faceCopy.Open());
-    faceCopy.TypeCutLength("20");
-    window_->SetModeBText(faceCopy.Command1_Click().value().text);
-    window_->ReGraphic_Click();
+    FaceCopy();
     const GraphsView view = window_->CurrentGraphsView();
     EXPECT_EQ(view.ModeA, window_->Picture1().contentsRect().size());
     EXPECT_EQ(view.ModeB, window_->Picture2().contentsRect().size());
@@ -219,7 +226,7 @@ TEST_F(ExportsTest, AFailedExportSaysWhyKeepsTheOldFileAndTheFolder) {
 TEST_F(ExportsTest, SetupSheetPrintedToPdfHoldsEveryDimensionOnOnePage) {
     GenerateReferenceGroove();
     job_.SlideSpeedLimit = 50;
-    window_->SetModeBText("CAM4\r\nEND\r\n");
+    FaceCopy();
     QPrinter printer;
     printer.setResolution(96);
     printer.setOutputFormat(QPrinter::PdfFormat);
