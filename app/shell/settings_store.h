@@ -1,5 +1,4 @@
-// Per-user settings: the nine keys of the "Settings" section and later additions, read at start
-// and written at close.
+// Per-user settings of the "Settings" section, read at start and written at close.
 #pragma once
 
 #include "core/cam_job.h"
