@@ -1,4 +1,4 @@
-// Writing the job document text and reading job files from disk.
+// Writing the job document text and reading job documents from disk.
 #include "io/job_document.h"
 
 #include <QFile>
@@ -56,25 +56,29 @@ std::string JobDocumentText(const std::vector<JobStep>& steps) {
     return text;
 }
 
-JobFileResult ReadJobFile(const QString& path, const std::string& source) {
+JobFileResult ReadJobDocument(const QString& path, const std::string& source) {
     const QFileInfo info(path);
     if (info.isDir()) {
         return {std::nullopt, source + ": is a folder, not a job file"};
     }
-    if (info.size() > kMaxJobFileBytes) {
+    // A FIFO or a device could keep the reader waiting without end.
+    if (info.exists() && !info.isFile()) {
+        return {std::nullopt, source + ": is not a regular file"};
+    }
+    if (info.size() > kMaxJobDocumentBytes) {
         return {std::nullopt, source + ": is too large for a job file (" +
                                   std::to_string(info.size()) + " bytes, at most " +
-                                  std::to_string(kMaxJobFileBytes) + ")"};
+                                  std::to_string(kMaxJobDocumentBytes) + ")"};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, "cannot read " + source + ": " + file.errorString().toStdString()};
     }
     // The file may have grown since it was measured: read one byte past the limit to tell.
-    const QByteArray json = file.read(kMaxJobFileBytes + 1);
-    if (json.size() > kMaxJobFileBytes) {
+    const QByteArray json = file.read(kMaxJobDocumentBytes + 1);
+    if (json.size() > kMaxJobDocumentBytes) {
         return {std::nullopt, source + ": is too large for a job file (more than " +
-                                  std::to_string(kMaxJobFileBytes) + " bytes)"};
+                                  std::to_string(kMaxJobDocumentBytes) + " bytes)"};
     }
     return ParseJobFile(std::string_view(json.constData(), json.size()), source);
 }

@@ -23,8 +23,8 @@ StepOutcome RunStep(JobSession& session, const JobStep& step, int stepNumber,
                        "\" (expected \"Shape 1\", \"Shape 2\", \"Shape 3\" or \"Face Copy\")");
 }
 
-ReplayResult ReplayJob(const JobFile& job, std::string_view source) {
-    ReplayResult result;
+ReplayResult ReplayJob(const JobFile& job, std::string_view source, JobSession start) {
+    ReplayResult result{std::move(start), {}, {}};
     int stepNumber = 0;
     for (const JobStep& step : job.Steps) {
         StepOutcome outcome = RunStep(result.Session, step, ++stepNumber, source);

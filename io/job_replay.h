@@ -33,13 +33,14 @@ struct StepOutcome {
 StepOutcome RunStep(JobSession& session, const JobStep& step, int stepNumber,
                     std::string_view source);
 
-/// Every step of `job` in order on a fresh session, up to the first that does not succeed.
+/// Every step of `job` in order on `start` (a fresh session unless the caller adds what is not
+/// part of the replay, such as machine limits), up to the first step that does not succeed.
 struct ReplayResult {
     JobSession Session;
     std::string Output;  // the output of every step run
     StepOutcome Failure; // Status Ok when every step succeeded
 };
-ReplayResult ReplayJob(const JobFile& job, std::string_view source);
+ReplayResult ReplayJob(const JobFile& job, std::string_view source, JobSession start = {});
 
 // The steps of each dialog, used by RunStep.
 StepOutcome RunShapeStep(JobSession& session, const JobStep& step, const std::string& where);

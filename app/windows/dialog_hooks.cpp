@@ -10,6 +10,7 @@
 #include "app/windows/face_copy_window.h"
 #include "app/windows/feed_calculation.h"
 #include "app/windows/frm_about.h"
+#include "app/windows/machine_limits_dialog.h"
 
 namespace spirolan {
 
@@ -29,6 +30,9 @@ DialogHooks DefaultDialogHooks() {
     hooks.StartOrvexa = [](const DialogContext& c) {
         DesktopHandoffPlatform platform(&c.window);
         StartOrvexa(c.job, platform);
+    };
+    hooks.MachineLimits = [](const DialogContext& c) {
+        OpenMachineLimits(c.job, c.host, &c.window);
     };
     return hooks;
 }

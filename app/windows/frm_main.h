@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/shell/caf_saving.h"
+#include "app/shell/export_saving.h"
+#include "app/shell/graph_pictures.h"
 #include "app/shell/job_dialogs.h"
 #include "app/widgets/graph_surface_widget.h"
 #include "app/widgets/status_panels.h"
@@ -57,6 +59,15 @@ public:
     void mnuOrvl_Click();
     void mnuHelpAbout_Click();
     void StartOrvexa();
+    // Results that leave the window: the table, the graphs, the setup sheet; machine limits.
+    void mnuExportTable_Click();
+    void mnuExportGraphs_Click();
+    void mnuPrint_Click();
+    void mnuMachineLimits_Click();
+
+    /// What a picture of both graphs shows now: the graphs at their sizes in the window (1200 x
+    /// 420 for one without area), the Mode-B one drawn when the Mode-B pane holds text.
+    GraphsView CurrentGraphsView() const;
 
     /// Runs the command of the toolbar button `key`, compared exactly (letter case counts); a
     /// key of no command (a separator's) does nothing.
@@ -120,6 +131,8 @@ public:
     const QStringList& RecentJobs() const { return recentJobs_; }
     /// Chooses the recent job document at `index` of the Recent Jobs menu.
     void OpenRecentJob(int index);
+    /// Replaces how the export commands ask for a file (the export dialog by default).
+    void SetExportFileChooser(ExportFileChooser chooser) { chooseExportFile_ = std::move(chooser); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +143,8 @@ private:
     void Form_Unload();
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
+    bool HasModeAData(const QString& caption);
+    void Export(const QStringList& filters, const std::function<QByteArray(int filter)>& bytes);
     void ShowReadout(const PointerReadout& readout);
     bool JobChanged() const;
     bool ConfirmCloseJob();
@@ -158,6 +173,7 @@ private:
     std::string savedJobText_; // the document as last opened or saved
     QStringList recentJobs_;
     QMenu* recentJobsMenu_ = nullptr;
+    ExportFileChooser chooseExportFile_ = ChooseExportFile;
 
     QWidget* client_;
     QToolBar* tbToolBar_;

@@ -48,7 +48,7 @@ constexpr std::array<Menu, 7> kMenus = {{
 }};
 
 // Every command, in menu order. New commands are new rows.
-constexpr std::array<Command, 15> kCommands = {{
+constexpr std::array<Command, 19> kCommands = {{
     {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
      &frmMain::mnuFeed_Click},
     {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
@@ -68,6 +68,12 @@ constexpr std::array<Command, 15> kCommands = {{
     {"mnuFile", nullptr, "mnuJobSaveAs", "Save Job As(&A)...", kNoButton, false, "", "",
      &frmMain::mnuJobSaveAs_Click},
     {"mnuFile", nullptr, "mnuRecentJobs", nullptr, kNoButton, false, "", "", nullptr},
+    {"mnuFile", "mnuFileBar3", "mnuExportTable", "Export Table(&T)...", kNoButton, false, "", "",
+     &frmMain::mnuExportTable_Click},
+    {"mnuFile", nullptr, "mnuExportGraphs", "Export Graphs(&G)...", kNoButton, false, "", "",
+     &frmMain::mnuExportGraphs_Click},
+    {"mnuFile", nullptr, "mnuPrint", "Print(&P)...", kNoButton, false, "", "",
+     &frmMain::mnuPrint_Click},
     {"mnuFile", "mnuFileBar2", "mnuFileExit", "Spirolan Exit(&X)", 8, true, "Exit", "Exit",
      &frmMain::mnuFileExit_Click},
     {"mnuEdit", nullptr, "mnuFaceCopy", "Face Copy", 3, true, "FaceCopy", "Face Copy",
@@ -75,6 +81,8 @@ constexpr std::array<Command, 15> kCommands = {{
     {"mnuDisplay", nullptr, "ReGraphic", "Graphic Refresh", 6, true, "ReGraphic", "Graphic Refresh",
      &frmMain::ReGraphic_Click},
     {"mnuTool", nullptr, "mnuOrvl", "Orvexa", 7, false, "ORVL", "Orvexa", &frmMain::mnuOrvl_Click},
+    {"mnuTool", nullptr, "mnuMachineLimits", "Machine limits(&M)...", kNoButton, false, "", "",
+     &frmMain::mnuMachineLimits_Click},
     {"mnuHelp", nullptr, "mnuHelpAbout", "About Spirolan(&A)", kNoButton, false, "", "",
      &frmMain::mnuHelpAbout_Click},
 }};

@@ -79,7 +79,7 @@ void frmMain::mnuJobOpen_Click() {
 
 bool frmMain::OpenJobFile(const QString& path) {
     const std::string source = Native(path).toStdString();
-    const JobFileResult parsed = ReadJobFile(path, source);
+    const JobFileResult parsed = ReadJobDocument(path, source);
     if (!parsed.Job) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, QString::fromStdString(parsed.Error));
         return false;
@@ -105,11 +105,14 @@ bool frmMain::OpenJobFile(const QString& path) {
 }
 
 void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
-    // The settings of this run stay: the folders, the last CAF file and, unless the document
-    // chose them in a Face Copy step, the Face Copy choices.
+    // The settings of this run stay: the folders, the machine limits, the last CAF file and,
+    // unless the document chose them in a Face Copy step, the Face Copy choices.
     CamJob replayed = std::move(session.Job);
     replayed.OpenPathName = job_.OpenPathName;
     replayed.OrvlPathName = job_.OrvlPathName;
+    replayed.ExportPathName = job_.ExportPathName;
+    replayed.SlideSpeedLimit = job_.SlideSpeedLimit;
+    replayed.SlideAccelLimit = job_.SlideAccelLimit;
     replayed.LastCafFile = job_.LastCafFile;
     const auto faceCopy = [](const JobStep& step) { return step.Dialog == kFaceCopyDialog; };
     if (std::none_of(steps.begin(), steps.end(), faceCopy)) {

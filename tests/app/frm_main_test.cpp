@@ -41,7 +41,7 @@ protected:
         return test::OpenWindow(job_, dir_.filePath("s.ini"),
                                 {note("DataInput1"), note("DataInput2"), note("DataInput3"),
                                  note("FaceCopy"), note("FeedCalculation"), note("frmAbout"),
-                                 note("StartOrvexa")});
+                                 note("StartOrvexa"), note("MachineLimits")});
     }
     QTemporaryDir dir_;
     CamJob job_;
@@ -70,6 +70,10 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
                          "  mnuJobSave Save Job(&S)",
                          "  mnuJobSaveAs Save Job As(&A)...",
                          "  mnuRecentJobs Recent Jobs(&R) >",
+                         "  mnuFileBar3 -",
+                         "  mnuExportTable Export Table(&T)...",
+                         "  mnuExportGraphs Export Graphs(&G)...",
+                         "  mnuPrint Print(&P)...",
                          "  mnuFileBar2 -",
                          "  mnuFileExit Spirolan Exit(&X)",
                          "mnuEdit Edit(&E)",
@@ -78,6 +82,7 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
                          "  ReGraphic Graphic Refresh",
                          "mnuTool Tool(&T)",
                          "  mnuOrvl Orvexa",
+                         "  mnuMachineLimits Machine limits(&M)...",
                          "mnuHelp Help(&H)",
                          "  mnuHelpAbout About Spirolan(&A)"}));
     Log buttons;

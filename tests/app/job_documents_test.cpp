@@ -272,7 +272,7 @@ TEST_F(JobDocumentTest, CaptionMarksChangesAndExitAsksOnlyForAChangedDocument) {
         test::MessageBoxWatcher save(QMessageBox::Save);
         EXPECT_TRUE(window_->close());
     }
-    const JobFileResult saved = ReadJobFile(Path("start.spjob"), "s");
+    const JobFileResult saved = ReadJobDocument(Path("start.spjob"), "s");
     ASSERT_TRUE(saved.Job);
     const std::vector<JobField>& fields = saved.Job->Steps.at(0).Fields;
     EXPECT_NE(std::find(fields.begin(), fields.end(), JobField{"R 1", "0.35"}), fields.end());

@@ -94,13 +94,14 @@ INSTANTIATE_TEST_SUITE_P(Keys, JobHeader, testing::ValuesIn(kHeaderCases),
 
 TEST(JobFileOnDisk, FoldersHugeAndMissingFilesAreRefusedByName) {
     QTemporaryDir dir;
-    EXPECT_EQ(ReadJobFile(dir.path(), "D").Error, "D: is a folder, not a job file");
+    EXPECT_EQ(ReadJobDocument(dir.path(), "D").Error, "D: is a folder, not a job file");
     QFile huge(dir.filePath("huge.spjob"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(100 * 1024 * 1024));
     huge.close();
-    EXPECT_EQ(ReadJobFile(huge.fileName(), "H").Error,
+    EXPECT_EQ(ReadJobDocument(huge.fileName(), "H").Error,
               "H: is too large for a job file (104857600 bytes, at most 1048576)");
-    EXPECT_TRUE(ReadJobFile(dir.filePath("none.spjob"), "N").Error.starts_with("cannot read N: "));
+    EXPECT_TRUE(
+        ReadJobDocument(dir.filePath("none.spjob"), "N").Error.starts_with("cannot read N: "));
 }
 
 // Replay of what the dialogs record: the step of a dialog record runs as that dialog's OK.
