@@ -8,17 +8,16 @@
 #include "graphics/svg_export.h"
 #include "graphics/table_csv.h"
 #include "io/atomic_write.h"
+#include "io/job_document.h"
 #include "io/job_file.h"
 #include "io/job_replay.h"
 
 #include <QString>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <system_error>
@@ -28,9 +27,6 @@ namespace spirolan::batch {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Far beyond any job a user writes; a bound so that a device or a huge file is not read whole.
-constexpr std::uintmax_t kMaxJobFileBytes = 64 * 1024 * 1024;
 
 constexpr const char* kUsage =
     "usage: spirolan-cli run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE]\n"
@@ -123,48 +119,6 @@ OutputProblem(const std::string& jobPath,
     return std::nullopt;
 }
 
-// The job file's bytes, or the message that it cannot be read. Only a regular file of a sane
-// size is read, so that a device or a FIFO cannot make the command read without end.
-std::optional<std::string> ReadJobFile(const std::string& jobPath, std::string& problem) {
-    const fs::path path(jobPath);
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error) {
-        problem = error.message();
-        return std::nullopt;
-    }
-    if (!fs::is_regular_file(status)) {
-        problem = "not a regular file";
-        return std::nullopt;
-    }
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (!error && size > kMaxJobFileBytes) {
-        problem = "larger than 64 MiB";
-        return std::nullopt;
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problem = std::generic_category().message(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(error ? 0 : static_cast<size_t>(size));
-    char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        bytes.append(chunk, static_cast<size_t>(in.gcount()));
-        if (bytes.size() > kMaxJobFileBytes) { // grown since it was measured
-            problem = "larger than 64 MiB";
-            return std::nullopt;
-        }
-    }
-    if (in.bad()) {
-        problem = std::generic_category().message(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 CommandResult Run(const std::vector<std::string>& args) {
     if (args.size() < 2) {
         return Usage("spirolan-cli run: the job file is missing");
@@ -201,7 +155,7 @@ CommandResult Run(const std::vector<std::string>& args) {
     }
 
     std::string problem;
-    const std::optional<std::string> json = ReadJobFile(jobPath, problem);
+    const std::optional<std::string> json = ReadJobFileBytes(fs::path(jobPath), problem);
     if (!json) {
         return {kExitBadInput, {}, "cannot read " + jobPath + ": " + problem + "\n"};
     }

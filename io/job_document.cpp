@@ -2,9 +2,12 @@
 #include "io/job_document.h"
 
 #include <QFile>
-#include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <fstream>
+#include <system_error>
+#include <vector>
 
 namespace spirolan {
 
@@ -56,31 +59,60 @@ std::string JobDocumentText(const std::vector<JobStep>& steps) {
     return text;
 }
 
+std::optional<std::string> ReadJobFileBytes(const std::filesystem::path& path,
+                                            std::string& problem) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error) {
+        problem = error.message();
+        return std::nullopt;
+    }
+    if (fs::is_directory(status)) {
+        problem = "is a folder, not a job file";
+        return std::nullopt;
+    }
+    if (!fs::is_regular_file(status)) {
+        problem = "not a regular file";
+        return std::nullopt;
+    }
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (!error && size > kMaxJobFileBytes) {
+        problem = "larger than 64 MiB";
+        return std::nullopt;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        problem = std::generic_category().message(errno != 0 ? errno : EIO);
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(error ? 0 : static_cast<size_t>(size));
+    std::vector<char> chunk(65536);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        bytes.append(chunk.data(), static_cast<size_t>(in.gcount()));
+        if (bytes.size() > kMaxJobFileBytes) { // grown since it was measured
+            problem = "larger than 64 MiB";
+            return std::nullopt;
+        }
+    }
+    if (in.bad()) {
+        problem = std::generic_category().message(errno != 0 ? errno : EIO);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 JobFileResult ReadJobDocument(const QString& path, const std::string& source) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return {std::nullopt, source + ": is a folder, not a job file"};
+    std::string problem;
+    const QByteArray local = QFile::encodeName(path);
+    const std::optional<std::string> json =
+        ReadJobFileBytes(std::filesystem::path(local.toStdString()), problem);
+    if (!json) {
+        return {std::nullopt, "cannot read " + source + ": " + problem};
     }
-    // A FIFO or a device could keep the reader waiting without end.
-    if (info.exists() && !info.isFile()) {
-        return {std::nullopt, source + ": is not a regular file"};
-    }
-    if (info.size() > kMaxJobDocumentBytes) {
-        return {std::nullopt, source + ": is too large for a job file (" +
-                                  std::to_string(info.size()) + " bytes, at most " +
-                                  std::to_string(kMaxJobDocumentBytes) + ")"};
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, "cannot read " + source + ": " + file.errorString().toStdString()};
-    }
-    // The file may have grown since it was measured: read one byte past the limit to tell.
-    const QByteArray json = file.read(kMaxJobDocumentBytes + 1);
-    if (json.size() > kMaxJobDocumentBytes) {
-        return {std::nullopt, source + ": is too large for a job file (more than " +
-                                  std::to_string(kMaxJobDocumentBytes) + " bytes)"};
-    }
-    return ParseJobFile(std::string_view(json.constData(), json.size()), source);
+    return ParseJobFile(*json, source);
 }
 
 } // namespace spirolan

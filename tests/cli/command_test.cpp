@@ -270,7 +270,7 @@ const FailureCase kFailureCases[] = {
      "spirolan-cli run: --table is given twice\nusage:"},
     {"JobIsADevice", "", "run /dev/zero --table FILE", 2,
      "cannot read /dev/zero: not a regular file\n"},
-    {"JobIsAFolder", "", "run / --table FILE", 2, "cannot read /: not a regular file\n"},
+    {"JobIsAFolder", "", "run / --table FILE", 2, "cannot read /: is a folder, not a job file\n"},
     {"HelpAfterTheCommand", kShape1, "run JOB --help", 2,
      "spirolan-cli run: unknown option \"--help\""},
     {"UnknownOptionFirst", "", "--verbose", 2, "spirolan-cli: unknown command \"--verbose\""},
