@@ -96,7 +96,7 @@ void frmMain::mnuPrint_Click() {
     const SheetContext context{
         "Spirolan " + VersionText().toStdString(),
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString(),
-        {},
+        jobPath_.isEmpty() ? std::string() : QFileInfo(jobPath_).fileName().toStdString(),
         !txtDataB_->IsEmpty()};
     const GraphsView view = CurrentGraphsView();
     QPrintPreviewDialog preview(&printer, this);
