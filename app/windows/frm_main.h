@@ -8,6 +8,7 @@
 #include "app/windows/dialog_hooks.h"
 #include "app/windows/dialog_host.h"
 #include "core/cam_job.h"
+#include "graphics/layout_rule.h"
 
 #include <QFrame>
 #include <QMainWindow>
@@ -48,8 +49,8 @@ public:
     /// key of no command (a separator's) does nothing.
     void tbToolBar_ButtonClick(const QString& key);
 
-    /// Places the bars, panes, graphs and boxes for the inner size by the layout rule, then
-    /// redraws. Runs on every resize.
+    /// Places the bars, panes, graphs and boxes for the inner size by the layout rule, hides the
+    /// boxes that would cover a toolbar button, then redraws. Runs on every resize.
     void Form_Resize();
     /// Pointer read-outs over the graphs, at user coordinates.
     void Picture1_MouseMove(float x, float y);
@@ -95,6 +96,7 @@ private:
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
     void ShowReadout(const PointerReadout& readout);
+    void ShowReadoutBox();
     int Pixels(double twips) const;
 
     CamJob& job_;
@@ -114,6 +116,8 @@ private:
     GraphSurfaceWidget* Picture4_;
     GraphSurfaceWidget* Picture3_;
     StatusPanels* sbStatusBar_;
+    BoxesShown boxesShown_;
+    bool readoutShown_ = false;
 };
 
 } // namespace spirolan

@@ -35,7 +35,8 @@ class MainWindowTest : public testing::Test {
 protected:
     std::unique_ptr<frmMain> Open() {
         const auto note = [this](const char* name) {
-            return [this, name](const DialogContext&) { log_.push_back(std::string("hook ") + name); };
+            return
+                [this, name](const DialogContext&) { log_.push_back(std::string("hook ") + name); };
         };
         return test::OpenWindow(job_, dir_.filePath("s.ini"),
                                 {note("DataInput1"), note("DataInput2"), note("DataInput3"),
@@ -203,6 +204,51 @@ TEST_F(MainWindowTest, LaidOutByTheRuleInTwipsAndShortWindowsSkipNegativeHeights
     QApplication::processEvents();
     EXPECT_EQ(window->txtDataA().geometry(), QRect(1, 45, 160, 261));
     EXPECT_EQ(window->txtDataB().geometry(), QRect(1, 44, 180, 8));
+}
+
+// A click goes to whatever lies under the pointer: the boxes of the toolbar band never cover a
+// button, at any width, and a 600 x 400 window runs every button's command.
+TEST_F(MainWindowTest, EveryToolbarButtonTakesItsClickAtEveryWidth) {
+    job_.LeadPitch = 1.5;
+    const auto window = Open();
+    QWidget& client = window->ClientArea();
+    for (const int width : {300, 400, 500, 600, 705, 800, 1200}) {
+        window->resize(width, window->height());
+        QApplication::processEvents();
+        for (QAction* action : window->tbToolBar().actions()) {
+            QWidget* button = window->tbToolBar().widgetForAction(action);
+            const QPoint centre = button->mapTo(&client, button->rect().center());
+            EXPECT_EQ(client.childAt(centre), button)
+                << width << " " << action->toolTip().toStdString();
+        }
+    }
+
+    window->resize(600, 400 + window->menuBar()->height());
+    QApplication::processEvents();
+    ASSERT_EQ(client.size(), QSize(600, 400));
+    window->SetModeAText(test::ReferenceModeA(job_));
+    window->SetModeBText("CAM4\r\nEND\r\n");
+    window->SetSaveFileChooser([this](QWidget*, const QString&) {
+        log_.push_back("choose");
+        return QString();
+    });
+    for (QAction* action : window->tbToolBar().actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        window->Picture1().ShowInactive();
+        QWidget* button = window->tbToolBar().widgetForAction(action);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(window.get(), button->rect().center()));
+        if (window->Picture1().Picture().pixelColor(2, 2) == QColor(8, 0, 0)) {
+            log_.push_back("redrawn");
+        }
+        if (!window->isVisible()) {
+            log_.push_back("closed");
+        }
+    }
+    EXPECT_EQ(log_, (Log{"hook DataInput1", "hook DataInput2", "hook DataInput3", "hook FaceCopy",
+                         "choose", "choose", "redrawn", "hook StartOrvexa", "closed"}));
 }
 
 TEST_F(MainWindowTest, RedrawDrawsOnlyTheGraphsWhosePanesHoldTextAlsoOnResize) {
