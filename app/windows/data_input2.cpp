@@ -21,9 +21,9 @@ ShapeResult DataInput2::Generate() {
     return GenerateShape2(ReadInput(kShape2TextFields), job_);
 }
 
-DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput2(job, host, parent);
-    ShowModal(dialog);
+DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput2(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

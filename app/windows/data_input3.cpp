@@ -20,9 +20,9 @@ ShapeResult DataInput3::Generate() {
     return GenerateShape3(ReadInput(kShape3TextFields), job_);
 }
 
-DataInput3* OpenDataInput3(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput3(job, host, parent);
-    ShowModal(dialog);
+DataInput3* OpenDataInput3(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput3(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 
