@@ -28,7 +28,8 @@ DialogHooks DefaultDialogHooks() {
         box.exec();
     };
     hooks.StartOrvexa = [](const DialogContext& c) {
-        DesktopHandoffPlatform platform(&c.window);
+        DesktopHandoffPlatform platform(
+            &c.window, {.ShowBusy = [&c](bool busy) { c.host.ShowHandoffBusy(busy); }});
         StartOrvexa(c.job, platform);
     };
     return hooks;

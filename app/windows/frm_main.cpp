@@ -213,6 +213,19 @@ void frmMain::ShowReadoutBox() {
     Picture3_->setVisible(readoutShown_ && boxesShown_.Picture3);
 }
 
+void frmMain::ShowHandoffBusy(bool busy) {
+    handoffsBusy_ += busy ? 1 : -1;
+    if (busy && handoffsBusy_ == 1) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // A status message stands in the free text panel's place, and a pointer moving over the
+        // graphs during the wait does not replace it.
+        sbStatusBar_->showMessage(QStringLiteral("Sending keys to Orvexa ..."));
+    } else if (!busy && handoffsBusy_ == 0) {
+        QApplication::restoreOverrideCursor();
+        sbStatusBar_->clearMessage();
+    }
+}
+
 void frmMain::SetModeAText(std::string text) {
     txtDataA_->SetText(std::move(text));
 }

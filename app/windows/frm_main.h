@@ -82,6 +82,7 @@ public:
     void ShowModeBInactive(bool normalPointer) override;
     void DrawModeAGraph() override;
     void DrawModeBGraph() override;
+    void ShowHandoffBusy(bool busy) override;
 
     /// Replaces how the save commands ask for a file (the save dialog by default).
     void SetSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
@@ -118,6 +119,7 @@ private:
     StatusPanels* sbStatusBar_;
     BoxesShown boxesShown_;
     bool readoutShown_ = false;
+    int handoffsBusy_ = 0;
 };
 
 } // namespace spirolan

@@ -251,6 +251,35 @@ TEST_F(MainWindowTest, EveryToolbarButtonTakesItsClickAtEveryWidth) {
                          "choose", "choose", "redrawn", "hook StartOrvexa", "closed"}));
 }
 
+// While keys go out to Orvexa the user is shown to wait, until the outer of nested hand-offs ends;
+// then the free text panel shows what it held. The real hand-off (here failing at once) does so.
+TEST_F(MainWindowTest, HandoffShowsAWaitPointerAndItsStatusTextUntilItEnds) {
+    const auto window = Open();
+    StatusPanels& status = window->sbStatusBar();
+    status.SetText(QStringLiteral("Mode-A Graphic"));
+    window->ShowHandoffBusy(true);
+    window->ShowHandoffBusy(true);
+    window->ShowHandoffBusy(false);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(status.currentMessage(), QStringLiteral("Sending keys to Orvexa ..."));
+    EXPECT_FALSE(status.Panel(1).isVisible());
+    window->ShowHandoffBusy(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(status.currentMessage(), QString());
+    EXPECT_TRUE(status.Panel(1).isVisible());
+    EXPECT_EQ(status.Text(), QStringLiteral("Mode-A Graphic"));
+
+    const auto real = test::OpenWindow(job_, dir_.filePath("t.ini"), DefaultDialogHooks());
+    QObject::connect(&real->sbStatusBar(), &QStatusBar::messageChanged,
+                     [this](const QString& message) { log_.push_back(message.toStdString()); });
+    test::MessageBoxWatcher boxes(QMessageBox::No);
+    real->findChild<QAction*>("mnuOrvl")->trigger();
+    EXPECT_EQ(log_, (Log{"Sending keys to Orvexa ...", ""}));
+    EXPECT_EQ(boxes.log.size(), 1u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(MainWindowTest, RedrawDrawsOnlyTheGraphsWhosePanesHoldTextAlsoOnResize) {
     const std::string modeA = test::ReferenceModeA(job_);
     job_.SpindleSpeed = 1000;

@@ -96,6 +96,7 @@ public:
         Log("DrawModeBGraph");
     }
     void ReGraphic_Click() override { Log("ReGraphic_Click"); }
+    void ShowHandoffBusy(bool busy) override { Log(busy ? "busy" : "not busy"); }
 
     std::vector<std::string> calls;
     std::string modeA = "(before)";
