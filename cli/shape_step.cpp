@@ -5,6 +5,7 @@
 #include "core/shape2.h"
 #include "core/shape3.h"
 #include "graphics/motion_figures.h"
+#include "graphics/spindle_limit.h"
 
 #include <span>
 
@@ -70,8 +71,15 @@ std::string MotionFigureLines(CamJob& job) {
     if (!(job.SpindleSpeed > 0)) {
         return {};
     }
-    return SpindleSpeedLine(job.SpindleSpeed) + "\n" + MaxSpeedLine(figures.MaxSpeed) + "\n" +
-           MaxGravityLine(figures.MaxGravity) + "\n";
+    std::string lines = SpindleSpeedLine(job.SpindleSpeed) + "\n" + MaxSpeedLine(figures.MaxSpeed) +
+                        "\n" + MaxGravityLine(figures.MaxGravity) + "\n";
+    // Only a run given machine limits has them.
+    const MachineLimits limits = LimitsOf(job);
+    if (limits.MaxSpeed || limits.MaxAccel) {
+        const std::optional<double> highest = MaxSpindleSpeed(job.XSTable, limits);
+        lines += "Max. spindle speed=" + (highest ? WholeSpeedText(*highest) : "no limit") + "\n";
+    }
+    return lines;
 }
 
 StepOutcome Finish(BatchSession& session, const ShapeResult& result, const std::string& dialog) {

@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/number_text.h"
+#include "graphics/spindle_limit.h"
 
 #include <QDir>
 #include <QSettings>
@@ -94,6 +95,12 @@ WindowPlacement ReadSettings(const QString& path, CamJob& job) {
     job.ThreadDir = threadDir ? Int16FromSetting(*threadDir).value_or(0) : 0;
     const auto repeat = TextOf(settings, QStringLiteral("Repeat"));
     job.Repeat = repeat ? BooleanFromSetting(*repeat).value_or(false) : false;
+    // Beyond the nine keys: the export folder and the machine limits (a bad limit is none).
+    job.ExportPathName = ReadText(settings, QStringLiteral("ExportPathName"), "");
+    job.SlideSpeedLimit =
+        ReadSpeedLimit(ReadText(settings, QStringLiteral("MaxSlideSpeed"), "")).Value;
+    job.SlideAccelLimit =
+        ReadAccelLimit(ReadText(settings, QStringLiteral("MaxSlideAccel"), "")).Value;
     return placement;
 }
 
@@ -115,6 +122,11 @@ SettingsWriteResult WriteSettings(const QString& path,
     settings.setValue(QStringLiteral("ThreadDir"), QString::number(job.ThreadDir));
     settings.setValue(QStringLiteral("Repeat"),
                       job.Repeat ? QStringLiteral("True") : QStringLiteral("False"));
+    settings.setValue(QStringLiteral("ExportPathName"), QString::fromStdString(job.ExportPathName));
+    settings.setValue(QStringLiteral("MaxSlideSpeed"),
+                      QString::fromStdString(PlainText(job.SlideSpeedLimit)));
+    settings.setValue(QStringLiteral("MaxSlideAccel"),
+                      QString::fromStdString(PlainText(job.SlideAccelLimit)));
     settings.endGroup();
     settings.sync();
     // A format error only tells that the old file did not parse; it was rewritten all the same.

@@ -10,6 +10,7 @@
 #include "app/windows/face_copy_window.h"
 #include "app/windows/feed_calculation.h"
 #include "app/windows/frm_about.h"
+#include "app/windows/machine_limits_dialog.h"
 
 namespace spirolan {
 
@@ -31,6 +32,9 @@ DialogHooks DefaultDialogHooks() {
         DesktopHandoffPlatform platform(
             &c.window, {.ShowBusy = [&c](bool busy) { c.host.ShowHandoffBusy(busy); }});
         StartOrvexa(c.job, platform);
+    };
+    hooks.MachineLimits = [](const DialogContext& c) {
+        OpenMachineLimits(c.job, c.host, &c.window);
     };
     return hooks;
 }

@@ -10,6 +10,7 @@
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
 #include "graphics/pointer_readout.h"
+#include "graphics/spindle_limit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -198,6 +199,7 @@ void frmMain::ReGraphic_Click() {
 
 void frmMain::DrawModeAGraph() {
     spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+    DrawSpindleLimit(job_, *Picture1_);
     ShowReadoutBox();
 }
 

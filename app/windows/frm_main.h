@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/shell/caf_saving.h"
+#include "app/shell/export_saving.h"
+#include "app/shell/graph_pictures.h"
 #include "app/widgets/graph_surface_widget.h"
 #include "app/widgets/status_panels.h"
 #include "app/widgets/text_pane.h"
@@ -44,6 +46,15 @@ public:
     void mnuOrvl_Click();
     void mnuHelpAbout_Click();
     void StartOrvexa();
+    // Results that leave the window: the table, the graphs, the setup sheet; machine limits.
+    void mnuExportTable_Click();
+    void mnuExportGraphs_Click();
+    void mnuPrint_Click();
+    void mnuMachineLimits_Click();
+
+    /// What a picture of both graphs shows now: the graphs at their sizes in the window (1200 x
+    /// 420 for one without area), the Mode-B one drawn when the Mode-B pane holds text.
+    GraphsView CurrentGraphsView() const;
 
     /// Runs the command of the toolbar button `key`, compared exactly (letter case counts); a
     /// key of no command (a separator's) does nothing.
@@ -86,6 +97,8 @@ public:
 
     /// Replaces how the save commands ask for a file (the save dialog by default).
     void SetSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+    /// Replaces how the export commands ask for a file (the export dialog by default).
+    void SetExportFileChooser(ExportFileChooser chooser) { chooseExportFile_ = std::move(chooser); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +109,8 @@ private:
     void Form_Unload();
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
+    bool HasModeAData(const QString& caption);
+    void Export(const QStringList& filters, const std::function<QByteArray(int filter)>& bytes);
     void ShowReadout(const PointerReadout& readout);
     void ShowReadoutBox();
     int Pixels(double twips) const;
@@ -104,6 +119,7 @@ private:
     QString settingsPath_;
     DialogHooks hooks_;
     SaveFileChooser chooseSaveFile_ = ChooseSaveFile;
+    ExportFileChooser chooseExportFile_ = ChooseExportFile;
 
     QWidget* client_;
     QToolBar* tbToolBar_;

@@ -41,7 +41,7 @@ protected:
         return test::OpenWindow(job_, dir_.filePath("s.ini"),
                                 {note("DataInput1"), note("DataInput2"), note("DataInput3"),
                                  note("FaceCopy"), note("FeedCalculation"), note("frmAbout"),
-                                 note("StartOrvexa")});
+                                 note("StartOrvexa"), note("MachineLimits")});
     }
     QTemporaryDir dir_;
     CamJob job_;
@@ -56,14 +56,30 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
         tree.push_back(top->menu()->objectName().toStdString() + " " + top->text().toStdString());
         DescribeMenu(*top->menu(), "  ", tree);
     }
-    EXPECT_EQ(tree,
-              (Log{"mnuFile File(&F)", "  mnuFeed Feed calculation", "  mnuDataInput Data input >",
-                   "    mnuSquare Shape 1", "    mnuBall Shape 2", "    mnuShape3 Shape 3",
-                   "  mnuFileBar1 -", "  mnuFileSave Save Mode-A CAF file",
-                   "  SaveB Save Mode-B CAF file", "  mnuFileBar2 -",
-                   "  mnuFileExit Spirolan Exit(&X)", "mnuEdit Edit(&E)", "  mnuFaceCopy Face Copy",
-                   "mnuDisplay Display(&D)", "  ReGraphic Graphic Refresh", "mnuTool Tool(&T)",
-                   "  mnuOrvl Orvexa", "mnuHelp Help(&H)", "  mnuHelpAbout About Spirolan(&A)"}));
+    EXPECT_EQ(tree, (Log{"mnuFile File(&F)",
+                         "  mnuFeed Feed calculation",
+                         "  mnuDataInput Data input >",
+                         "    mnuSquare Shape 1",
+                         "    mnuBall Shape 2",
+                         "    mnuShape3 Shape 3",
+                         "  mnuFileBar1 -",
+                         "  mnuFileSave Save Mode-A CAF file",
+                         "  SaveB Save Mode-B CAF file",
+                         "  mnuFileBar3 -",
+                         "  mnuExportTable Export Table(&T)...",
+                         "  mnuExportGraphs Export Graphs(&G)...",
+                         "  mnuPrint Print(&P)...",
+                         "  mnuFileBar2 -",
+                         "  mnuFileExit Spirolan Exit(&X)",
+                         "mnuEdit Edit(&E)",
+                         "  mnuFaceCopy Face Copy",
+                         "mnuDisplay Display(&D)",
+                         "  ReGraphic Graphic Refresh",
+                         "mnuTool Tool(&T)",
+                         "  mnuOrvl Orvexa",
+                         "  mnuMachineLimits Machine limits(&M)...",
+                         "mnuHelp Help(&H)",
+                         "  mnuHelpAbout About Spirolan(&A)"}));
     Log buttons;
     for (QAction* action : window->tbToolBar().actions()) {
         buttons.push_back(action->isSeparator() ? "-"
