@@ -1,16 +1,17 @@
 // The spirolan-cli command line: run a job file or print a feed table.
 #include "cli/command.h"
 
-#include "io/atomic_write.h"
-
-#include "cli/batch_session.h"
 #include "cli/help.h"
-#include "cli/job_file.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
 #include "graphics/spindle_limit.h"
 #include "graphics/svg_export.h"
 #include "graphics/table_csv.h"
+#include "io/atomic_write.h"
+#include "io/job_file.h"
+#include "io/job_replay.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <cerrno>
@@ -209,19 +210,17 @@ CommandResult Run(const std::vector<std::string>& args) {
         return {kExitBadInput, {}, parsed.Error + "\n"};
     }
 
-    BatchSession session;
-    session.Job.SlideSpeedLimit = limits.MaxSpeed;
-    session.Job.SlideAccelLimit = limits.MaxAccel;
-    CommandResult result;
-    int stepNumber = 0;
-    for (const JobStep& step : parsed.Job->Steps) {
-        StepOutcome outcome = RunStep(session, step, ++stepNumber, jobPath);
-        result.Out += outcome.Output;
-        if (outcome.ExitCode != kExitOk) {
-            result.ExitCode = outcome.ExitCode;
-            result.Err = outcome.Error + "\n";
-            return result;
-        }
+    JobSession start;
+    start.Job.SlideSpeedLimit = limits.MaxSpeed;
+    start.Job.SlideAccelLimit = limits.MaxAccel;
+    ReplayResult replay = ReplayJob(*parsed.Job, jobPath, std::move(start));
+    JobSession& session = replay.Session;
+    CommandResult result{kExitOk, replay.Output, {}};
+    if (replay.Failure.Status != StepStatus::Ok) {
+        result.ExitCode =
+            replay.Failure.Status == StepStatus::Refused ? kExitRefused : kExitBadInput;
+        result.Err = replay.Failure.Error + "\n";
+        return result;
     }
 
     std::vector<OutputFile> files;

@@ -6,6 +6,11 @@
 
 namespace spirolan::batch {
 
+/// Exit statuses of spirolan-cli.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitBadInput = 2;
+
 /// What a command printed and its exit status (0 success, 1 refused, 2 bad usage or input).
 struct CommandResult {
     int ExitCode = 0;

@@ -1,8 +1,6 @@
 // spirolan-cli --help and --version.
 #include "cli/help.h"
 
-#include "cli/batch_session.h"
-
 #include <QCommandLineParser>
 #include <QStringList>
 

@@ -137,4 +137,23 @@ SettingsWriteResult WriteSettings(const QString& path,
     return {};
 }
 
+QStringList ReadRecentJobs(const QString& path) {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kSection);
+    return settings.value(QStringLiteral("RecentJobs")).toStringList();
+}
+
+SettingsWriteResult WriteRecentJobs(const QString& path, const QStringList& jobs) {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kSection);
+    settings.setValue(QStringLiteral("RecentJobs"), jobs);
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() == QSettings::AccessError) {
+        return {false, QStringLiteral("The settings could not be written to %1.")
+                           .arg(QDir::toNativeSeparators(path))};
+    }
+    return {};
+}
+
 } // namespace spirolan

@@ -4,6 +4,7 @@
 #include "core/cam_job.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -43,6 +44,12 @@ struct SettingsWriteResult {
 SettingsWriteResult WriteSettings(const QString& path,
                                   const std::optional<WindowPlacement>& placement,
                                   const CamJob& job);
+
+/// The recent job documents, newest first, from the key "RecentJobs" (none when it is absent).
+QStringList ReadRecentJobs(const QString& path);
+
+/// Writes the recent job documents to "RecentJobs"; the other keys stay as they are.
+SettingsWriteResult WriteRecentJobs(const QString& path, const QStringList& jobs);
 
 /// Texts of stored numbers and Booleans as the settings file holds them. Exposed for tests.
 std::optional<float> SingleFromSetting(const QString& text);

@@ -35,6 +35,11 @@ ShapeResult DataInput1::Generate() {
     return GenerateShape1(ReadInput(kShape1TextFields), job_);
 }
 
+JobStep DataInput1::RecordInput() const {
+    return ShapeStepOf(kShape1Dialog, ReadInput(kShape1TextFields), kShape1TextFields,
+                       kShape1LeadEntries);
+}
+
 void DataInput1::WD_Change(const QString& text) {
     if (text.isEmpty()) {
         return;

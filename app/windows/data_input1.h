@@ -16,6 +16,7 @@ public:
 
 private:
     ShapeResult Generate() override;
+    JobStep RecordInput() const override;
     void WD_Change(const QString& text);
 
     CamJob& job_;

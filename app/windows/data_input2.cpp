@@ -21,6 +21,11 @@ ShapeResult DataInput2::Generate() {
     return GenerateShape2(ReadInput(kShape2TextFields), job_);
 }
 
+JobStep DataInput2::RecordInput() const {
+    return ShapeStepOf(kShape2Dialog, ReadInput(kShape2TextFields), kShape2TextFields,
+                       kShape2LeadEntries);
+}
+
 DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, const QWidget* over) {
     auto* dialog = new DataInput2(job, host);
     ShowModal(dialog, over);

@@ -15,6 +15,7 @@ public:
 
 private:
     ShapeResult Generate() override;
+    JobStep RecordInput() const override;
 
     CamJob& job_;
 };

@@ -20,6 +20,11 @@ ShapeResult DataInput3::Generate() {
     return GenerateShape3(ReadInput(kShape3TextFields), job_);
 }
 
+JobStep DataInput3::RecordInput() const {
+    return ShapeStepOf(kShape3Dialog, ReadInput(kShape3TextFields), kShape3TextFields,
+                       kShape3LeadEntries);
+}
+
 DataInput3* OpenDataInput3(CamJob& job, DialogHost& host, const QWidget* over) {
     auto* dialog = new DataInput3(job, host);
     ShowModal(dialog, over);

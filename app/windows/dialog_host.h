@@ -1,6 +1,8 @@
 // DialogHost: what the dialogs need of the main window, so that they never reach into it.
 #pragma once
 
+#include "io/job_file.h"
+
 #include <string>
 
 namespace spirolan {
@@ -30,6 +32,10 @@ public:
     /// panel is. Calls come in pairs; nested pairs (a hand-off started during another's pause)
     /// keep it until the outer pair ends.
     virtual void ShowHandoffBusy(bool busy) = 0;
+    /// Notes what a dialog showed at a successful OK, after its hand-over: a shape step starts
+    /// the job anew, a Face Copy step follows the shape that made the Mode-A text. Failures
+    /// record nothing.
+    virtual void RecordStep(JobStep step) { static_cast<void>(step); }
 };
 
 } // namespace spirolan

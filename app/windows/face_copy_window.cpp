@@ -3,6 +3,7 @@
 
 #include "app/windows/dialog_support.h"
 #include "app/windows/messages.h"
+#include "io/job_steps.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -325,6 +326,7 @@ void FaceCopy::FocusOn(FaceCopyFocus focus) {
 }
 
 void FaceCopy::Command1_Click() {
+    JobStep shown = FaceCopyStepOf(model_.View());
     progress_->setValue(0);
     progress_->show();
     setCursor(Qt::WaitCursor);
@@ -345,6 +347,7 @@ void FaceCopy::Command1_Click() {
     accept();
     host.DrawModeAGraph();
     host.DrawModeBGraph();
+    host.RecordStep(std::move(shown));
 }
 
 void FaceCopy::Command2_Click() {

@@ -23,10 +23,11 @@ namespace spirolan {
 /// user's actions into model calls and copies the model's view onto its widgets after each call,
 /// without taking those updates for user edits. Messages are modal message boxes. OK builds the
 /// Mode-B text with the progress bar advanced once per face under the busy pointer, then puts it
-/// into the Mode-B pane, closes and draws both graphs; a refusal keeps the dialog open. Widgets
-/// carry the names of the controls (`MaxFace0`..`MaxFace3`, `swThreadDir0`, `swThreadDir1`,
-/// `swRepeat0`, `swRepeat1`, `Check1`, `Text1`, `Check2`, `Text2`, `LabelPitch`, `txtCutLength`,
-/// `txtZaxisPitch`, `AnglePitch`, `txtCopyNumber`, `ProgressBar1`, `Command1`, `Command2`).
+/// into the Mode-B pane, closes, draws both graphs and records its choices with the main window;
+/// a refusal keeps the dialog open. Widgets carry the names of the controls (`MaxFace0`..
+/// `MaxFace3`, `swThreadDir0`, `swThreadDir1`, `swRepeat0`, `swRepeat1`, `Check1`, `Text1`,
+/// `Check2`, `Text2`, `LabelPitch`, `txtCutLength`, `txtZaxisPitch`, `AnglePitch`,
+/// `txtCopyNumber`, `ProgressBar1`, `Command1`, `Command2`).
 class FaceCopy final : public QDialog {
     Q_OBJECT
 public:

@@ -60,7 +60,7 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     : QMainWindow(parent), job_(job), settingsPath_(std::move(settingsPath)),
       hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Spirolan  Ver. 2.23"));
+    ShowJobCaption();
     setWindowIcon(ProgramIcon());
 
     client_ = new QWidget(this);
@@ -120,6 +120,8 @@ void frmMain::Form_Load() {
            std::min(Pixels(placement.Height), desktop.height()));
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
+    recentJobs_ = ReadRecentJobs(settingsPath_).mid(0, kMaxRecentJobs);
+    ShowRecentJobs();
 }
 
 void frmMain::Form_Unload() {
@@ -136,13 +138,20 @@ void frmMain::Form_Unload() {
         placement = WindowPlacement{PixelsToTwips(x(), dpi), PixelsToTwips(y(), dpi),
                                     PixelsToTwips(width(), dpi), PixelsToTwips(height(), dpi)};
     }
-    const SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    if (written.Ok) {
+        written = WriteRecentJobs(settingsPath_, recentJobs_);
+    }
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
     }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!ConfirmCloseJob()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

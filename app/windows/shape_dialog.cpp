@@ -141,6 +141,7 @@ bool ShapeDialog::External() const {
 }
 
 void ShapeDialog::Ok_Click() {
+    JobStep shown = RecordInput();
     ShapeResult result = Generate();
     if (!result.Ok()) {
         ShowMessage(this, QMessageBox::Warning, ToQString(kDataErrorTitle), ToQString(kDataError));
@@ -154,6 +155,7 @@ void ShapeDialog::Ok_Click() {
     host.SetModeBText({});
     host.ShowModeBInactive(normalPointer);
     host.DrawModeAGraph();
+    host.RecordStep(std::move(shown));
 }
 
 void ShapeDialog::Cancel_Click() {

@@ -3,6 +3,7 @@
 
 #include "app/windows/dialog_host.h"
 #include "core/shape_common.h"
+#include "io/job_steps.h"
 
 #include <QDialog>
 #include <QString>
@@ -27,8 +28,9 @@ namespace spirolan {
 /// default button (and shows it) only while it has the focus. Pre-fills show their start. OK runs
 /// the shape's generation: a failure shows "Data error " and keeps the dialog with what was typed;
 /// a success hands over to the main window in the order the program fixes (Mode-A pane, dialog
-/// closed, Mode-B pane emptied, Mode-B surface inactive, Mode-A graph). Cancel closes and redraws.
-/// Each field's object name is its label caption.
+/// closed, Mode-B pane emptied, Mode-B surface inactive, Mode-A graph), then records the dialog's
+/// fields with the main window. Cancel closes and redraws. Each field's object name is its label
+/// caption.
 class ShapeDialog : public QDialog {
     Q_OBJECT
 public:
@@ -89,6 +91,9 @@ protected:
 
     /// Runs the shape's generator over the dialog's record and the job.
     virtual ShapeResult Generate() = 0;
+
+    /// The job step of what the dialog shows now.
+    virtual JobStep RecordInput() const = 0;
 
 private:
     void SetText(std::string_view caption, const std::string& text);

@@ -170,7 +170,15 @@ TEST_F(FaceCopyWindowTest, TooLongChamfersAreRefusedThenOkHandsOverTheModeBText)
     Click("Check2");
     QTest::mouseClick(Ok(), Qt::LeftButton);
     EXPECT_EQ(host_.calls, (Strings{"SetModeBText (progress 333/333)", "DrawModeAGraph (closed)",
-                                    "DrawModeBGraph (closed)"}));
+                                    "DrawModeBGraph (closed)", "RecordStep Face Copy (closed)"}));
+    // What the dialog showed at OK; the unticked chamfers keep their typed lengths unrecorded.
+    EXPECT_EQ(host_.steps, (std::vector<JobStep>{{"Face Copy",
+                                                  {{"Max. number of face", "384"},
+                                                   {"Repeat function", "OFF"},
+                                                   {"Thread direction", "Right hand"},
+                                                   {"Cutting length", "20"},
+                                                   {"Enter", std::nullopt},
+                                                   {"Exit", std::nullopt}}}}));
     EXPECT_EQ(testing_support::LineCount(host_.modeB), 5 + 333 * 362 + 1);
     EXPECT_TRUE(
         host_.modeB.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n 0\r\n"));

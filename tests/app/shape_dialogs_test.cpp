@@ -215,9 +215,11 @@ TEST_P(ShapeDialogTest, PrefilledEnterChainThenTheHandOverInOrder) {
 
     Type(*dialog, GetParam().reference());
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
-    EXPECT_EQ(host.calls,
-              (Strings{"SetModeAText (dialog shown)", "SetModeBText(empty) (closed)",
-                       std::string(GetParam().inactive) + " (closed)", "DrawModeAGraph (closed)"}));
+    EXPECT_EQ(
+        host.calls,
+        (Strings{"SetModeAText (dialog shown)", "SetModeBText(empty) (closed)",
+                 std::string(GetParam().inactive) + " (closed)", "DrawModeAGraph (closed)",
+                 "RecordStep " + std::string(GetParam().id.caption).substr(0, 7) + " (closed)"}));
     // The yellow curve follows the table: segment i runs from (i, -XS[i]) to (i + 1, -XS[i + 1]).
     const auto curve = host.picture1.LinesIn(kCurveYellow);
     ASSERT_EQ(curve.size(), 360u);
