@@ -15,6 +15,7 @@ public:
     void SetFontSize(float) override {}
     void SetCurrentPosition(float, float) override {}
     void PrintLine(std::string_view) override {}
+    float TextWidth(std::string_view) override { return 0; }
     void SetPointer(PointerShape) override {}
     void Show() override {}
 };

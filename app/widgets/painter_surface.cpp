@@ -100,6 +100,18 @@ void PainterSurface::PrintLine(std::string_view text) {
     textY_ = static_cast<float>(textY_ + step);
 }
 
+float PainterSurface::TextWidth(std::string_view text) {
+    const double units =
+        QFontMetricsF(font_, painter_.device())
+            .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (!scaled_) {
+        return static_cast<float>(units);
+    }
+    const double w = rect_.width();
+    // A rectangle without area has no room for any text.
+    return static_cast<float>(w > 0 ? units / w * width_ : HUGE_VAL);
+}
+
 void PainterSurface::Frame() {
     painter_.save();
     painter_.setPen(QPen(QColor(160, 160, 160), 1));

@@ -26,6 +26,7 @@ public:
     void SetFontSize(float points) override;
     void SetCurrentPosition(float x, float y) override;
     void PrintLine(std::string_view text) override;
+    float TextWidth(std::string_view text) override;
     void SetPointer(PointerShape) override {}
     void Show() override {}
 

@@ -50,9 +50,9 @@ void DataInput1::WD_Change(const QString& text) {
     }
 }
 
-DataInput1* OpenDataInput1(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput1(job, host, parent);
-    ShowModal(dialog);
+DataInput1* OpenDataInput1(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput1(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

@@ -26,9 +26,9 @@ JobStep DataInput2::RecordInput() const {
                        kShape2LeadEntries);
 }
 
-DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput2(job, host, parent);
-    ShowModal(dialog);
+DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput2(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

@@ -25,9 +25,9 @@ JobStep DataInput3::RecordInput() const {
                        kShape3LeadEntries);
 }
 
-DataInput3* OpenDataInput3(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput3(job, host, parent);
-    ShowModal(dialog);
+DataInput3* OpenDataInput3(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput3(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -32,8 +33,9 @@ class FaceCopy final : public QDialog {
 public:
     FaceCopy(CamJob& job, DialogHost& host, QWidget* parent = nullptr);
 
-    /// The opening's pre-fill. False, after the message "Please input Mode A data.", when the
-    /// job has no Mode-A data: the dialog must then not be shown.
+    /// The opening's pre-fill, and the focus where the user goes on: in the cutting length box,
+    /// or on OK while the box is locked. False, after the message "Please input Mode A data.",
+    /// when the job has no Mode-A data: the dialog must then not be shown.
     bool Open();
 
     const FaceCopyModel& Model() const { return model_; }
@@ -47,6 +49,11 @@ protected:
 
 private:
     void BuildLayout();
+    QLayout* BuildChoices(); // maximum number of faces, thread direction, repeat function
+    QLayout* BuildLengths(); // thread pitch and cutting length
+    QWidget* BuildChamfer();
+    QWidget* BuildCopyCondition();
+    QLayout* BuildButtons(); // progress bar, OK and Cancel
     void Connect();
     // Copies the model's view onto the widgets.
     void Sync();
@@ -80,8 +87,9 @@ private:
 };
 
 /// mnuFaceCopy_Click: creates the dialog fresh and pre-fills it; without Mode-A data shows
-/// "Please input Mode A data." and returns nullptr, else shows it modal (it deletes itself on
-/// closing) and returns it.
-FaceCopy* OpenFaceCopy(CamJob& job, DialogHost& host, QWidget* parent = nullptr);
+/// "Please input Mode A data." and returns nullptr, else shows it modal, centred over `over`, with
+/// the focus in the cutting length box, or on OK while the box is locked (it deletes itself on
+/// closing), and returns it.
+FaceCopy* OpenFaceCopy(CamJob& job, DialogHost& host, const QWidget* over = nullptr);
 
 } // namespace spirolan

@@ -11,6 +11,7 @@
 #include "app/windows/dialog_hooks.h"
 #include "app/windows/dialog_host.h"
 #include "core/cam_job.h"
+#include "graphics/layout_rule.h"
 #include "io/job_file.h"
 
 #include <QFrame>
@@ -73,8 +74,8 @@ public:
     /// key of no command (a separator's) does nothing.
     void tbToolBar_ButtonClick(const QString& key);
 
-    /// Places the bars, panes, graphs and boxes for the inner size by the layout rule, then
-    /// redraws. Runs on every resize.
+    /// Places the bars, panes, graphs and boxes for the inner size by the layout rule, hides the
+    /// boxes that would cover a toolbar button, then redraws. Runs on every resize.
     void Form_Resize();
     /// Pointer read-outs over the graphs, at user coordinates.
     void Picture1_MouseMove(float x, float y);
@@ -106,6 +107,7 @@ public:
     void ShowModeBInactive(bool normalPointer) override;
     void DrawModeAGraph() override;
     void DrawModeBGraph() override;
+    void ShowHandoffBusy(bool busy) override;
 
     void RecordStep(JobStep step) override;
 
@@ -146,6 +148,7 @@ private:
     bool HasModeAData(const QString& caption);
     void Export(const QStringList& filters, const std::function<QByteArray(int filter)>& bytes);
     void ShowReadout(const PointerReadout& readout);
+    void ShowReadoutBox();
     bool JobChanged() const;
     bool ConfirmCloseJob();
     bool HasJobToSave();
@@ -187,6 +190,9 @@ private:
     GraphSurfaceWidget* Picture4_;
     GraphSurfaceWidget* Picture3_;
     StatusPanels* sbStatusBar_;
+    BoxesShown boxesShown_;
+    bool readoutShown_ = false;
+    int handoffsBusy_ = 0;
 };
 
 } // namespace spirolan

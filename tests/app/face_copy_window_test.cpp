@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,34 @@ TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
         EXPECT_EQ(job_.CutLength, 12.0);
         EXPECT_EQ(job_.MaxFaceNumber, "192");
     }
+}
+
+// The focus opens where the user goes on: in the length box, or on OK while the box is locked.
+// Tab follows Enter from the length to OK; reached by Enter, OK shows that Enter presses it.
+TEST_F(FaceCopyWindowTest, OpensInTheLengthOrOnOkAndTabFollowsEnter) {
+    job_.CutLength = 12.3456789012345;
+    Open();
+    QApplication::processEvents(); // the window becomes active
+    QLineEdit* length = Find("txtCutLength");
+    EXPECT_EQ(QApplication::focusWidget(), length);
+    EXPECT_EQ(length->cursorPosition(), 0);
+    EXPECT_EQ(length->selectedText(), QStringLiteral("12.3456789012345"));
+    QWindow* window = dialog_->windowHandle();
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Ok());
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("Command2"));
+    QTest::mouseClick(length, Qt::LeftButton);
+    EXPECT_FALSE(Ok()->isDefault());
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), Ok());
+    EXPECT_TRUE(Ok()->isDefault());
+    QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
+
+    job_.Repeat = true;
+    Open();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), Ok());
 }
 
 TEST_F(FaceCopyWindowTest, FromTheMainWindowOkFillsTheModeBPaneAndDrawsBothGraphs) {

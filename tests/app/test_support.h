@@ -96,6 +96,7 @@ public:
         Log("DrawModeBGraph");
     }
     void ReGraphic_Click() override { Log("ReGraphic_Click"); }
+    void ShowHandoffBusy(bool busy) override { Log(busy ? "busy" : "not busy"); }
     void RecordStep(JobStep step) override {
         Log("RecordStep " + step.Dialog);
         steps.push_back(std::move(step));
