@@ -1,22 +1,24 @@
 // The spirolan-cli command line: run a job file or print a feed table.
 #include "cli/command.h"
 
-#include "io/atomic_write.h"
-
-#include "cli/batch_session.h"
 #include "cli/help.h"
-#include "cli/job_file.h"
 #include "core/caf_text.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
+#include "graphics/spindle_limit.h"
 #include "graphics/svg_export.h"
+#include "graphics/table_csv.h"
+#include "io/atomic_write.h"
+#include "io/job_document.h"
+#include "io/job_file.h"
+#include "io/job_replay.h"
+
+#include <QString>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <system_error>
@@ -27,12 +29,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Far beyond any job a user writes; a bound so that a device or a huge file is not read whole.
-constexpr std::uintmax_t kMaxJobFileBytes = 64 * 1024 * 1024;
-
 constexpr const char* kUsage =
     "usage: spirolan-cli run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE]\n"
-    "                        [--svg-a FILE] [--svg-b FILE]\n"
+    "                        [--svg-a FILE] [--svg-b FILE] [--csv FILE]\n"
+    "                        [--max-speed MM_PER_S] [--max-accel G]\n"
     "       spirolan-cli feed PITCH FEED";
 
 CommandResult Usage(const std::string& problem) {
@@ -40,7 +40,7 @@ CommandResult Usage(const std::string& problem) {
 }
 
 // The job table after the run: "C,XS", then C = 0..360 with XS to 17 significant digits.
-std::string TableCsv(const CamJob& job) {
+std::string XsTableLines(const CamJob& job) {
     std::string csv = "C,XS\n";
     for (int c = 0; c < kTableSize; ++c) {
         csv += std::to_string(c) + ",";
@@ -120,48 +120,6 @@ OutputProblem(const std::string& jobPath,
     return std::nullopt;
 }
 
-// The job file's bytes, or the message that it cannot be read. Only a regular file of a sane
-// size is read, so that a device or a FIFO cannot make the command read without end.
-std::optional<std::string> ReadJobFile(const std::string& jobPath, std::string& problem) {
-    const fs::path path(jobPath);
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error) {
-        problem = error.message();
-        return std::nullopt;
-    }
-    if (!fs::is_regular_file(status)) {
-        problem = "not a regular file";
-        return std::nullopt;
-    }
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (!error && size > kMaxJobFileBytes) {
-        problem = "larger than 64 MiB";
-        return std::nullopt;
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problem = std::generic_category().message(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(error ? 0 : static_cast<size_t>(size));
-    char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        bytes.append(chunk, static_cast<size_t>(in.gcount()));
-        if (bytes.size() > kMaxJobFileBytes) { // grown since it was measured
-            problem = "larger than 64 MiB";
-            return std::nullopt;
-        }
-    }
-    if (in.bad()) {
-        problem = std::generic_category().message(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 CommandResult Run(const std::vector<std::string>& args) {
     if (args.size() < 2) {
         return Usage("spirolan-cli run: the job file is missing");
@@ -169,13 +127,26 @@ CommandResult Run(const std::vector<std::string>& args) {
     const std::string jobPath = args[1];
     std::map<std::string, std::string> outputs;
     std::vector<std::pair<std::string, std::string>> given;
-    const std::vector<std::string> known{"--mode-a", "--mode-b", "--table", "--svg-a", "--svg-b"};
+    MachineLimits limits;
+    const std::vector<std::string> known{"--mode-a", "--mode-b", "--table",     "--svg-a",
+                                         "--svg-b",  "--csv",    "--max-speed", "--max-accel"};
     for (size_t i = 2; i < args.size(); i += 2) {
         if (std::find(known.begin(), known.end(), args[i]) == known.end()) {
             return Usage("spirolan-cli run: unknown option \"" + args[i] + "\"");
         }
+        const bool isLimit = args[i] == "--max-speed" || args[i] == "--max-accel";
         if (i + 1 >= args.size() || args[i + 1].empty()) {
-            return Usage("spirolan-cli run: " + args[i] + " needs a file name");
+            return Usage("spirolan-cli run: " + args[i] +
+                         (isLimit ? " needs a number" : " needs a file name"));
+        }
+        if (isLimit) {
+            const LimitReading limit = args[i] == "--max-speed" ? ReadSpeedLimit(args[i + 1])
+                                                                : ReadAccelLimit(args[i + 1]);
+            if (!limit.Error.empty()) {
+                return Usage("spirolan-cli run: " + args[i] + ": " + limit.Error);
+            }
+            (args[i] == "--max-speed" ? limits.MaxSpeed : limits.MaxAccel) = limit.Value;
+            continue;
         }
         outputs[args[i]] = args[i + 1];
         given.emplace_back(args[i], args[i + 1]);
@@ -185,7 +156,7 @@ CommandResult Run(const std::vector<std::string>& args) {
     }
 
     std::string problem;
-    const std::optional<std::string> json = ReadJobFile(jobPath, problem);
+    const std::optional<std::string> json = ReadJobFileBytes(fs::path(jobPath), problem);
     if (!json) {
         return {kExitBadInput, {}, "cannot read " + jobPath + ": " + problem + "\n"};
     }
@@ -194,23 +165,23 @@ CommandResult Run(const std::vector<std::string>& args) {
         return {kExitBadInput, {}, parsed.Error + "\n"};
     }
 
-    BatchSession session;
-    CommandResult result;
-    int stepNumber = 0;
-    for (const JobStep& step : parsed.Job->Steps) {
-        StepOutcome outcome = RunStep(session, step, ++stepNumber, jobPath);
-        result.Out += outcome.Output;
-        if (outcome.ExitCode != kExitOk) {
-            result.ExitCode = outcome.ExitCode;
-            result.Err = outcome.Error + "\n";
-            return result;
-        }
+    JobSession start;
+    start.Job.SlideSpeedLimit = limits.MaxSpeed;
+    start.Job.SlideAccelLimit = limits.MaxAccel;
+    ReplayResult replay = ReplayJob(*parsed.Job, jobPath, std::move(start));
+    JobSession& session = replay.Session;
+    CommandResult result{kExitOk, replay.Output, {}};
+    if (replay.Failure.Status != StepStatus::Ok) {
+        result.ExitCode =
+            replay.Failure.Status == StepStatus::Refused ? kExitRefused : kExitBadInput;
+        result.Err = replay.Failure.Error + "\n";
+        return result;
     }
 
     std::vector<OutputFile> files;
     std::string printed;
     for (const auto& [option, path] : outputs) {
-        const bool modeA = option == "--mode-a" || option == "--svg-a";
+        const bool modeA = option == "--mode-a" || option == "--svg-a" || option == "--csv";
         const bool modeB = option == "--mode-b" || option == "--svg-b";
         if ((modeA && session.ModeAText.empty()) || (modeB && session.ModeBText.empty())) {
             result.ExitCode = kExitRefused;
@@ -226,8 +197,10 @@ CommandResult Run(const std::vector<std::string>& args) {
             bytes = ModeAGraphSvg(session.Job).Document;
         } else if (option == "--svg-b") {
             bytes = ModeBGraphSvg(session.Job);
-        } else {
+        } else if (option == "--csv") {
             bytes = TableCsv(session.Job);
+        } else {
+            bytes = XsTableLines(session.Job);
         }
         if (IsStream(path, "/dev/stdout")) {
             printed += bytes;

@@ -1,8 +1,6 @@
 // spirolan-cli --help and --version.
 #include "cli/help.h"
 
-#include "cli/batch_session.h"
-
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -27,6 +25,12 @@ Options of run:
   --table FILE     write the XS table as C,XS lines, 17 significant digits
   --svg-a FILE     write the Mode-A graph as an SVG picture, 1200 x 420 pixels
   --svg-b FILE     write the Mode-B graph as an SVG picture, 1200 x 420 pixels
+  --csv FILE       write the table as the window's Export Table does: C_deg,
+                   XS_mm and, with a spindle speed, speed_mm_s and accel_G
+  --max-speed MM_PER_S, --max-accel G
+                   the slide's limits: after each shape's figure lines print
+                   "Max. spindle speed=N", the highest whole spindle speed
+                   within both
 Output files are written only when the whole run succeeds.
 
 Options:

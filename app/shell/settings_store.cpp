@@ -4,6 +4,7 @@
 #include "core/conversions.h"
 #include "core/lenient_number.h"
 #include "core/number_text.h"
+#include "graphics/spindle_limit.h"
 
 #include <QDir>
 #include <QSettings>
@@ -97,6 +98,12 @@ WindowPlacement ReadSettings(const QString& path, CamJob& job) {
     job.ThreadDir = threadDir ? Int16FromSetting(*threadDir).value_or(0) : 0;
     const auto repeat = TextOf(settings, QStringLiteral("Repeat"));
     job.Repeat = repeat ? BooleanFromSetting(*repeat).value_or(false) : false;
+    // Beyond the nine keys: the export folder and the machine limits (a bad limit is none).
+    job.ExportPathName = ReadText(settings, QStringLiteral("ExportPathName"), "");
+    job.SlideSpeedLimit =
+        ReadSpeedLimit(ReadText(settings, QStringLiteral("MaxSlideSpeed"), "")).Value;
+    job.SlideAccelLimit =
+        ReadAccelLimit(ReadText(settings, QStringLiteral("MaxSlideAccel"), "")).Value;
     return placement;
 }
 
@@ -119,9 +126,33 @@ SettingsWriteResult WriteSettings(const QString& path,
     settings.setValue(QStringLiteral("ThreadDir"), QString::number(job.ThreadDir));
     settings.setValue(QStringLiteral("Repeat"),
                       job.Repeat ? QStringLiteral("True") : QStringLiteral("False"));
+    settings.setValue(QStringLiteral("ExportPathName"), QString::fromStdString(job.ExportPathName));
+    settings.setValue(QStringLiteral("MaxSlideSpeed"),
+                      QString::fromStdString(PlainText(job.SlideSpeedLimit)));
+    settings.setValue(QStringLiteral("MaxSlideAccel"),
+                      QString::fromStdString(PlainText(job.SlideAccelLimit)));
     settings.endGroup();
     settings.sync();
     // A format error only tells that the old file did not parse; it was rewritten all the same.
+    if (settings.status() == QSettings::AccessError) {
+        return {false, QStringLiteral("The settings could not be written to %1.")
+                           .arg(QDir::toNativeSeparators(path))};
+    }
+    return {};
+}
+
+QStringList ReadRecentJobs(const QString& path) {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kSection);
+    return settings.value(QStringLiteral("RecentJobs")).toStringList();
+}
+
+SettingsWriteResult WriteRecentJobs(const QString& path, const QStringList& jobs) {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kSection);
+    settings.setValue(QStringLiteral("RecentJobs"), jobs);
+    settings.endGroup();
+    settings.sync();
     if (settings.status() == QSettings::AccessError) {
         return {false, QStringLiteral("The settings could not be written to %1.")
                            .arg(QDir::toNativeSeparators(path))};

@@ -2,7 +2,6 @@
 #include "app/shell/startup.h"
 
 #include "app/platform/single_instance.h"
-#include "app/shell/open_job_document.h"
 #include "app/shell/settings_store.h"
 #include "app/spirolan_version.h"
 #include "app/windows/dialog_hooks.h"
@@ -33,8 +32,7 @@ int RunSpirolan(QApplication& application, const QString& jobDocument) {
     window.show();
     if (!jobDocument.isEmpty()) {
         // From the event loop, so that the message shows over the painted window.
-        QTimer::singleShot(0, &window,
-                           [&window, jobDocument] { OpenJobDocument(window, jobDocument); });
+        QTimer::singleShot(0, &window, [&window, jobDocument] { window.OpenJobFile(jobDocument); });
     }
     return application.exec();
 }

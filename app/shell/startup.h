@@ -11,7 +11,8 @@ void NameApplication();
 
 /// Runs the program in `application` until its main window closes and returns the exit code.
 /// When another copy already runs, shows "Already Running" and returns 0 at once, reading and
-/// writing no setting. A `jobDocument` from the command line is opened once the window shows.
+/// writing no setting. A `jobDocument` from the command line is opened once the window shows;
+/// one that cannot be opened shows its message over the window.
 int RunSpirolan(QApplication& application, const QString& jobDocument = {});
 
 } // namespace spirolan

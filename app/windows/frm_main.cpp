@@ -13,6 +13,7 @@
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
 #include "graphics/pointer_readout.h"
+#include "graphics/spindle_limit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -62,11 +63,7 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     : QMainWindow(parent), job_(job), settingsPath_(std::move(settingsPath)),
       hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("frmMain"));
-    // The caption writes the revision straight after the minor version: 2.2.0.3 gives "2.23".
-    setWindowTitle(kAppTitle + QStringLiteral("  Ver. %1.%2%3")
-                                   .arg(kVersionMajor)
-                                   .arg(kVersionMinor)
-                                   .arg(kVersionRevision));
+    ShowJobCaption();
     setWindowIcon(ProgramIcon());
 
     client_ = new QWidget(this);
@@ -100,6 +97,8 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     client_->installEventFilter(this);
 
     BuildCommands();
+    // Narrower, the toolbar would fold buttons away into its overflow menu.
+    client_->setMinimumWidth(tbToolBar_->sizeHint().width());
     Form_Load();
 }
 
@@ -124,6 +123,8 @@ void frmMain::Form_Load() {
            std::min(Pixels(placement.Height), desktop.height()));
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
+    recentJobs_ = ReadRecentJobs(settingsPath_).mid(0, kMaxRecentJobs);
+    ShowRecentJobs();
 }
 
 void frmMain::Form_Unload() {
@@ -140,13 +141,20 @@ void frmMain::Form_Unload() {
         placement = WindowPlacement{PixelsToTwips(x(), dpi), PixelsToTwips(y(), dpi),
                                     PixelsToTwips(width(), dpi), PixelsToTwips(height(), dpi)};
     }
-    const SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    if (written.Ok) {
+        written = WriteRecentJobs(settingsPath_, recentJobs_);
+    }
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
     }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!ConfirmCloseJob()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -181,6 +189,12 @@ void frmMain::Form_Resize() {
     place(Picture3_, layout.Picture3);
     place(Picture4_, layout.Picture4);
     place(Picture5_, layout.Picture5);
+    // The toolbar's buttons stay visible and take their clicks: a box that would cover one is
+    // hidden until the window is wide enough again.
+    boxesShown_ = BoxesClearOfToolbar(layout, PixelsToTwips(tbToolBar_->sizeHint().width(), dpi));
+    Picture4_->setVisible(boxesShown_.Picture4);
+    Picture5_->setVisible(boxesShown_.Picture5);
+    ShowReadoutBox();
     Line1_->setGeometry(0, Pixels(kLine1Top), Pixels(layout.Line1Right), 1);
     Line2_->setGeometry(0, Pixels(kLine2Top), Pixels(layout.Line2Right), 1);
     ReGraphic_Click();
@@ -200,10 +214,33 @@ void frmMain::DrawModeAGraph() {
         spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
     job_.MaxSpeed = figures.MaxSpeed;
     job_.MaxGravity = figures.MaxGravity;
+    DrawSpindleLimit(job_, *Picture1_);
+    ShowReadoutBox();
 }
 
 void frmMain::DrawModeBGraph() {
     spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_);
+    ShowReadoutBox();
+}
+
+void frmMain::ShowReadoutBox() {
+    // The first drawing shows the read-out box for good; the toolbar's room decides whether it
+    // can be seen now.
+    readoutShown_ = readoutShown_ || !Picture3_->isHidden();
+    Picture3_->setVisible(readoutShown_ && boxesShown_.Picture3);
+}
+
+void frmMain::ShowHandoffBusy(bool busy) {
+    handoffsBusy_ += busy ? 1 : -1;
+    if (busy && handoffsBusy_ == 1) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // A status message stands in the free text panel's place, and a pointer moving over the
+        // graphs during the wait does not replace it.
+        sbStatusBar_->showMessage(QStringLiteral("Sending keys to Orvexa ..."));
+    } else if (!busy && handoffsBusy_ == 0) {
+        QApplication::restoreOverrideCursor();
+        sbStatusBar_->clearMessage();
+    }
 }
 
 void frmMain::SetModeAText(std::string text) {

@@ -27,7 +27,7 @@ struct Command {
     bool buttonGroup;      // a toolbar separator just before the button
     const char* key;       // the toolbar button's key; empty for menu-only commands
     const char* tooltip;
-    void (frmMain::*handler)();
+    void (frmMain::*handler)(); // nullptr: the row places the submenu `name` of kMenus
 };
 
 // The menus in the order the menu bar shows them; a submenu names the menu that holds it.
@@ -37,9 +37,10 @@ struct Menu {
     const char* parent; // nullptr for the menu bar
 };
 
-constexpr std::array<Menu, 6> kMenus = {{
+constexpr std::array<Menu, 7> kMenus = {{
     {"mnuFile", "File(&F)", nullptr},
     {"mnuDataInput", "Data input", "mnuFile"},
+    {"mnuRecentJobs", "Recent Jobs(&R)", "mnuFile"},
     {"mnuEdit", "Edit(&E)", nullptr},
     {"mnuDisplay", "Display(&D)", nullptr},
     {"mnuTool", "Tool(&T)", nullptr},
@@ -47,7 +48,7 @@ constexpr std::array<Menu, 6> kMenus = {{
 }};
 
 // Every command, in menu order. New commands are new rows.
-constexpr std::array<Command, 11> kCommands = {{
+constexpr std::array<Command, 19> kCommands = {{
     {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
      &frmMain::mnuFeed_Click},
     {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
@@ -60,6 +61,19 @@ constexpr std::array<Command, 11> kCommands = {{
      "Mode-A CAF File save", &frmMain::mnuFileSave_Click},
     {"mnuFile", nullptr, "SaveB", "Save Mode-B CAF file", 5, false, "SaveB", "Mode-B CAF file save",
      &frmMain::SaveB_Click},
+    {"mnuFile", "mnuJobBar", "mnuJobOpen", "Open Job(&O)...", kNoButton, false, "", "",
+     &frmMain::mnuJobOpen_Click},
+    {"mnuFile", nullptr, "mnuJobSave", "Save Job(&S)", kNoButton, false, "", "",
+     &frmMain::mnuJobSave_Click},
+    {"mnuFile", nullptr, "mnuJobSaveAs", "Save Job As(&A)...", kNoButton, false, "", "",
+     &frmMain::mnuJobSaveAs_Click},
+    {"mnuFile", nullptr, "mnuRecentJobs", nullptr, kNoButton, false, "", "", nullptr},
+    {"mnuFile", "mnuFileBar3", "mnuExportTable", "Export Table(&T)...", kNoButton, false, "", "",
+     &frmMain::mnuExportTable_Click},
+    {"mnuFile", nullptr, "mnuExportGraphs", "Export Graphs(&G)...", kNoButton, false, "", "",
+     &frmMain::mnuExportGraphs_Click},
+    {"mnuFile", nullptr, "mnuPrint", "Print(&P)...", kNoButton, false, "", "",
+     &frmMain::mnuPrint_Click},
     {"mnuFile", "mnuFileBar2", "mnuFileExit", "Spirolan Exit(&X)", 8, true, "Exit", "Exit",
      &frmMain::mnuFileExit_Click},
     {"mnuEdit", nullptr, "mnuFaceCopy", "Face Copy", 3, true, "FaceCopy", "Face Copy",
@@ -67,6 +81,8 @@ constexpr std::array<Command, 11> kCommands = {{
     {"mnuDisplay", nullptr, "ReGraphic", "Graphic Refresh", 6, true, "ReGraphic", "Graphic Refresh",
      &frmMain::ReGraphic_Click},
     {"mnuTool", nullptr, "mnuOrvl", "Orvexa", 7, false, "ORVL", "Orvexa", &frmMain::mnuOrvl_Click},
+    {"mnuTool", nullptr, "mnuMachineLimits", "Machine limits(&M)...", kNoButton, false, "", "",
+     &frmMain::mnuMachineLimits_Click},
     {"mnuHelp", nullptr, "mnuHelpAbout", "About Spirolan(&A)", kNoButton, false, "", "",
      &frmMain::mnuHelpAbout_Click},
 }};
@@ -115,11 +131,17 @@ void frmMain::BuildCommands() {
         if (command.separator != nullptr) {
             menu->addSeparator()->setObjectName(QLatin1String(command.separator));
         }
+        if (command.handler == nullptr) {
+            menus.Get(command.name);
+            continue;
+        }
         QAction* action = menu->addAction(QString::fromLatin1(command.caption));
         action->setObjectName(QLatin1String(command.name));
         connect(action, &QAction::triggered, this,
                 [this, &command] { (this->*command.handler)(); });
     }
+
+    recentJobsMenu_ = menus.Get("mnuRecentJobs");
 
     std::vector<const Command*> buttons;
     for (const Command& command : kCommands) {

@@ -1,5 +1,5 @@
 // The desktop program's command line: help and version without a display, bad usage refused,
-// and a job document named on it refused over the started window.
+// and an invalid job document named on it reported over the started window.
 #include "app/shell/command_line.h"
 #include "tests/app/test_support.h"
 
@@ -80,18 +80,19 @@ TEST(CommandLineProgramTest, HelpNeedsNoDisplayAndBadUsageExitsTwo) {
     EXPECT_TRUE(bad.readAllStandardError().contains("spirolan: one FILE at most can be opened\n"));
 }
 
-TEST(CommandLineProgramTest, AJobDocumentIsRefusedOverTheStartedWindow) {
+TEST(CommandLineProgramTest, AnInvalidJobDocumentShowsItsMessageOverTheStartedWindow) {
     QTemporaryDir dir;
+    const QString job = dir.filePath(QStringLiteral("gear.spjob"));
+    test::WriteBytes(job, R"({"format": "spirolan-job", "version": 2, "steps": []})");
     QProcess copy;
     copy.setEnvironment(QProcess::systemEnvironment()
                         << "XDG_CONFIG_HOME=" + dir.path() << "QT_QPA_PLATFORM=offscreen");
-    copy.start(QCoreApplication::applicationFilePath(),
-               {QStringLiteral("--instance"), QStringLiteral("/tmp/gear.spjob")});
+    copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--instance"), job});
     ASSERT_TRUE(copy.waitForFinished(60000));
     EXPECT_EQ(copy.exitCode(), 0);
     EXPECT_EQ(QString::fromLocal8Bit(copy.readAllStandardOutput()),
-              "STARTED\nMESSAGE Spirolan|\"/tmp/gear.spjob\" cannot be opened: this version of "
-              "Spirolan does not open job documents.|2\n");
+              "STARTED\nMESSAGE Spirolan|" + job +
+                  ": \"version\" 2 is newer than this program reads (1)|2\n");
 }
 
 } // namespace

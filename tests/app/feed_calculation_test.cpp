@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,21 @@ TEST_F(FeedCalculationTest, CalculationShowsTheTableOfTheTypedInputs) {
         EXPECT_TRUE(dialog_->isVisible() && host_.calls.empty());
         dialog_->close();
     }
+}
+
+// The focus opens in PITCH; Tab follows Enter to "Calculation", which shows it is next.
+TEST_F(FeedCalculationTest, OpensInPitchAndTabFollowsEnter) {
+    Open();
+    QApplication::processEvents(); // the window becomes active
+    QStringList tour;
+    for (int i = 0; i < 5; ++i) {
+        tour << QApplication::focusWidget()->objectName();
+        QTest::keyClick(dialog_->windowHandle(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(tour, QStringList({"Text1", "Text2", "Command1", "Command2", "Text3"}));
+    QTest::mouseClick(Text("Text2"), Qt::LeftButton);
+    QTest::keyClick(Text("Text2"), Qt::Key_Return);
+    EXPECT_TRUE(Button("Command1")->isDefault());
 }
 
 // Cancel closes, then redraws; the File menu opens the dialog empty every time.

@@ -109,6 +109,25 @@ TEST_F(CommandTest, TableAndMotionFigures) {
     EXPECT_TRUE(Read(Out("t")).starts_with("C,XS\n0,\n1,\n"));
 }
 
+// The window's Export Table bytes; the limit line only behind its options, after each shape's
+// figures (the boundary itself is tested with the search).
+TEST_F(CommandTest, CsvAndHighestSpindleSpeedWithinTheLimits) {
+    std::string shape = kShape1Reference;
+    shape.replace(shape.find("\"Number of Lead\""), 0, "\"Spindle speed for G\": \"1000\", ");
+    const std::string job = Job(Steps({shape, kShape1Reference}));
+    CommandResult r =
+        RunCommand({"run", job, "--csv", Out("t.csv"), "--max-speed", "100", "--max-accel", "5"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const std::string figures = "Spindle Speed  =  1000 min-1\nMax.Speed  = 103.92 mm/s\n"
+                                "Max.Gravity = 9.423 G\nMax. spindle speed=728\n";
+    EXPECT_EQ(r.Out, "Shape 1: OK\n" + figures + "Shape 1: OK\n" + figures);
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/reference_table_1000.csv",
+                                           Read(Out("t.csv"))),
+              "");
+    r = RunCommand({"run", job, "--max-speed", "50"});
+    EXPECT_NE(r.Out.find("\nMax. spindle speed=481\n"), std::string::npos) << r.Out;
+}
+
 TEST_F(CommandTest, WdIsTypedAfterWidth) {
     // WD gives WIDTH 0.500 (the corners take 0.4 tan 30 each); a WIDTH of 9 would not fit.
     std::string shape = kShape1Reference;
@@ -209,6 +228,10 @@ const FailureCase kFailureCases[] = {
     {"NotJson", "{", "run JOB", 2, "JOB: not valid JSON at offset 1: unterminated object"},
     {"TopLevelArray", "[]", "run JOB", 2, "JOB: the top level must be an object with \"steps\""},
     {"UnknownTopKey", R"({"steps": [], "x": 1})", "run JOB", 2, "JOB: unknown top-level key \"x\""},
+    {"NewerDocument", R"({"format": "spirolan-job", "version": 2, "steps": []})", "run JOB", 2,
+     "JOB: \"version\" 2 is newer than this program reads (1)"},
+    {"OtherFormat", R"({"format": "other-job", "steps": []})", "run JOB", 2,
+     "JOB: \"format\" must be \"spirolan-job\""},
     {"StepsNotArray", R"({"steps": {}})", "run JOB", 2, "JOB: \"steps\" must be an array"},
     {"StepNotObject", R"({"steps": [1]})", "run JOB", 2,
      "JOB: step 1: must be an object with \"dialog\" and \"fields\""},
@@ -235,12 +258,19 @@ const FailureCase kFailureCases[] = {
      "run JOB", 2, "JOB: step 1 (Face Copy): field \"Max. number of face\" must be"},
     {"BadRepeat", Step(R"({"dialog": "Face Copy", "fields": {"Repeat function": "on"}})"),
      "run JOB", 2, "JOB: step 1 (Face Copy): field \"Repeat function\" must be \"ON\" or \"OFF\""},
+    {"EmptyCsv", Steps({}), "run JOB --csv FILE", 1, "Mode-A CAF No data !! \n"},
+    {"ZeroSpeedLimit", kShape1, "run JOB --csv FILE --max-speed 0", 2,
+     "spirolan-cli run: --max-speed: The maximum speed must be a number above 0"},
+    {"TextAccelLimit", kShape1, "run JOB --max-accel fast", 2,
+     "spirolan-cli run: --max-accel: The maximum acceleration must be a number above 0"},
+    {"LimitWithoutNumber", kShape1, "run JOB --max-accel", 2,
+     "spirolan-cli run: --max-accel needs a number"},
     {"FeedArguments", "", "feed 2", 2, "spirolan-cli feed: PITCH and FEED are needed"},
     {"OptionTwice", kShape1, "run JOB --table FILE --mode-a FILE --table FILE", 2,
      "spirolan-cli run: --table is given twice\nusage:"},
     {"JobIsADevice", "", "run /dev/zero --table FILE", 2,
      "cannot read /dev/zero: not a regular file\n"},
-    {"JobIsAFolder", "", "run / --table FILE", 2, "cannot read /: not a regular file\n"},
+    {"JobIsAFolder", "", "run / --table FILE", 2, "cannot read /: is a folder, not a job file\n"},
     {"HelpAfterTheCommand", kShape1, "run JOB --help", 2,
      "spirolan-cli run: unknown option \"--help\""},
     {"UnknownOptionFirst", "", "--verbose", 2, "spirolan-cli: unknown command \"--verbose\""},

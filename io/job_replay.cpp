@@ -1,7 +1,7 @@
-// The job state that spirolan-cli replays dialog steps on, with the program's two text panes.
-#include "cli/batch_session.h"
+// Replaying a job's dialog steps on a fresh job state.
+#include "io/job_replay.h"
 
-namespace spirolan::batch {
+namespace spirolan {
 
 int ChoiceIndex(std::span<const std::string_view> choices, std::string_view value) {
     for (size_t i = 0; i < choices.size(); ++i) {
@@ -20,17 +20,18 @@ std::string Quoted(std::string_view text) {
 }
 
 StepOutcome BadStep(const std::string& where, const std::string& message) {
-    return {kExitBadInput, {}, where + message};
+    return {StepStatus::Invalid, {}, where + message, {}};
 }
 
-StepOutcome RunStep(BatchSession& session, const JobStep& step, int stepNumber,
+StepOutcome RunStep(JobSession& session, const JobStep& step, int stepNumber,
                     std::string_view source) {
     const std::string where =
         std::string(source) + ": step " + std::to_string(stepNumber) + " (" + step.Dialog + "): ";
-    if (step.Dialog == "Shape 1" || step.Dialog == "Shape 2" || step.Dialog == "Shape 3") {
+    if (step.Dialog == kShape1Dialog || step.Dialog == kShape2Dialog ||
+        step.Dialog == kShape3Dialog) {
         return RunShapeStep(session, step, where);
     }
-    if (step.Dialog == "Face Copy") {
+    if (step.Dialog == kFaceCopyDialog) {
         return RunFaceCopyStep(session, step, where);
     }
     return BadStep(std::string(source) + ": step " + std::to_string(stepNumber) + ": ",
@@ -38,4 +39,18 @@ StepOutcome RunStep(BatchSession& session, const JobStep& step, int stepNumber,
                        "\" (expected \"Shape 1\", \"Shape 2\", \"Shape 3\" or \"Face Copy\")");
 }
 
-} // namespace spirolan::batch
+ReplayResult ReplayJob(const JobFile& job, std::string_view source, JobSession start) {
+    ReplayResult result{std::move(start), {}, {}};
+    int stepNumber = 0;
+    for (const JobStep& step : job.Steps) {
+        StepOutcome outcome = RunStep(result.Session, step, ++stepNumber, source);
+        result.Output += outcome.Output;
+        if (outcome.Status != StepStatus::Ok) {
+            result.Failure = std::move(outcome);
+            break;
+        }
+    }
+    return result;
+}
+
+} // namespace spirolan

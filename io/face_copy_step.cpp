@@ -1,14 +1,13 @@
-// Face Copy steps of spirolan-cli: the dialog driven through its model, then OK.
-#include "cli/batch_session.h"
-
+// Face Copy steps: the dialog driven through its model, then OK.
 #include "core/shape_common.h"
 #include "facecopy/face_copy_model.h"
 #include "facecopy/face_copy_texts.h"
+#include "io/job_replay.h"
 
 #include <span>
 #include <string_view>
 
-namespace spirolan::batch {
+namespace spirolan {
 namespace {
 
 const JobField* FindField(const JobStep& step, std::string_view caption) {
@@ -92,7 +91,7 @@ std::string ConditionLines(const FaceCopyView& shown, int facesWritten) {
 
 } // namespace
 
-StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const std::string& where) {
+StepOutcome RunFaceCopyStep(JobSession& session, const JobStep& step, const std::string& where) {
     if (std::string problem = CheckFields(step); !problem.empty()) {
         return BadStep(where, problem);
     }
@@ -102,7 +101,9 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
             message = shown;
         }
     });
-    auto refused = [&message]() { return StepOutcome{kExitRefused, {}, message->text}; };
+    auto refused = [&message]() {
+        return StepOutcome{StepStatus::Refused, {}, message->text, message->title};
+    };
     if (!dialog.Open() || message) {
         return refused();
     }
@@ -116,7 +117,10 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
         return refused();
     }
     if (!dialog.View().OkEnabled) {
-        return {kExitRefused, {}, "OK is disabled: no accepted cutting length"};
+        return {StepStatus::Refused,
+                {},
+                "OK is disabled: no accepted cutting length",
+                std::string(kFaceCopyErrorTitle)};
     }
     const FaceCopyView shown = dialog.View();
     std::optional<ModeBResult> result = dialog.Command1_Click();
@@ -124,10 +128,13 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
         return refused();
     }
     if (!result || result->refusal) {
-        return {kExitRefused, {}, result ? result->refusal->text : std::string(kDataError)};
+        return {StepStatus::Refused,
+                {},
+                result ? result->refusal->text : std::string(kDataError),
+                std::string(kFaceCopyErrorTitle)};
     }
     session.ModeBText = std::move(result->text);
-    return {kExitOk, ConditionLines(shown, result->facesWritten), {}};
+    return {StepStatus::Ok, ConditionLines(shown, result->facesWritten), {}, {}};
 }
 
-} // namespace spirolan::batch
+} // namespace spirolan
