@@ -3,6 +3,8 @@
 
 #include "app/spirolan_version.h"
 #include "app/windows/messages.h"
+#include "core/caf_text.h"
+#include "facecopy/face_copy_texts.h"
 #include "io/atomic_write.h"
 #include "io/job_document.h"
 #include "io/job_replay.h"
@@ -145,8 +147,8 @@ void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
 
 bool frmMain::HasJobToSave() {
     if (txtDataA_->IsEmpty() || jobSteps_.empty()) {
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save error"),
-                    QStringLiteral("Please input Mode A data."));
+        ShowMessage(this, QMessageBox::Warning, ToQString(caf::kSaveErrorTitle),
+                    ToQString(kNoModeAData));
         return false;
     }
     return true;
@@ -171,7 +173,7 @@ void frmMain::mnuJobSaveAs_Click() {
 }
 
 bool frmMain::SaveJobFile(const QString& path) {
-    const QString caption = QStringLiteral("Save error");
+    const QString caption = ToQString(caf::kSaveErrorTitle);
     // A document that would not give the panes' texts is never written: a shape input that
     // failed after stored fields, for example, leaves a job no replay can reach.
     const std::string text = JobText();
