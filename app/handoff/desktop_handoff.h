@@ -15,9 +15,9 @@ namespace spirolan {
 struct DesktopHandoffOptions {
     /// The X display to start the program on and type into; empty means the desktop's own
     /// ($DISPLAY).
-    std::string Display;
+    std::string Display{};
     /// Shows (true) and takes back (false) the main window's busy pointer and status text.
-    std::function<void(bool busy)> ShowBusy;
+    std::function<void(bool busy)> ShowBusy{};
     /// The longest wait for the started program's window, in seconds.
     double WindowWait = 10;
 };
