@@ -1,21 +1,28 @@
 // Reading and writing the per-user settings.
 #include "app/shell/settings_store.h"
 
+#include "app/shell/settings_file.h"
 #include "core/conversions.h"
 #include "core/number_text.h"
 
 #include <QDir>
-#include <QSettings>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #include <charconv>
 #include <cmath>
-#include <string>
+#include <utility>
+#include <vector>
 
 namespace spirolan {
 
 namespace {
 
-const QString kSection = QStringLiteral("Settings");
+constexpr std::string_view kSection = "Settings";
+// Far more than nine keys and a few lists ever take; a larger file is no settings file.
+constexpr qint64 kMaxSettingsBytes = 1 << 20;
 
 std::optional<double> NumberFromSetting(const QString& text) {
     const std::string trimmed = text.trimmed().toStdString();
@@ -28,22 +35,85 @@ std::optional<double> NumberFromSetting(const QString& text) {
     return value;
 }
 
-// An existing key that is not a plain text (a list, for example) reads as no text at all.
-std::optional<QString> TextOf(const QSettings& settings, const QString& key) {
-    if (!settings.contains(key)) {
-        return std::nullopt;
+// The file as text; a missing file is an empty one, an unusable one gives the reason.
+struct LoadedSettings {
+    SettingsText Text;
+    QString Problem;
+};
+
+LoadedSettings LoadSettings(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        return {};
     }
-    return settings.value(key).toString();
+    // Only a plain file is opened: a pipe or a device in its place would never end a read.
+    if (!info.isFile()) {
+        return {{}, QStringLiteral("It is not a file.")};
+    }
+    if (info.size() > kMaxSettingsBytes) {
+        return {{}, QStringLiteral("It is larger than a settings file can be.")};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {{}, file.errorString()};
+    }
+    const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
+    if (bytes.size() > kMaxSettingsBytes || file.error() != QFileDevice::NoError) {
+        return {{},
+                file.error() != QFileDevice::NoError
+                    ? file.errorString()
+                    : QStringLiteral("It is larger than a settings file can be.")};
+    }
+    return {ParseSettingsText(std::string_view(bytes.constData(), bytes.size())), {}};
 }
 
-float ReadSingle(const QSettings& settings, const QString& key, float fallback) {
-    const auto text = TextOf(settings, key);
-    return text ? SingleFromSetting(*text).value_or(fallback) : fallback;
+SettingsWriteResult NotWritten(const QString& path, const QString& reason) {
+    return {false, QStringLiteral("The settings could not be written to %1.\n%2")
+                       .arg(QDir::toNativeSeparators(path), reason)};
 }
 
-std::string ReadText(const QSettings& settings, const QString& key, const char* fallback) {
-    const auto text = TextOf(settings, key);
-    return text ? text->toStdString() : std::string(fallback);
+using KeyValues = std::vector<std::pair<std::string_view, std::string>>;
+
+// Puts every pair into the file, in order; a refused value is reported and the rest written.
+SettingsWriteResult WriteKeys(const QString& path, const KeyValues& keys) {
+    LoadedSettings loaded = LoadSettings(path);
+    if (!loaded.Problem.isEmpty()) {
+        return NotWritten(path, loaded.Problem);
+    }
+    QStringList refused;
+    for (const auto& [key, value] : keys) {
+        if (!PutSetting(loaded.Text, kSection, key, value)) {
+            refused << QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+        }
+    }
+    const std::string bytes = SettingsBytes(loaded.Text);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    // A folder the user may not create files in still lets an existing file be rewritten.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        return NotWritten(path, file.errorString());
+    }
+    if (!refused.isEmpty()) {
+        return NotWritten(
+            path, QStringLiteral("%1 kept the stored value: a value with a line break cannot be "
+                                 "written.")
+                      .arg(refused.join(QStringLiteral(", "))));
+    }
+    return {};
+}
+
+std::optional<QString> TextOf(const SettingsText& text, std::string_view key) {
+    const auto value = FindSetting(text, kSection, key);
+    return value ? std::optional(QString::fromStdString(*value)) : std::nullopt;
+}
+
+float ReadSingle(const SettingsText& text, std::string_view key, float fallback) {
+    const auto value = TextOf(text, key);
+    return value ? SingleFromSetting(*value).value_or(fallback) : fallback;
 }
 
 } // namespace
@@ -71,28 +141,26 @@ std::optional<bool> BooleanFromSetting(const QString& text) {
 }
 
 QString DefaultSettingsPath() {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Spirolan"),
-                             QStringLiteral("Spirolan"));
-    return settings.fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Spirolan/Spirolan.ini");
 }
 
 WindowPlacement ReadSettings(const QString& path, CamJob& job) {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(kSection);
+    const SettingsText text = LoadSettings(path).Text;
     const WindowPlacement defaults;
     WindowPlacement placement;
-    placement.Left = ReadSingle(settings, QStringLiteral("MainLeft"), defaults.Left);
-    placement.Top = ReadSingle(settings, QStringLiteral("MainTop"), defaults.Top);
-    placement.Width = ReadSingle(settings, QStringLiteral("MainWidth"), defaults.Width);
-    placement.Height = ReadSingle(settings, QStringLiteral("MainHeight"), defaults.Height);
+    placement.Left = ReadSingle(text, "MainLeft", defaults.Left);
+    placement.Top = ReadSingle(text, "MainTop", defaults.Top);
+    placement.Width = ReadSingle(text, "MainWidth", defaults.Width);
+    placement.Height = ReadSingle(text, "MainHeight", defaults.Height);
 
-    job.OpenPathName = ReadText(settings, QStringLiteral("OpenPathName"), "\\");
+    job.OpenPathName = FindSetting(text, kSection, "OpenPathName").value_or("\\");
     job.OrvlPathName =
-        ReadText(settings, QStringLiteral("OrvlPathName"), "\\Program Files\\Orvexa");
-    job.MaxFaceNumber = ReadText(settings, QStringLiteral("MaxFaceNumber"), "384");
-    const auto threadDir = TextOf(settings, QStringLiteral("ThreadDir"));
+        FindSetting(text, kSection, "OrvlPathName").value_or("\\Program Files\\Orvexa");
+    job.MaxFaceNumber = FindSetting(text, kSection, "MaxFaceNumber").value_or("384");
+    const auto threadDir = TextOf(text, "ThreadDir");
     job.ThreadDir = threadDir ? Int16FromSetting(*threadDir).value_or(0) : 0;
-    const auto repeat = TextOf(settings, QStringLiteral("Repeat"));
+    const auto repeat = TextOf(text, "Repeat");
     job.Repeat = repeat ? BooleanFromSetting(*repeat).value_or(false) : false;
     return placement;
 }
@@ -100,29 +168,28 @@ WindowPlacement ReadSettings(const QString& path, CamJob& job) {
 SettingsWriteResult WriteSettings(const QString& path,
                                   const std::optional<WindowPlacement>& placement,
                                   const CamJob& job) {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(kSection);
-    const auto single = [](float value) { return QString::fromStdString(PlainTextSingle(value)); };
+    KeyValues keys;
     if (placement) {
-        settings.setValue(QStringLiteral("MainLeft"), single(placement->Left));
-        settings.setValue(QStringLiteral("MainTop"), single(placement->Top));
-        settings.setValue(QStringLiteral("MainWidth"), single(placement->Width));
-        settings.setValue(QStringLiteral("MainHeight"), single(placement->Height));
+        keys = {{"MainLeft", PlainTextSingle(placement->Left)},
+                {"MainTop", PlainTextSingle(placement->Top)},
+                {"MainWidth", PlainTextSingle(placement->Width)},
+                {"MainHeight", PlainTextSingle(placement->Height)}};
     }
-    settings.setValue(QStringLiteral("OpenPathName"), QString::fromStdString(job.OpenPathName));
-    settings.setValue(QStringLiteral("OrvlPathName"), QString::fromStdString(job.OrvlPathName));
-    settings.setValue(QStringLiteral("MaxFaceNumber"), QString::fromStdString(job.MaxFaceNumber));
-    settings.setValue(QStringLiteral("ThreadDir"), QString::number(job.ThreadDir));
-    settings.setValue(QStringLiteral("Repeat"),
-                      job.Repeat ? QStringLiteral("True") : QStringLiteral("False"));
-    settings.endGroup();
-    settings.sync();
-    // A format error only tells that the old file did not parse; it was rewritten all the same.
-    if (settings.status() == QSettings::AccessError) {
-        return {false, QStringLiteral("The settings could not be written to %1.")
-                           .arg(QDir::toNativeSeparators(path))};
-    }
-    return {};
+    keys.insert(keys.end(), {{"OpenPathName", job.OpenPathName},
+                             {"OrvlPathName", job.OrvlPathName},
+                             {"MaxFaceNumber", job.MaxFaceNumber},
+                             {"ThreadDir", std::to_string(job.ThreadDir)},
+                             {"Repeat", job.Repeat ? "True" : "False"}});
+    return WriteKeys(path, keys);
+}
+
+std::optional<std::string> ReadSetting(const QString& path, std::string_view key) {
+    return FindSetting(LoadSettings(path).Text, kSection, key);
+}
+
+SettingsWriteResult WriteSetting(const QString& path, std::string_view key,
+                                 std::string_view value) {
+    return WriteKeys(path, {{key, std::string(value)}});
 }
 
 } // namespace spirolan

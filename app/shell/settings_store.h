@@ -1,4 +1,5 @@
-// Per-user settings: the nine keys of the "Settings" section, read at start and written at close.
+// Per-user settings: the nine keys of the "Settings" section, read at start and written at close,
+// and single keys that later additions keep in the same section.
 #pragma once
 
 #include "core/cam_job.h"
@@ -6,10 +7,12 @@
 #include <QString>
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace spirolan {
 
-/// The main window's place in twips: left and top of its frame, width and height of the window.
+/// The main window's place in twips: left, top, width and height of its frame.
 struct WindowPlacement {
     float Left = 1000;
     float Top = 1000;
@@ -18,14 +21,16 @@ struct WindowPlacement {
     friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };
 
-/// This user's settings file, an INI file of organisation and application "Spirolan" in the
-/// configuration folder (for example ~/.config/Spirolan/Spirolan.ini).
+/// This user's settings file, "Spirolan.ini" in the folder "Spirolan" of the configuration
+/// folder (for example ~/.config/Spirolan/Spirolan.ini). Its format is SettingsText's: values
+/// are the plain text to the end of their line.
 QString DefaultSettingsPath();
 
 /// Reads "MainLeft", "MainTop", "MainWidth", "MainHeight" into the result and "OpenPathName",
 /// "OrvlPathName", "MaxFaceNumber", "ThreadDir", "Repeat" into `job`, in that order. A missing
 /// key gives its default; so does a number or Boolean whose text does not convert (letters, an
-/// empty text, a value beyond its type), and every key of a file that cannot be read.
+/// empty text, a value beyond its type), and every key of a file that cannot be read (a folder,
+/// no permission, larger than a settings file ever is).
 WindowPlacement ReadSettings(const QString& path, CamJob& job);
 
 /// Outcome of writing the settings; `Message` names the file and the reason when `Ok` is false.
@@ -35,10 +40,20 @@ struct SettingsWriteResult {
 };
 
 /// Writes the nine keys in the order of ReadSettings; without a placement (the window is
-/// minimised) the four geometry keys keep their stored values. Other keys of the file stay.
+/// minimised) the four geometry keys keep their stored values. Every other line of the file
+/// stays as it was. A value holding a line break is not written (its stored value stays) and is
+/// reported; an existing file that cannot be read is not replaced.
 SettingsWriteResult WriteSettings(const QString& path,
                                   const std::optional<WindowPlacement>& placement,
                                   const CamJob& job);
+
+/// The text of `key` in the "Settings" section as the file holds it, or nullopt when the key is
+/// missing or the file cannot be read. For keys beside the nine, which ReadSettings reads.
+std::optional<std::string> ReadSetting(const QString& path, std::string_view key);
+
+/// Writes one key of the "Settings" section, every other line staying as it was; refused (and
+/// reported) as WriteSettings refuses a value.
+SettingsWriteResult WriteSetting(const QString& path, std::string_view key, std::string_view value);
 
 /// Texts of stored numbers and Booleans as the settings file holds them. Exposed for tests.
 std::optional<float> SingleFromSetting(const QString& text);

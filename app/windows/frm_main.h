@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/shell/caf_saving.h"
+#include "app/shell/settings_store.h"
 #include "app/widgets/graph_surface_widget.h"
 #include "app/widgets/status_panels.h"
 #include "app/widgets/text_pane.h"
@@ -12,6 +13,8 @@
 #include <QFrame>
 #include <QMainWindow>
 #include <QToolBar>
+
+#include <optional>
 
 namespace spirolan {
 
@@ -87,11 +90,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
+    void FitFrame();
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
     void ShowReadout(const PointerReadout& readout);
@@ -101,6 +106,9 @@ private:
     QString settingsPath_;
     DialogHooks hooks_;
     SaveFileChooser chooseSaveFile_ = ChooseSaveFile;
+    // The place read at load, and the outer size still to reach once the frame is known.
+    WindowPlacement storedPlace_;
+    std::optional<QSize> pendingFrameSize_;
 
     QWidget* client_;
     QToolBar* tbToolBar_;
