@@ -1,27 +1,37 @@
 // The spirolan-cli command line: run a job file or print a feed table.
 #include "cli/command.h"
 
-#include "cli/batch_session.h"
-#include "cli/job_file.h"
+#include "cli/help.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
+#include "graphics/spindle_limit.h"
 #include "graphics/svg_export.h"
+#include "graphics/table_csv.h"
+#include "io/atomic_write.h"
+#include "io/job_document.h"
+#include "io/job_file.h"
+#include "io/job_replay.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <filesystem>
 #include <map>
-#include <memory>
+#include <optional>
+#include <system_error>
+#include <utility>
 
 namespace spirolan::batch {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* kUsage =
     "usage: spirolan-cli run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE]\n"
-    "                        [--svg-a FILE] [--svg-b FILE]\n"
+    "                        [--svg-a FILE] [--svg-b FILE] [--csv FILE]\n"
+    "                        [--max-speed MM_PER_S] [--max-accel G]\n"
     "       spirolan-cli feed PITCH FEED";
 
 CommandResult Usage(const std::string& problem) {
@@ -29,7 +39,7 @@ CommandResult Usage(const std::string& problem) {
 }
 
 // The job table after the run: "C,XS", then C = 0..360 with XS to 17 significant digits.
-std::string TableCsv(const CamJob& job) {
+std::string XsTableLines(const CamJob& job) {
     std::string csv = "C,XS\n";
     for (int c = 0; c < kTableSize; ++c) {
         csv += std::to_string(c) + ",";
@@ -50,23 +60,63 @@ struct OutputFile {
     std::string Bytes;
 };
 
-// Writes every file, or none of them when any cannot be written.
+// Writes every file, or none of them when any cannot be written. Paths are the command line's
+// own bytes, used as given.
 std::string WriteAll(const std::vector<OutputFile>& files) {
-    std::vector<std::unique_ptr<QSaveFile>> pending;
+    std::vector<PendingNativeFile> pending;
     for (const OutputFile& file : files) {
-        auto out = std::make_unique<QSaveFile>(QString::fromStdString(file.Path));
-        const auto size = static_cast<qint64>(file.Bytes.size());
-        if (!out->open(QIODevice::WriteOnly) || out->write(file.Bytes.data(), size) != size) {
-            return "cannot write " + file.Path + ": " + out->errorString().toStdString();
-        }
-        pending.push_back(std::move(out));
+        pending.push_back({fs::path(file.Path), QByteArray::fromStdString(file.Bytes)});
     }
-    for (size_t i = 0; i < pending.size(); ++i) {
-        if (!pending[i]->commit()) {
-            return "cannot write " + files[i].Path + ": " + pending[i]->errorString().toStdString();
+    const FileWriteResult written = WriteNativeFilesAtomically(pending);
+    return written.Ok ? std::string() : "cannot write " + written.Reason.toStdString();
+}
+
+// `path` with its links followed (a link to a file not yet made included), then made absolute
+// and free of "." and "..".
+fs::path Resolved(const std::string& path) {
+    std::error_code error;
+    const fs::path resolved = FollowLinks(fs::absolute(path, error), error);
+    const fs::path canonical = fs::weakly_canonical(resolved, error);
+    return error ? resolved.lexically_normal() : canonical;
+}
+
+// Whether two paths name one file: the same file on the disk, or the same resolved path.
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (fs::equivalent(a, b, error) && !error) {
+        return true;
+    }
+    return Resolved(a) == Resolved(b);
+}
+
+// Whether `path` is the file that the standard stream `stream` ("/dev/stdout") writes to. Such
+// an output goes through the stream itself: opening it again would truncate a file the shell
+// appends to, and replacing it would leave the stream writing to a file no longer there.
+bool IsStream(const std::string& path, const char* stream) {
+    std::error_code error;
+    return fs::equivalent(path, stream, error) && !error;
+}
+
+// A usage problem of the output options (option and file, in the order given): the same option
+// twice, or two of them, or one and the job file, naming the same file.
+std::optional<std::string>
+OutputProblem(const std::string& jobPath,
+              const std::vector<std::pair<std::string, std::string>>& outputs) {
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        const auto& [option, path] = outputs[i];
+        for (size_t j = 0; j < i; ++j) {
+            if (outputs[j].first == option) {
+                return option + " is given twice";
+            }
+            if (SameFile(outputs[j].second, path)) {
+                return outputs[j].first + " and " + option + " name the same file";
+            }
+        }
+        if (SameFile(jobPath, path)) {
+            return option + " names the job file";
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 CommandResult Run(const std::vector<std::string>& args) {
@@ -75,45 +125,62 @@ CommandResult Run(const std::vector<std::string>& args) {
     }
     const std::string jobPath = args[1];
     std::map<std::string, std::string> outputs;
-    const std::vector<std::string> known{"--mode-a", "--mode-b", "--table", "--svg-a", "--svg-b"};
+    std::vector<std::pair<std::string, std::string>> given;
+    MachineLimits limits;
+    const std::vector<std::string> known{"--mode-a", "--mode-b", "--table",     "--svg-a",
+                                         "--svg-b",  "--csv",    "--max-speed", "--max-accel"};
     for (size_t i = 2; i < args.size(); i += 2) {
         if (std::find(known.begin(), known.end(), args[i]) == known.end()) {
             return Usage("spirolan-cli run: unknown option \"" + args[i] + "\"");
         }
+        const bool isLimit = args[i] == "--max-speed" || args[i] == "--max-accel";
         if (i + 1 >= args.size() || args[i + 1].empty()) {
-            return Usage("spirolan-cli run: " + args[i] + " needs a file name");
+            return Usage("spirolan-cli run: " + args[i] +
+                         (isLimit ? " needs a number" : " needs a file name"));
+        }
+        if (isLimit) {
+            const LimitReading limit = args[i] == "--max-speed" ? ReadSpeedLimit(args[i + 1])
+                                                                : ReadAccelLimit(args[i + 1]);
+            if (!limit.Error.empty()) {
+                return Usage("spirolan-cli run: " + args[i] + ": " + limit.Error);
+            }
+            (args[i] == "--max-speed" ? limits.MaxSpeed : limits.MaxAccel) = limit.Value;
+            continue;
         }
         outputs[args[i]] = args[i + 1];
+        given.emplace_back(args[i], args[i + 1]);
+    }
+    if (std::optional<std::string> problem = OutputProblem(jobPath, given)) {
+        return Usage("spirolan-cli run: " + *problem);
     }
 
-    QFile file(QString::fromStdString(jobPath));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {kExitBadInput,
-                {},
-                "cannot read " + jobPath + ": " + file.errorString().toStdString() + "\n"};
+    std::string problem;
+    const std::optional<std::string> json = ReadJobFileBytes(fs::path(jobPath), problem);
+    if (!json) {
+        return {kExitBadInput, {}, "cannot read " + jobPath + ": " + problem + "\n"};
     }
-    const QByteArray json = file.readAll();
-    JobFileResult parsed = ParseJobFile(std::string_view(json.constData(), json.size()), jobPath);
+    JobFileResult parsed = ParseJobFile(*json, jobPath);
     if (!parsed.Job) {
         return {kExitBadInput, {}, parsed.Error + "\n"};
     }
 
-    BatchSession session;
-    CommandResult result;
-    int stepNumber = 0;
-    for (const JobStep& step : parsed.Job->Steps) {
-        StepOutcome outcome = RunStep(session, step, ++stepNumber, jobPath);
-        result.Out += outcome.Output;
-        if (outcome.ExitCode != kExitOk) {
-            result.ExitCode = outcome.ExitCode;
-            result.Err = outcome.Error + "\n";
-            return result;
-        }
+    JobSession start;
+    start.Job.SlideSpeedLimit = limits.MaxSpeed;
+    start.Job.SlideAccelLimit = limits.MaxAccel;
+    ReplayResult replay = ReplayJob(*parsed.Job, jobPath, std::move(start));
+    JobSession& session = replay.Session;
+    CommandResult result{kExitOk, replay.Output, {}};
+    if (replay.Failure.Status != StepStatus::Ok) {
+        result.ExitCode =
+            replay.Failure.Status == StepStatus::Refused ? kExitRefused : kExitBadInput;
+        result.Err = replay.Failure.Error + "\n";
+        return result;
     }
 
     std::vector<OutputFile> files;
+    std::string printed;
     for (const auto& [option, path] : outputs) {
-        const bool modeA = option == "--mode-a" || option == "--svg-a";
+        const bool modeA = option == "--mode-a" || option == "--svg-a" || option == "--csv";
         const bool modeB = option == "--mode-b" || option == "--svg-b";
         if ((modeA && session.ModeAText.empty()) || (modeB && session.ModeBText.empty())) {
             result.ExitCode = kExitRefused;
@@ -129,15 +196,23 @@ CommandResult Run(const std::vector<std::string>& args) {
             bytes = ModeAGraphSvg(session.Job);
         } else if (option == "--svg-b") {
             bytes = ModeBGraphSvg(session.Job);
-        } else {
+        } else if (option == "--csv") {
             bytes = TableCsv(session.Job);
+        } else {
+            bytes = XsTableLines(session.Job);
         }
-        files.push_back({option, path, std::move(bytes)});
+        if (IsStream(path, "/dev/stdout")) {
+            printed += bytes;
+        } else {
+            files.push_back({option, path, std::move(bytes)});
+        }
     }
     if (std::string error = WriteAll(files); !error.empty()) {
         result.ExitCode = kExitBadInput;
         result.Err = error + "\n";
+        return result;
     }
+    result.Out += printed;
     return result;
 }
 
@@ -151,6 +226,9 @@ CommandResult Feed(const std::vector<std::string>& args) {
 } // namespace
 
 CommandResult RunCommand(const std::vector<std::string>& args) {
+    if (std::optional<CommandResult> answer = HelpOrVersion(args, kUsage)) {
+        return *answer;
+    }
     if (!args.empty() && args[0] == "run") {
         return Run(args);
     }

@@ -42,6 +42,7 @@ struct CamJob {
     OptionalNumber LeadCount = 1.0;
     double SpindleSpeed = 0; // rpm, for the acceleration figures
     float StartXS = 0;       // added to every Shape 1 value
+    int LastShape = 0;       // 1, 2 or 3: the shape of the last successful generation; 0 none
 
     /// Twelve decimals of pi, not the full-precision value: every degree conversion uses it.
     double PI = 3.141592653589;
@@ -54,6 +55,10 @@ struct CamJob {
     OptionalNumber SavedCutLength;
     OptionalNumber ZAxisPitch;
     std::int16_t CopyNumber = 0;
+    // The choices of the last Mode-B text built, for the setup sheet.
+    int ShiftAngle = 0;       // degrees from face to face
+    std::string EnterChamfer; // entry chamfer length as typed; empty: no entry chamfer
+    std::string ExitChamfer;  // exit chamfer length as typed; empty: no exit chamfer
 
     // Persisted settings (loaded at start-up, saved at shutdown).
     std::string MaxFaceNumber = "384"; // the settings text until a derivation stores a number
@@ -61,6 +66,9 @@ struct CamJob {
     bool Repeat = false;
     std::string OpenPathName = "\\";
     std::string OrvlPathName = "\\Program Files\\Orvexa";
+    std::string ExportPathName;     // folder of the last export; empty: none yet
+    OptionalNumber SlideSpeedLimit; // the slide's maximum speed in mm/s; empty: no limit
+    OptionalNumber SlideAccelLimit; // the slide's maximum acceleration in G; empty: no limit
 
     /// Full path of the last CAF file saved in this run; never persisted.
     std::string LastCafFile;

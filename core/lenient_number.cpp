@@ -1,6 +1,7 @@
 // Lenient reading of typed numbers: the longest leading number of a text, blanks ignored.
 #include "core/lenient_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -40,13 +41,22 @@ std::optional<double> ReadWholeNumber(std::string_view digits, int base) {
     return value;
 }
 
-// Exponents beyond this cannot change whether a double overflows or underflows; capping keeps
-// the exponent text short whatever the user typed.
-constexpr long kExponentCap = 100000;
+// The pieces of a decimal number as typed: sign, digits before and after the point, exponent.
+struct DecimalText {
+    bool Negative = false;
+    std::string_view IntDigits;
+    std::string_view FracDigits;
+    long long Exponent = 0;
+};
 
-} // namespace
+// An exponent is kept up to this size: beyond it no text that fits in memory can bring the value
+// back into the range of a double, and the sum with a digit position cannot overflow.
+constexpr long long kExponentLimit = 1'000'000'000'000'000;
 
-std::optional<double> ReadLenient(std::string_view text) {
+// A decimal exponent beyond which every value overflows (or, negated, reads as 0).
+constexpr long long kBeyondDouble = 400;
+
+std::string WithoutBlanks(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (char c : text) {
@@ -54,103 +64,119 @@ std::optional<double> ReadLenient(std::string_view text) {
             s.push_back(c);
         }
     }
-    if (s.size() >= 2 && s[0] == '&') {
-        char kind = s[1];
-        if (kind == 'H' || kind == 'h') {
-            return ReadWholeNumber(std::string_view(s).substr(2), 16);
-        }
-        if (kind == 'O' || kind == 'o') {
-            return ReadWholeNumber(std::string_view(s).substr(2), 8);
-        }
-        return 0.0;
-    }
+    return s;
+}
 
+// "&H..." or "&O...": a hexadecimal or octal whole number; any other "&" text reads 0.
+std::optional<double> ReadPrefixedWhole(std::string_view s) {
+    const char kind = s[1];
+    if (kind == 'H' || kind == 'h') {
+        return ReadWholeNumber(s.substr(2), 16);
+    }
+    if (kind == 'O' || kind == 'o') {
+        return ReadWholeNumber(s.substr(2), 8);
+    }
+    return 0.0;
+}
+
+// An optional sign at `i`, which is moved past it; true for "-".
+bool ScanSign(std::string_view s, size_t& i) {
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        return s[i++] == '-';
+    }
+    return false;
+}
+
+// The run of decimal digits at `i`, which is moved past it.
+std::string_view ScanDigits(std::string_view s, size_t& i) {
+    const size_t start = i;
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+    }
+    return s.substr(start, i - start);
+}
+
+// The exponent introduced by E or D at `i`, held to kExponentLimit; 0 when none follows.
+long long ScanExponent(std::string_view s, size_t i) {
+    if (i >= s.size() || (s[i] != 'E' && s[i] != 'e' && s[i] != 'D' && s[i] != 'd')) {
+        return 0;
+    }
+    ++i;
+    const bool negative = ScanSign(s, i);
+    long long exponent = 0;
+    for (char c : ScanDigits(s, i)) {
+        exponent = std::min(exponent * 10 + (c - '0'), kExponentLimit);
+    }
+    return negative ? -exponent : exponent;
+}
+
+// The leading decimal number of `s`, or nullopt when it has no digit before its exponent.
+std::optional<DecimalText> ScanDecimal(std::string_view s) {
+    DecimalText number;
     size_t i = 0;
-    const size_t n = s.size();
-    bool negative = false;
-    if (i < n && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
+    number.Negative = ScanSign(s, i);
+    number.IntDigits = ScanDigits(s, i);
+    if (i < s.size() && s[i] == '.') {
         ++i;
+        number.FracDigits = ScanDigits(s, i);
     }
-    const size_t intStart = i;
-    while (i < n && IsDigit(s[i])) {
-        ++i;
+    if (number.IntDigits.empty() && number.FracDigits.empty()) {
+        return std::nullopt;
     }
-    std::string_view intDigits(s.data() + intStart, i - intStart);
-    std::string_view fracDigits;
-    if (i < n && s[i] == '.') {
-        ++i;
-        const size_t fracStart = i;
-        while (i < n && IsDigit(s[i])) {
-            ++i;
-        }
-        fracDigits = std::string_view(s.data() + fracStart, i - fracStart);
-    }
-    if (intDigits.empty() && fracDigits.empty()) {
-        return 0.0;
-    }
+    number.Exponent = ScanExponent(s, i);
+    return number;
+}
 
-    long exponent = 0;
-    if (i < n && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
-        size_t j = i + 1;
-        bool expNegative = false;
-        if (j < n && (s[j] == '+' || s[j] == '-')) {
-            expNegative = s[j] == '-';
-            ++j;
-        }
-        if (j < n && IsDigit(s[j])) {
-            while (j < n && IsDigit(s[j])) {
-                if (exponent < kExponentCap) {
-                    exponent = exponent * 10 + (s[j] - '0');
-                }
-                ++j;
-            }
-            if (expNegative) {
-                exponent = -exponent;
-            }
-        }
+// The double nearest to the number, nullopt when it is too large. The digits are written again
+// as one significant digit before the point and an exponent that counts the zeros the user typed,
+// so that the exponent is read by its value whatever the number of digits around the point.
+std::optional<double> DecimalValue(const DecimalText& number) {
+    std::string digits;
+    digits.reserve(number.IntDigits.size() + number.FracDigits.size());
+    digits.append(number.IntDigits).append(number.FracDigits);
+    const double zero = number.Negative ? -0.0 : 0.0;
+    const size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        return zero;
     }
-
+    const size_t last = digits.find_last_not_of('0');
+    const long long exponent = static_cast<long long>(number.IntDigits.size()) -
+                               static_cast<long long>(first) - 1 + number.Exponent;
+    if (exponent > kBeyondDouble) {
+        return std::nullopt;
+    }
+    if (exponent < -kBeyondDouble) {
+        return zero;
+    }
     std::string canonical;
-    canonical.reserve(intDigits.size() + fracDigits.size() + 16);
-    if (negative) {
+    canonical.reserve(last - first + 16);
+    if (number.Negative) {
         canonical.push_back('-');
     }
-    canonical.append(intDigits.empty() ? std::string_view("0") : intDigits);
-    if (!fracDigits.empty()) {
-        canonical.push_back('.');
-        canonical.append(fracDigits);
-    }
+    canonical.push_back(digits[first]);
+    canonical.push_back('.');
+    canonical.append(digits, first + 1, last - first);
     canonical.push_back('e');
     canonical.append(std::to_string(exponent));
-
     double value = 0;
-    auto [end, ec] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value,
-                                     std::chars_format::scientific);
+    const auto [end, ec] = std::from_chars(canonical.data(), canonical.data() + canonical.size(),
+                                           value, std::chars_format::scientific);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        // Out of range either way: decide by the decimal position of the first significant digit.
-        long magnitude = 0;
-        bool found = false;
-        for (size_t k = 0; k < intDigits.size(); ++k) {
-            if (intDigits[k] != '0') {
-                magnitude = static_cast<long>(intDigits.size() - k - 1);
-                found = true;
-                break;
-            }
-        }
-        for (size_t k = 0; !found && k < fracDigits.size(); ++k) {
-            if (fracDigits[k] != '0') {
-                magnitude = -static_cast<long>(k + 1);
-                found = true;
-            }
-        }
-        if (found && magnitude + exponent > 0) {
-            return std::nullopt;
-        }
-        return negative ? -0.0 : 0.0;
+        return exponent > 0 ? std::nullopt : std::optional<double>(zero);
     }
     return value;
+}
+
+} // namespace
+
+std::optional<double> ReadLenient(std::string_view text) {
+    const std::string s = WithoutBlanks(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        return ReadPrefixedWhole(s);
+    }
+    const std::optional<DecimalText> number = ScanDecimal(s);
+    return number ? DecimalValue(*number) : 0.0;
 }
 
 double ReadLenientOrInfinity(std::string_view text) {

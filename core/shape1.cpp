@@ -51,7 +51,7 @@ ShapeResult GenerateShape1(const Shape1Input& input, CamJob& job) {
     if (!guard.Store(job.LeadPitch, leadPitch)) {
         return ShapeFailure();
     }
-    return WalkTopGroove(job, leadPitch, leadPitch / 360, job.StartXS);
+    return Generated(job, 1, WalkTopGroove(job, leadPitch, leadPitch / 360, job.StartXS));
 }
 
 std::optional<std::string> WidthForWD(const Shape1Input& dialog, std::string_view wdText,

@@ -55,7 +55,8 @@ ShapeResult GenerateShape2(const Shape2Input& input, CamJob& job) {
     if (!guard.Store(job.Angle1, angle) || !guard.Store(job.Angle2, ValueOf(job.Angle1))) {
         return ShapeFailure();
     }
-    return WalkTopGroove(job, leadPitch, leadPitch / 360 + kExtraStep, std::nullopt);
+    return Generated(job, 2,
+                     WalkTopGroove(job, leadPitch, leadPitch / 360 + kExtraStep, std::nullopt));
 }
 
 } // namespace spirolan

@@ -88,7 +88,7 @@ ShapeResult GenerateShape3(const Shape3Input& input, CamJob& job) {
     if (guard.Failed()) {
         return ShapeFailure();
     }
-    return WalkToModeA(walk, ValueOf(job.LeadCount), std::nullopt, job.XSTable);
+    return Generated(job, 3, WalkToModeA(walk, ValueOf(job.LeadCount), std::nullopt, job.XSTable));
 }
 
 } // namespace spirolan

@@ -25,6 +25,13 @@ ShapeResult ShapeFailure(const std::array<int, kSegmentCount>& segmentStarts) {
     return result;
 }
 
+ShapeResult Generated(CamJob& job, int shape, ShapeResult result) {
+    if (result.Ok()) {
+        job.LastShape = shape;
+    }
+    return result;
+}
+
 int LeadListIndex(const OptionalNumber& leadCount, int entryCount) {
     const double index = entryCount - ValueOf(leadCount);
     if (index >= 0 && index < entryCount && index == Fix(index)) {

@@ -54,6 +54,9 @@ ShapeResult ShapeFailure(const std::array<int, kSegmentCount>& segmentStarts = {
 /// left with three leads opens the two-entry lists with no selection).
 int LeadListIndex(const OptionalNumber& leadCount, int entryCount);
 
+/// Notes `shape` (1, 2 or 3) as the job's last shape when `result` succeeded; returns `result`.
+ShapeResult Generated(CamJob& job, int shape, ShapeResult result);
+
 /// Reads a typed text leniently into `field`. False, storing nothing, when the number overflows
 /// (for example "1E400").
 bool StoreTyped(OptionalNumber& field, std::string_view text);

@@ -18,20 +18,28 @@ bool FaceCopyModel::Open() {
         Report(kNoModeAData);
         return false;
     }
-    // The length to show at the end: choosing "ON" below stores the pitch as the cutting length.
-    const OptionalNumber openedLength = job_.CutLength;
     const double maxFaces = MaxFaceNumberValue(job_);
     for (int i = 0; i < static_cast<int>(kMaxFaceChoices.size()); ++i) {
-        if (kMaxFaceChoices[i] == maxFaces) {
+        if (kMaxFaceChoices[i] != maxFaces) {
+            continue;
+        }
+        // With the repeat function on, "ON" derives from one pitch right below; deriving here
+        // from a length kept from another pitch could only refuse a length that is not used.
+        if (job_.Repeat) {
+            view_.MaxFace = i;
+        } else {
             MaxFace_Click(i);
         }
     }
     swRepeat_Click(job_.Repeat ? kRepeatOn : kRepeatOff);
     swThreadDir_Click(job_.ThreadDir == 1 ? kRightHand : kLeftHand);
     view_.LabelPitch = SignedColumnText(ValueOf(job_.Pitch));
-    // After the repeat function, so that a locked box shows the length left from the last run;
-    // without one, "ON" has just stored the pitch, which keeps OK usable.
-    SetCutLengthText(PlainText(openedLength ? openedLength : job_.CutLength));
+    // With the repeat function on, choosing "ON" above has stored one pitch as the cutting
+    // length and shows it in the locked box: a length kept from a job of another pitch would
+    // copy more or less than the one pitch that the function copies.
+    if (!job_.Repeat) {
+        SetCutLengthText(PlainText(job_.CutLength));
+    }
     return true;
 }
 

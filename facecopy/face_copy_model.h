@@ -66,9 +66,10 @@ public:
     /// Opening: without Mode-A data (`LeadPitch` empty or not above 0) reports
     /// "Please input Mode A data." and returns false (no dialog opens). Otherwise pre-fills in
     /// order, running the handlers as a user's choices would: the maximum number of faces, the
-    /// repeat function, the thread direction, the pitch, the cutting length; returns true. The
-    /// pre-fill may already report "Too long cutting length !!" (a length kept from an earlier
-    /// run with a smaller maximum), before the window is shown.
+    /// repeat function, the thread direction, the pitch, the cutting length kept in the job (with
+    /// the repeat function on, the box keeps the one pitch that "ON" put there); returns true. The
+    /// pre-fill may already report "Too long cutting length !!" (with the repeat function off, a
+    /// length kept from an earlier run with a smaller maximum), before the window is shown.
     bool Open();
 
     const FaceCopyView& View() const { return view_; }

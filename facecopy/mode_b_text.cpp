@@ -201,6 +201,9 @@ ModeBResult MakeModeBText(CamJob& job, const ModeBChoices& choices, const ModeBP
 
     job.ThreadDir = choices.RightHand ? 1 : -1;
     job.SavedCutLength = job.CutLength;
+    job.ShiftAngle = choices.ShiftAngle;
+    job.EnterChamfer = choices.Enter && !choices.RepeatOn ? choices.EnterLength : std::string();
+    job.ExitChamfer = choices.Exit && !choices.RepeatOn ? choices.ExitLength : std::string();
     auto report = [&](int position) {
         if (progress) {
             progress(position, n);

@@ -39,6 +39,8 @@ public:
     /// position one text height lower, to the start of the next text line: x goes back to where
     /// this text started, so consecutive lines stand one under the other.
     virtual void PrintLine(std::string_view text) = 0;
+    /// Width of `text` as PrintLine would draw it in the current font, in user units of x.
+    virtual float TextWidth(std::string_view text) = 0;
     virtual void SetPointer(PointerShape shape) = 0;
     /// Makes the surface visible.
     virtual void Show() = 0;

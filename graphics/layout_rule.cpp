@@ -42,4 +42,11 @@ MainWindowLayout ComputeLayout(float innerWidth, float innerHeight) {
     return layout;
 }
 
+BoxesShown BoxesClearOfToolbar(const MainWindowLayout& layout, float toolbarEnd) {
+    const auto clear = [toolbarEnd](const std::optional<TwipRect>& box) {
+        return box.has_value() && box->Left >= toolbarEnd;
+    };
+    return {clear(layout.Picture3), clear(layout.Picture4), clear(layout.Picture5)};
+}
+
 } // namespace spirolan

@@ -35,4 +35,18 @@ struct MainWindowLayout {
 /// whose sizes are negative. The redraw that follows a resize is the window's.
 MainWindowLayout ComputeLayout(float innerWidth, float innerHeight);
 
+/// Which of the three boxes of the toolbar band are shown.
+struct BoxesShown {
+    bool Picture3 = true;
+    bool Picture4 = true;
+    bool Picture5 = true;
+    friend bool operator==(const BoxesShown&, const BoxesShown&) = default;
+};
+
+/// The boxes that keep clear of the toolbar's buttons, which end at `toolbarEnd` twips from the
+/// left: a box is shown at its place by the rule when it begins at or right of that end, and
+/// hidden otherwise, so that no box ever covers a button. As the window narrows, Picture5 goes
+/// first, then Picture4, then Picture3. A box whose step was skipped is hidden.
+BoxesShown BoxesClearOfToolbar(const MainWindowLayout& layout, float toolbarEnd);
+
 } // namespace spirolan

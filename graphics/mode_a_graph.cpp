@@ -1,10 +1,12 @@
 // Mode-A graph: grid, labels, XS curve, acceleration curve and figure boxes.
 #include "graphics/mode_a_graph.h"
 
+#include "graphics/axis_labels.h"
 #include "graphics/graph_style.h"
 #include "graphics/motion_figures.h"
 
 #include <array>
+#include <vector>
 
 namespace spirolan {
 namespace {
@@ -33,10 +35,11 @@ void DrawModeAFrame(GraphSurface& surface, bool withSpindleSpeed) {
         surface.PrintLine("G");
         surface.SetForeColor(kLabelGrey);
     }
+    std::vector<AxisLabel> cLabels;
     for (int a = 0; a <= 360; a += 30) {
-        surface.SetCurrentPosition(static_cast<float>(a - 7), 3);
-        surface.PrintLine(IntegerLabel(a));
+        cLabels.push_back({static_cast<float>(a - 7), IntegerLabel(a)});
     }
+    PrintAxisLabels(surface, cLabels, 3);
     surface.SetCurrentPosition(362, 2.5f);
     surface.PrintLine("deg");
 }

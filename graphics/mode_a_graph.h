@@ -6,7 +6,8 @@
 
 namespace spirolan {
 
-/// Draws the Mode-A graph of `job.XSTable` on `picture1`: grid, labels, units, the yellow XS
+/// Draws the Mode-A graph of `job.XSTable` on `picture1`: grid, labels (the C labels thinned where
+/// they would run into each other), units, the yellow XS
 /// curve for C = 0..360 and, when `job.SpindleSpeed` is above 0, the red acceleration curve
 /// (C = 0..358, one y unit per G), the red "G" label and the figure lines in the figure boxes
 /// `picture5` (spindle speed) and `picture4` (maximum speed and gravity). The boxes are always

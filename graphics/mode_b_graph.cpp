@@ -1,11 +1,13 @@
 // Mode-B graph: grid, labels and the XS curve of every spindle turn along Z.
 #include "graphics/mode_b_graph.h"
 
+#include "graphics/axis_labels.h"
 #include "graphics/graph_style.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace spirolan {
 namespace {
@@ -37,11 +39,12 @@ void DrawModeBFrame(GraphSurface& surface, double L, double s) {
     }
     surface.SetCurrentPosition(0, -3.5f);
     surface.PrintLine("mm");
+    std::vector<AxisLabel> zLabels;
     for (double j = 0; j * step <= L; ++j) {
         const double z = j * step;
-        surface.SetCurrentPosition(static_cast<float>(z - 0.02 * L), 3);
-        surface.PrintLine(IntegerLabel(z));
+        zLabels.push_back({static_cast<float>(z - 0.02 * L), IntegerLabel(z)});
     }
+    PrintAxisLabels(surface, zLabels, 3);
     surface.SetCurrentPosition(static_cast<float>(1.01 * L), 2.5f);
     surface.PrintLine("mm");
 }

@@ -16,7 +16,8 @@ inline constexpr double kMaxDrawnTurns = 4096;
 inline constexpr double kMaxZGridLines = 4096;
 
 /// Draws the Mode-B graph on `picture2`: grid, labels and units over Z = 0..`CutLength` (grid
-/// step 1 mm with `Repeat` on, else 5 mm, and a closing line at the cutting length), then the
+/// step 1 mm with `Repeat` on, else 5 mm, and a closing line at the cutting length; the Z labels
+/// thinned where they would run into each other, the grid lines all drawn), then the
 /// yellow XS curve, one spindle turn per `LeadCount` * `LeadPitch` along Z, and sets a cross-hair
 /// pointer and shows the read-out box `picture3`. Does nothing at all (both surfaces keep what
 /// they show) when `CutLength` is empty, not above 0 or not finite. Draws grid and labels but

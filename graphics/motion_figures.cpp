@@ -43,19 +43,31 @@ std::string RoundedMagnitude(double magnitude, int places) {
 
 } // namespace
 
+double DegreeTime(double spindleSpeed) {
+    return 60 / spindleSpeed / 360;
+}
+
+double StepSpeed(const std::array<OptionalNumber, kTableSize>& xs, int i, double dt) {
+    return (ValueOf(xs[i + 1]) - ValueOf(xs[i])) / dt;
+}
+
+double StepAcceleration(double from, double to, double dt) {
+    return (to - from) / dt / kGravity / 1000;
+}
+
 MotionFigures ComputeMotionFigures(const std::array<OptionalNumber, kTableSize>& xs,
                                    double spindleSpeed) {
     MotionFigures figures;
     if (!(spindleSpeed > 0)) {
         return figures;
     }
-    const double dt = 60 / spindleSpeed / 360;
+    const double dt = DegreeTime(spindleSpeed);
     figures.Steps.reserve(kMotionStepCount);
     for (int i = 0; i < kMotionStepCount; ++i) {
-        const double v0 = (ValueOf(xs[i + 1]) - ValueOf(xs[i])) / dt;
-        const double v1 = (ValueOf(xs[i + 2]) - ValueOf(xs[i + 1])) / dt;
-        const double v2 = (ValueOf(xs[i + 3]) - ValueOf(xs[i + 2])) / dt;
-        const MotionStep step{(v1 - v0) / dt / kGravity / 1000, (v2 - v1) / dt / kGravity / 1000};
+        const double v0 = StepSpeed(xs, i, dt);
+        const double v1 = StepSpeed(xs, i + 1, dt);
+        const double v2 = StepSpeed(xs, i + 2, dt);
+        const MotionStep step{StepAcceleration(v0, v1, dt), StepAcceleration(v1, v2, dt)};
         figures.Steps.push_back(step);
         if (figures.MaxSpeed < std::fabs(v0)) {
             figures.MaxSpeed = std::fabs(v0);

@@ -26,6 +26,15 @@ struct MotionFigures {
 /// Number of motion steps: degrees 0..357, the last for which XS[i + 3] exists.
 inline constexpr int kMotionStepCount = kTableSize - 3;
 
+/// Seconds of one degree of spindle rotation at `spindleSpeed` rpm: 60 / S / 360.
+double DegreeTime(double spindleSpeed);
+
+/// Slide speed in mm/s over the degree step from `i` to `i + 1` (0..359), `dt` from DegreeTime.
+double StepSpeed(const std::array<OptionalNumber, kTableSize>& xs, int i, double dt);
+
+/// Slide acceleration in G between two consecutive step speeds (mm/s).
+double StepAcceleration(double from, double to, double dt);
+
 /// Steps for i = 0..357 and the maxima, from the XS table (mm; an empty entry counts as 0) and
 /// the spindle speed (rpm). No steps and both maxima 0 when the speed is not above 0 (or NaN).
 /// A huge speed may give infinite or NaN accelerations; a NaN never becomes a maximum.

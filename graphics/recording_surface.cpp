@@ -54,6 +54,10 @@ void RecordingSurface::PrintLine(std::string_view text) {
     textY_ += geometry_.LineHeight(fontPoints_);
 }
 
+float RecordingSurface::TextWidth(std::string_view text) {
+    return geometry_.TextWidth(text, fontPoints_);
+}
+
 void RecordingSurface::SetPointer(PointerShape shape) {
     ops_.push_back({.kind = Kind::SetPointer, .pointer = shape});
 }

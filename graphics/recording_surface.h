@@ -38,7 +38,8 @@ struct SurfaceOp {
 };
 
 /// Records the operations in the order they come, as given (nothing is clipped or refused), and
-/// tracks the text position as a client rectangle of `widthPx` x `heightPx` pixels would.
+/// tracks the text position and measures texts (in Arial) as a client rectangle of `widthPx` x
+/// `heightPx` pixels would. Measuring is not an operation: it is not recorded.
 class RecordingSurface final : public GraphSurface {
 public:
     explicit RecordingSurface(double widthPx = 1200, double heightPx = 420);
@@ -51,6 +52,7 @@ public:
     void SetFontSize(float points) override;
     void SetCurrentPosition(float x, float y) override;
     void PrintLine(std::string_view text) override;
+    float TextWidth(std::string_view text) override;
     void SetPointer(PointerShape shape) override;
     void Show() override;
 

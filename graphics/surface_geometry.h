@@ -2,6 +2,8 @@
 // the test recorder so that both place text lines alike.
 #pragma once
 
+#include <string_view>
+
 namespace spirolan {
 
 /// Pixels per point at the 96 dots per inch the window assumes (12 points are 16 pixels).
@@ -31,8 +33,13 @@ public:
 
     /// Height of one text line of `points` in user units of y (the step of print line).
     float LineHeight(float points) const;
+    /// Width of `text` in Arial of `points` in user units of x.
+    float TextWidth(std::string_view text, float points) const;
 
     static double FontPixels(float points) { return points * kPixelsPerPoint; }
+    /// Advance of `text` in Arial of `points`, in pixels: the font's own widths for printable
+    /// ASCII, an average digit's width for every other byte.
+    static double TextPixels(std::string_view text, float points);
 
 private:
     double widthPx_;

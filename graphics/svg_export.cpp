@@ -5,10 +5,13 @@
 #include "graphics/layout_rule.h"
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
+#include "graphics/null_surface.h"
+#include "graphics/spindle_limit.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace spirolan {
 namespace {
@@ -19,37 +22,6 @@ constexpr float kTwipsPerPixel = 15;
 int ExportPixels(float twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
-
-// The figure boxes in pixels, sized and spaced as the window's layout rule places them; their
-// size does not depend on the window's.
-struct FigureBoxes {
-    int SpindleWidth; // Picture5
-    int FigureWidth;  // Picture4
-    int Height;
-    int Margin; // from the top of the band and from its right edge
-};
-
-FigureBoxes FigureBoxSizes() {
-    const MainWindowLayout layout = ComputeLayout(12000, 8000);
-    const TwipRect picture4 = layout.Picture4.value();
-    return {ExportPixels(layout.Picture5.value().Width), ExportPixels(picture4.Width),
-            ExportPixels(picture4.Height), ExportPixels(picture4.Top)};
-}
-
-// The read-out box of an export: nothing points at a picture.
-class NoReadout final : public GraphSurface {
-public:
-    void SetBackColor(Rgb) override {}
-    void Clear() override {}
-    void SetScale(float, float, float, float) override {}
-    void DrawLine(float, float, float, float, Rgb) override {}
-    void SetForeColor(Rgb) override {}
-    void SetFontSize(float) override {}
-    void SetCurrentPosition(float, float) override {}
-    void PrintLine(std::string_view) override {}
-    void SetPointer(PointerShape) override {}
-    void Show() override {}
-};
 
 SvgSurface GraphSurfaceOf(SvgGraphSize size) {
     return SvgSurface({.Width = size.Width, .Height = size.Height, .BackColor = kButtonFace});
@@ -63,37 +35,79 @@ SvgSurface FigureBox(int width, int height, Rgb textColor) {
                        .FontPoints = kFigureFontPoints});
 }
 
+// The Mode-A graph and its figure boxes, drawn, and where they go on a page of the graph's width.
+struct ModeAPicture {
+    SvgSurface Picture1;
+    SvgSurface Picture4;
+    SvgSurface Picture5;
+
+    explicit ModeAPicture(SvgGraphSize size, const FigureBoxes& boxes)
+        : Picture1(GraphSurfaceOf(size)),
+          Picture4(FigureBox(boxes.FigureWidth, boxes.Height, kAccelerationRed)),
+          Picture5(FigureBox(boxes.SpindleWidth, boxes.Height, kFigureBlack)) {}
+
+    std::array<SvgPart, 3> Parts(const FigureBoxes& boxes) const {
+        const double figureLeft = Picture1.Width() - boxes.Margin - boxes.FigureWidth;
+        return {{
+            {.Surface = &Picture5,
+             .X = figureLeft - boxes.SpindleWidth,
+             .Y = static_cast<double>(boxes.Margin),
+             .Framed = true},
+            {.Surface = &Picture4,
+             .X = figureLeft,
+             .Y = static_cast<double>(boxes.Margin),
+             .Framed = true},
+            {.Surface = &Picture1, .X = 0, .Y = kFigureBandHeight},
+        }};
+    }
+};
+
+void Draw(CamJob& job, ModeAPicture& picture) {
+    NullSurface picture3;
+    DrawModeAGraph(job, picture.Picture1, picture.Picture4, picture.Picture5, picture3);
+    DrawSpindleLimit(job, picture.Picture1);
+}
+
 } // namespace
+
+FigureBoxes FigureBoxSizes() {
+    const MainWindowLayout layout = ComputeLayout(12000, 8000);
+    const TwipRect picture4 = layout.Picture4.value();
+    return {ExportPixels(layout.Picture5.value().Width), ExportPixels(picture4.Width),
+            ExportPixels(picture4.Height), ExportPixels(picture4.Top)};
+}
 
 std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size) {
     // The page, band and graph together, must stay within the largest side.
     size.Height = std::min(size.Height, kMaxSvgSide - kFigureBandHeight);
-    SvgSurface picture1 = GraphSurfaceOf(size);
     const FigureBoxes boxes = FigureBoxSizes();
-    SvgSurface picture4 = FigureBox(boxes.FigureWidth, boxes.Height, kAccelerationRed);
-    SvgSurface picture5 = FigureBox(boxes.SpindleWidth, boxes.Height, kFigureBlack);
-    NoReadout picture3;
-    DrawModeAGraph(job, picture1, picture4, picture5, picture3);
+    ModeAPicture modeA(size, boxes);
+    Draw(job, modeA);
+    const std::array<SvgPart, 3> parts = modeA.Parts(boxes);
+    return ComposeSvg(modeA.Picture1.Width(), kFigureBandHeight + modeA.Picture1.Height(),
+                      kButtonFace, parts);
+}
 
-    const int width = picture1.Width();
-    const double figureLeft = width - boxes.Margin - boxes.FigureWidth;
-    const std::array<SvgPart, 3> parts{{
-        {.Surface = &picture5,
-         .X = figureLeft - boxes.SpindleWidth,
-         .Y = static_cast<double>(boxes.Margin),
-         .Framed = true},
-        {.Surface = &picture4,
-         .X = figureLeft,
-         .Y = static_cast<double>(boxes.Margin),
-         .Framed = true},
-        {.Surface = &picture1, .X = 0, .Y = kFigureBandHeight},
-    }};
-    return ComposeSvg(width, kFigureBandHeight + picture1.Height(), kButtonFace, parts);
+std::string GraphsSvg(CamJob& job, SvgGraphSize modeA, SvgGraphSize modeB, bool drawModeB) {
+    const FigureBoxes boxes = FigureBoxSizes();
+    ModeAPicture pictureA(modeA, boxes);
+    Draw(job, pictureA);
+    SvgSurface picture2 = GraphSurfaceOf(modeB);
+    if (drawModeB) {
+        NullSurface picture3;
+        DrawModeBGraph(job, picture2, picture3);
+    }
+    const std::array<SvgPart, 3> partsA = pictureA.Parts(boxes);
+    std::vector<SvgPart> parts(partsA.begin(), partsA.end());
+    const int modeBTop = kFigureBandHeight + pictureA.Picture1.Height() + kGraphGap;
+    parts.push_back({.Surface = &picture2, .X = 0, .Y = static_cast<double>(modeBTop)});
+    return ComposeSvg(std::max(pictureA.Picture1.Width(), picture2.Width()),
+                      modeBTop + picture2.Height(), kButtonFace, parts);
 }
 
 std::string ModeBGraphSvg(const CamJob& job, SvgGraphSize size) {
     SvgSurface picture2 = GraphSurfaceOf(size);
-    NoReadout picture3;
+    NullSurface picture3;
     DrawModeBGraph(job, picture2, picture3);
     return picture2.Document();
 }

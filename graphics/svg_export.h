@@ -14,14 +14,33 @@ struct SvgGraphSize {
     int Height = kSvgGraphHeight;
 };
 
+/// The figure boxes of an exported picture in pixels, sized and spaced as the window's layout
+/// rule places them at 96 dots per inch; their size does not depend on the window's.
+struct FigureBoxes {
+    int SpindleWidth; // Picture5
+    int FigureWidth;  // Picture4
+    int Height;
+    int Margin; // from the top of the band and from its right edge
+};
+FigureBoxes FigureBoxSizes();
+
 /// Height of the band above the Mode-A graph that holds the two figure boxes, in pixels.
 inline constexpr int kFigureBandHeight = 40;
 
 /// The Mode-A graph of `job` (DrawModeAGraph) as an SVG document: the graph at `size`, under a
 /// band with the figure boxes right-aligned as in the window's toolbar band (spindle speed in
-/// black, maximum speed and gravity in red; empty without a spindle speed). Sets
+/// black, maximum speed and gravity in red; empty without a spindle speed) and, with machine
+/// limits, the highest spindle speed on the graph (DrawSpindleLimit). Sets
 /// `job.MaxSpeed` and `job.MaxGravity` as the window's drawing does.
 std::string ModeAGraphSvg(CamJob& job, SvgGraphSize size = {});
+
+/// Space between the two graphs of a picture of both, in pixels: the window's 30 twips.
+inline constexpr int kGraphGap = 2;
+
+/// Both graphs as one SVG document, as the window shows them: the band with the figure boxes,
+/// the Mode-A graph at `modeA` and, `kGraphGap` below it, the Mode-B graph at `modeB` when
+/// `drawModeB`, else the inactive surface. Sets the job's figures as ModeAGraphSvg does.
+std::string GraphsSvg(CamJob& job, SvgGraphSize modeA, SvgGraphSize modeB, bool drawModeB);
 
 /// The Mode-B graph of `job` (DrawModeBGraph) as an SVG document at `size`. Without a cutting
 /// length nothing is drawn and the picture is the inactive surface, plain button-face grey.

@@ -184,6 +184,10 @@ void SvgSurface::PrintLine(std::string_view text) {
     textY_ += geometry_.LineHeight(fontPoints_);
 }
 
+float SvgSurface::TextWidth(std::string_view text) {
+    return geometry_.TextWidth(text, fontPoints_);
+}
+
 void SvgSurface::SetPointer(PointerShape shape) {
     pointer_ = shape;
 }

@@ -40,6 +40,7 @@ public:
     void SetFontSize(float points) override;
     void SetCurrentPosition(float x, float y) override;
     void PrintLine(std::string_view text) override;
+    float TextWidth(std::string_view text) override;
     void SetPointer(PointerShape shape) override;
     void Show() override;
 

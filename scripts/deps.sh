@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages a build needs, when any is missing. Usage: deps.sh run|test
+# Installs the Debian packages a build needs, when any is missing. Usage: deps.sh run|test|package
 set -euo pipefail
 
-run_packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libxdo-dev
+run_packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libxdo-dev librsvg2-bin
               fonts-liberation fonts-vlgothic x11-utils)
-test_packages=("${run_packages[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev
-               libbenchmark-dev xvfb xauth librsvg2-bin locales)
+# What checks an install tree: the desktop's validators, the MIME compiler and man.
+install_check_packages=(desktop-file-utils appstream shared-mime-info man-db)
+test_packages=("${run_packages[@]}" "${install_check_packages[@]}" clang libclang-rt-14-dev
+               libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth locales poppler-utils)
+package_packages=("${run_packages[@]}" "${install_check_packages[@]}" dpkg-dev file)
 
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;
     test) wanted=("${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    package) wanted=("${package_packages[@]}") ;;
+    *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac
 
 # The number tests also run under a comma-decimal locale.

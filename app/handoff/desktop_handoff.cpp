@@ -1,7 +1,9 @@
 // The program's hand-off services.
 #include "app/handoff/desktop_handoff.h"
 
+#include "app/handoff/program_command.h"
 #include "app/handoff/start_orvexa.h"
+#include "app/platform/windows_programs.h"
 #include "app/widgets/every_file_filter.h"
 
 #include <QDir>
@@ -10,45 +12,75 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace spirolan {
 
-DesktopHandoffPlatform::DesktopHandoffPlatform(QWidget* owner, const std::string& display)
-    : owner_(owner), display_(display), keyboard_(display) {}
+namespace {
 
-std::optional<std::int64_t> DesktopHandoffPlatform::StartProgram(const std::string& path) {
+// Between two looks for the program's window.
+constexpr double kWindowPoll = 0.1;
+
+} // namespace
+
+DesktopHandoffPlatform::DesktopHandoffPlatform(QWidget* owner, DesktopHandoffOptions options)
+    : owner_(owner), options_(std::move(options)), keyboard_(options_.Display) {}
+
+StartedProgram DesktopHandoffPlatform::StartProgram(const std::string& path) {
+    const ProgramCommand command =
+        CommandFor(QString::fromStdString(path), RunsWindowsProgramsNatively(),
+                   QStandardPaths::findExecutable(QStringLiteral("wine")));
+    if (command.Program.isEmpty()) {
+        return {std::nullopt, command.Problem};
+    }
     QProcess process;
-    process.setProgram(QString::fromStdString(path));
-    if (!display_.empty()) {
+    process.setProgram(command.Program);
+    process.setArguments(command.Arguments);
+    if (!options_.Display.empty()) {
         // The program must open its window where the keys will be typed.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display_));
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(options_.Display));
         process.setProcessEnvironment(environment);
     }
     qint64 pid = 0;
     if (!process.startDetached(&pid)) {
-        return std::nullopt;
+        return {};
     }
-    return pid;
+    return {pid, {}};
 }
 
 bool DesktopHandoffPlatform::BringToFront(std::int64_t pid) {
     if (!keyboard_.IsOpen()) {
         return false;
     }
-    const auto wait = [](double seconds) { Pause(seconds); };
-    for (int tries = 0; tries < 100; ++tries) {
+    const int looks = std::max(1, static_cast<int>(std::ceil(options_.WindowWait / kWindowPoll)));
+    for (int look = 0; look < looks; ++look) {
         if (const auto window = keyboard_.FindWindow(pid)) {
-            return keyboard_.BringToFront(*window, wait);
+            pid_ = pid;
+            window_ = window;
+            return keyboard_.BringToFront(*window, Pause);
         }
-        Pause(0.1);
+        Pause(kWindowPoll);
     }
     return false;
 }
 
 bool DesktopHandoffPlatform::SendKeys(const KeyText& keys) {
-    return keyboard_.Type(keys);
+    if (!keyboard_.FocusIsWithin(pid_) && !(window_ && keyboard_.BringToFront(*window_, Pause))) {
+        return false;
+    }
+    return keyboard_.Type(keys, pid_);
+}
+
+void DesktopHandoffPlatform::ShowBusy(bool busy) {
+    if (options_.ShowBusy) {
+        options_.ShowBusy(busy);
+    }
 }
 
 void DesktopHandoffPlatform::Wait(double seconds) {

@@ -28,6 +28,12 @@ KeyStroke AltKey(char key);
 KeyStroke DownKey();
 KeyStroke EnterKey();
 
+/// A started program's process id, or why no program was started.
+struct StartedProgram {
+    std::optional<std::int64_t> Pid;
+    std::string Problem; // a line for the user when not started; empty when nothing more is known
+};
+
 /// The desktop services that `StartOrvexa` uses. The program's implementation is
 /// `DesktopHandoffPlatform`; tests substitute a recording fake.
 class HandoffPlatform {
@@ -35,14 +41,18 @@ public:
     virtual ~HandoffPlatform() = default;
 
     /// Starts the executable at `path` with a normal window that gets the focus. Gives the
-    /// started process's id, or nullopt when it cannot be started.
-    virtual std::optional<std::int64_t> StartProgram(const std::string& path) = 0;
-    /// Brings the window of process `pid` to the front and gives it the focus. False when no such
-    /// window appears or it cannot be brought forward.
+    /// started process's id, or none (and possibly why) when it cannot be started.
+    virtual StartedProgram StartProgram(const std::string& path) = 0;
+    /// Brings a window of process `pid` (or of a process it started) to the front and gives it
+    /// the focus. False when no such window appears or it cannot be brought forward.
     virtual bool BringToFront(std::int64_t pid) = 0;
-    /// Sends `keys` to whichever window has the focus and waits until they have been delivered.
-    /// False when they cannot be sent (no reachable display).
+    /// Sends `keys` to the focused window, only while it is one of the program brought to the
+    /// front, and waits until they have been delivered. False when they cannot be sent (no
+    /// reachable display, or the focus is not in that program).
     virtual bool SendKeys(const KeyText& keys) = 0;
+    /// While `busy`, the user is shown that keys are being sent and should not type: a busy
+    /// pointer and a status text. Calls come in pairs, true then false.
+    virtual void ShowBusy(bool busy) = 0;
     /// Waits `seconds` while the user interface keeps processing its events.
     virtual void Wait(double seconds) = 0;
     /// Asks `text` with a question icon and Yes and No buttons under `caption`; true on Yes.

@@ -15,10 +15,12 @@ namespace spirolan {
 
 namespace {
 
-/// Starts Orvexa and types into it; false at the first step that fails.
-bool DriveOrvexa(const CamJob& job, HandoffPlatform& platform) {
-    const auto pid = platform.StartProgram(OrvexaExecutablePath(job.OrvlPathName));
-    if (!pid || !platform.BringToFront(*pid)) {
+/// Starts Orvexa and types into it; false at the first step that fails, with what is known of
+/// why in `problem`.
+bool DriveOrvexa(const CamJob& job, HandoffPlatform& platform, std::string& problem) {
+    const StartedProgram started = platform.StartProgram(OrvexaExecutablePath(job.OrvlPathName));
+    problem = started.Problem;
+    if (!started.Pid || !platform.BringToFront(*started.Pid)) {
         return false;
     }
     platform.Wait(5);
@@ -45,10 +47,16 @@ std::string OrvexaExecutablePath(const std::string& OrvlPathName) {
 }
 
 void StartOrvexa(CamJob& job, HandoffPlatform& platform) {
-    if (DriveOrvexa(job, platform)) {
+    std::string problem;
+    platform.ShowBusy(true);
+    const bool driven = DriveOrvexa(job, platform, problem);
+    platform.ShowBusy(false);
+    if (driven) {
         return;
     }
-    if (!platform.AskYesNo("Spirolan", kOrvexaNotFound)) {
+    const std::string question =
+        problem.empty() ? std::string(kOrvexaNotFound) : kOrvexaNotFound + ("\r\n" + problem);
+    if (!platform.AskYesNo("Spirolan", question)) {
         return;
     }
     const auto picked =

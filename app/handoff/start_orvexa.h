@@ -19,9 +19,11 @@ std::string OrvexaExecutablePath(const std::string& OrvlPathName);
 
 /// Starts Orvexa from `job.OrvlPathName`, brings it to the front, waits 5 s and sends the keys
 /// that open `job.LastCafFile` (after 1 s more), or that show `job.OpenPathName` when nothing
-/// was saved in this run. Texts are typed literally. When any step fails the rest is skipped
-/// and the user may locate the program: picking any file sets `job.OrvlPathName` to its
-/// folder; No or a cancelled dialog changes nothing. Orvexa is not started again then.
+/// was saved in this run. Texts are typed literally, only into the started program. Until the
+/// keys are out (or a step fails) the user is shown to wait. When any step fails the rest is
+/// skipped and the user may locate the program (the question says why, when that is known, on a
+/// line of its own): picking any file sets `job.OrvlPathName` to its folder; No or a cancelled
+/// dialog changes nothing. Orvexa is not started again then.
 void StartOrvexa(CamJob& job, HandoffPlatform& platform);
 
 /// Waits `PauseTime` seconds in a local event loop, so that the windows keep repainting and

@@ -5,10 +5,15 @@ extern "C" {
 #include <xdo.h>
 }
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
+#include "app/platform/process_tree.h"
+
+#include <algorithm>
 #include <cctype>
 #include <climits>
-#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace spirolan {
 
@@ -16,6 +21,10 @@ namespace {
 
 /// Microseconds between key events, a pace that every program keeps up with.
 constexpr useconds_t kKeyDelay = 12000;
+
+/// How deep client windows may lie below the root: under a window manager's frame, and under
+/// a virtual root or a decoration of it.
+constexpr int kFrameDepth = 4;
 
 /// Errors of the last trapped requests. Xlib's default handler would end the process on a
 /// window that vanished or is not viewable yet; the hand-off only needs to know it failed.
@@ -53,16 +62,159 @@ private:
     XErrorHandler previous_ = nullptr;
 };
 
-std::optional<std::uint64_t> FirstMatch(const xdo_t* xdo, const xdo_search_t& search) {
-    Window* windows = nullptr;
-    unsigned int count = 0;
-    xdo_search_windows(xdo, &search, &windows, &count);
-    std::optional<std::uint64_t> first;
-    if (windows != nullptr && count > 0) {
-        first = windows[0];
+/// One 32-bit value of the property `name` of `window`, of type `type`; nullopt when it has none.
+std::optional<unsigned long> CardinalProperty(Display* display, Window window, const char* name,
+                                              Atom type) {
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long rest = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1,
+                                          False, type, &actualType, &format, &count, &rest, &data);
+    std::optional<unsigned long> value;
+    if (status == Success && data != nullptr && actualType == type && format == 32 && count == 1) {
+        value = *reinterpret_cast<const unsigned long*>(data);
     }
-    std::free(windows);
-    return first;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return value;
+}
+
+/// The process that owns `window`: its _NET_WM_PID, or that of its client leader.
+std::optional<std::int64_t> OwnerOf(Display* display, Window window) {
+    auto pid = CardinalProperty(display, window, "_NET_WM_PID", XA_CARDINAL);
+    if (!pid) {
+        if (const auto leader = CardinalProperty(display, window, "WM_CLIENT_LEADER", XA_WINDOW)) {
+            pid =
+                CardinalProperty(display, static_cast<Window>(*leader), "_NET_WM_PID", XA_CARDINAL);
+        }
+    }
+    if (!pid || *pid == 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(*pid);
+}
+
+bool ContainsOrvexa(std::string text) {
+    for (char& ch : text) {
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    }
+    return text.find("orvexa") != std::string::npos;
+}
+
+/// Whether the title or the class of `window` holds "orvexa" in any letter case.
+bool NamedOrvexa(Display* display, Window window) {
+    bool named = false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long rest = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
+                           False, XInternAtom(display, "UTF8_STRING", False), &type, &format,
+                           &count, &rest, &data) == Success &&
+        data != nullptr && format == 8) {
+        named = ContainsOrvexa(std::string(reinterpret_cast<const char*>(data), count));
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    char* title = nullptr;
+    if (XFetchName(display, window, &title) != 0 && title != nullptr) {
+        named = named || ContainsOrvexa(title);
+        XFree(title);
+    }
+    XClassHint hint{};
+    if (XGetClassHint(display, window, &hint) != 0) {
+        named = named || (hint.res_name != nullptr && ContainsOrvexa(hint.res_name)) ||
+                (hint.res_class != nullptr && ContainsOrvexa(hint.res_class));
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    return named;
+}
+
+bool Viewable(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0 &&
+           attributes.map_state == IsViewable;
+}
+
+/// Adds to `found` the viewable client windows under `parent` that processes of `tree` own, top
+/// first. A window with an owner is a client window and is not looked into; one without (a
+/// window manager's frame) is, down to `depth` levels.
+void CollectOwnedWindows(Display* display, Window parent, std::int64_t tree, int depth,
+                         std::vector<Window>& found) {
+    Window root = 0;
+    Window parentReturn = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, parent, &root, &parentReturn, &children, &count) == 0) {
+        return;
+    }
+    // Children come bottom first.
+    for (unsigned int i = count; i-- > 0;) {
+        const Window child = children[i];
+        if (const auto owner = OwnerOf(display, child)) {
+            if (IsSameOrDescendant(*owner, tree) && Viewable(display, child)) {
+                found.push_back(child);
+            }
+        } else if (depth > 1) {
+            CollectOwnedWindows(display, child, tree, depth - 1, found);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+}
+
+/// The process that owns the window with the input focus (or the window it lies in).
+std::optional<std::int64_t> FocusOwner(Display* display) {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    const Window root = DefaultRootWindow(display);
+    // Nesting is shallow; the bound only guards against a tree changing under the walk.
+    for (int depth = 0; depth < 64 && focus != None && focus != PointerRoot && focus != root;
+         ++depth) {
+        if (const auto owner = OwnerOf(display, focus)) {
+            return owner;
+        }
+        Window rootReturn = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display, focus, &rootReturn, &parent, &children, &count) == 0) {
+            return std::nullopt;
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+        focus = parent;
+    }
+    return std::nullopt;
+}
+
+/// Whether the window with the input focus belongs to process `pid` or its descendants.
+bool FocusWithin(Display* display, std::int64_t pid) {
+    const auto owner = FocusOwner(display);
+    return owner && IsSameOrDescendant(*owner, pid);
+}
+
+/// The characters of UTF-8 `text`, each as its own text.
+std::vector<std::string> Characters(const std::string& text) {
+    std::vector<std::string> characters;
+    for (const char ch : text) {
+        // A continuation byte (10xxxxxx) belongs to the character before it.
+        if ((static_cast<unsigned char>(ch) & 0xC0) == 0x80 && !characters.empty()) {
+            characters.back() += ch;
+        } else {
+            characters.emplace_back(1, ch);
+        }
+    }
+    return characters;
 }
 
 /// Whether a running window manager announces _NET_ACTIVE_WINDOW.
@@ -177,33 +329,31 @@ bool X11Keyboard::IsOpen() const {
 }
 
 std::optional<std::uint64_t> X11Keyboard::FindWindow(std::int64_t pid) {
-    if (!session_) {
+    if (!session_ || pid <= 0) {
         return std::nullopt;
     }
+    Display* display = session_->display();
     // Windows may vanish while the tree is walked.
-    ErrorTrap trap(session_->display());
-    if (pid > 0 && pid <= INT_MAX) {
-        xdo_search_t search{};
-        search.pid = static_cast<int>(pid);
-        search.max_depth = -1;
-        search.only_visible = True;
-        search.require = xdo_search_t::SEARCH_ALL;
-        search.searchmask = SEARCH_PID | SEARCH_ONLYVISIBLE;
-        if (const auto window = FirstMatch(session_->xdo, search)) {
-            return window;
-        }
+    ErrorTrap trap(display);
+    std::vector<Window> owned;
+    CollectOwnedWindows(display, DefaultRootWindow(display), pid, kFrameDepth, owned);
+    if (owned.empty()) {
+        return std::nullopt;
     }
-    // A launcher (a script, a compatibility layer) may own the window under another process id.
-    const char* pattern = "[Oo][Rr][Vv][Ee][Xx][Aa]";
-    xdo_search_t search{};
-    search.winname = pattern;
-    search.winclass = pattern;
-    search.winclassname = pattern;
-    search.max_depth = -1;
-    search.only_visible = True;
-    search.require = xdo_search_t::SEARCH_ANY;
-    search.searchmask = SEARCH_NAME | SEARCH_CLASS | SEARCH_CLASSNAME | SEARCH_ONLYVISIBLE;
-    return FirstMatch(session_->xdo, search);
+    // A launcher or a compatibility layer may show other windows of its own: the one named
+    // after the program is the program's.
+    const auto named = std::find_if(owned.begin(), owned.end(), [display](Window window) {
+        return NamedOrvexa(display, window);
+    });
+    return named != owned.end() ? *named : owned.front();
+}
+
+bool X11Keyboard::FocusIsWithin(std::int64_t pid) {
+    if (!session_) {
+        return false;
+    }
+    ErrorTrap trap(session_->display());
+    return FocusWithin(session_->display(), pid);
 }
 
 bool X11Keyboard::BringToFront(std::uint64_t window, const std::function<void(double)>& wait) {
@@ -230,35 +380,42 @@ bool X11Keyboard::BringToFront(std::uint64_t window, const std::function<void(do
     return WaitForFocus(display, target, wait);
 }
 
-bool X11Keyboard::Type(const KeyText& keys) {
+bool X11Keyboard::Type(const KeyText& keys, std::int64_t pid) {
     if (!session_) {
         return false;
     }
     const xdo_t* xdo = session_->xdo;
-    ErrorTrap trap(session_->display());
+    Display* display = session_->display();
+    ErrorTrap trap(display);
+    // Each key goes out only while the focus is in the program: a user who moves it elsewhere
+    // stops the typing.
+    const auto send = [&](const char* sequence) {
+        return FocusWithin(display, pid) &&
+               xdo_send_keysequence_window(xdo, CURRENTWINDOW, sequence, kKeyDelay) == XDO_SUCCESS;
+    };
     for (const KeyStroke& key : keys) {
-        int status = XDO_SUCCESS;
+        bool sent = true;
         switch (key.kind) {
         case KeyStroke::Kind::Text:
-            if (!key.text.empty()) {
-                status = xdo_enter_text_window(xdo, CURRENTWINDOW, key.text.c_str(), kKeyDelay);
+            for (const std::string& character : Characters(key.text)) {
+                sent = sent && FocusWithin(display, pid) &&
+                       xdo_enter_text_window(xdo, CURRENTWINDOW, character.c_str(), kKeyDelay) ==
+                           XDO_SUCCESS;
             }
             break;
         case KeyStroke::Kind::Alt: {
             const std::string sequence = AltSequence(key.text);
-            status = sequence.empty() ? XDO_ERROR
-                                      : xdo_send_keysequence_window(xdo, CURRENTWINDOW,
-                                                                    sequence.c_str(), kKeyDelay);
+            sent = !sequence.empty() && send(sequence.c_str());
             break;
         }
         case KeyStroke::Kind::Down:
-            status = xdo_send_keysequence_window(xdo, CURRENTWINDOW, "Down", kKeyDelay);
+            sent = send("Down");
             break;
         case KeyStroke::Kind::Enter:
-            status = xdo_send_keysequence_window(xdo, CURRENTWINDOW, "Return", kKeyDelay);
+            sent = send("Return");
             break;
         }
-        if (status != XDO_SUCCESS) {
+        if (!sent) {
             return false;
         }
     }

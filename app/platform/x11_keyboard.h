@@ -25,9 +25,14 @@ public:
 
     bool IsOpen() const;
 
-    /// The visible top-level window of process `pid` (its _NET_WM_PID), or else the first one
-    /// whose title or class holds "orvexa" in any letter case; nullopt when there is none yet.
+    /// A visible top-level window of process `pid` or of one of its descendants (by the window's
+    /// _NET_WM_PID, or that of its client leader): among several, the first whose title or class
+    /// holds "orvexa" in any letter case, else the topmost. nullopt when there is none yet.
+    /// Windows of other processes are never taken, whatever their titles.
     std::optional<std::uint64_t> FindWindow(std::int64_t pid);
+
+    /// Whether the window with the input focus belongs to process `pid` or its descendants.
+    bool FocusIsWithin(std::int64_t pid);
 
     /// Activates `window` where the window manager supports _NET_ACTIVE_WINDOW, and otherwise
     /// (or when activation does not move the focus) gives it the input focus. Polls the focus
@@ -35,8 +40,10 @@ public:
     bool BringToFront(std::uint64_t window, const std::function<void(double)>& wait);
 
     /// Types `keys` into the focused window as real key events (XTEST), then waits until the
-    /// server has handled them. Text is typed character by character as it stands.
-    bool Type(const KeyText& keys);
+    /// server has handled them. Text is typed character by character as it stands. Every key is
+    /// sent only while the focus belongs to process `pid` or its descendants: false, with the
+    /// rest left unsent, as soon as it does not.
+    bool Type(const KeyText& keys, std::int64_t pid);
 
 private:
     struct Session;

@@ -20,7 +20,11 @@ bool X11Keyboard::BringToFront(std::uint64_t, const std::function<void(double)>&
     return false;
 }
 
-bool X11Keyboard::Type(const KeyText&) {
+bool X11Keyboard::FocusIsWithin(std::int64_t) {
+    return false;
+}
+
+bool X11Keyboard::Type(const KeyText&, std::int64_t) {
     return false;
 }
 

@@ -4,10 +4,10 @@
 #include "app/platform/local_path.h"
 #include "app/widgets/every_file_filter.h"
 #include "app/windows/messages.h"
+#include "io/atomic_write.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -47,16 +47,10 @@ SaveOutcome Failed(const QString& path, const QString& reason) {
 } // namespace
 
 SaveOutcome WriteCafFile(const QString& path, const std::string& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Failed(path, file.errorString());
-    }
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size || file.write("\r\n", 2) != 2) {
-        return Failed(path, file.errorString());
-    }
-    if (!file.flush() || !file.commit()) {
-        return Failed(path, file.errorString());
+    const FileWriteResult written =
+        WriteFileAtomically(path, QByteArray::fromStdString(text + "\r\n"));
+    if (!written.Ok) {
+        return Failed(path, written.Reason);
     }
     return {};
 }

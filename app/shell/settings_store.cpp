@@ -4,11 +4,12 @@
 #include "app/shell/settings_file.h"
 #include "core/conversions.h"
 #include "core/number_text.h"
+#include "graphics/spindle_limit.h"
+#include "io/atomic_write.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <charconv>
@@ -21,6 +22,8 @@ namespace spirolan {
 namespace {
 
 constexpr std::string_view kSection = "Settings";
+// Between the paths of "RecentJobs": no Windows path holds it, and few others do.
+const QChar kRecentJobsSeparator = QLatin1Char('|');
 // Far more than nine keys and a few lists ever take; a larger file is no settings file.
 constexpr qint64 kMaxSettingsBytes = 1 << 20;
 
@@ -86,16 +89,11 @@ SettingsWriteResult WriteKeys(const QString& path, const KeyValues& keys) {
             refused << QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
         }
     }
-    const std::string bytes = SettingsBytes(loaded.Text);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    // A folder the user may not create files in still lets an existing file be rewritten.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        return NotWritten(path, file.errorString());
+    const FileWriteResult written =
+        WriteFileAtomically(path, QByteArray::fromStdString(SettingsBytes(loaded.Text)));
+    if (!written.Ok) {
+        return NotWritten(path, written.Reason);
     }
     if (!refused.isEmpty()) {
         return NotWritten(
@@ -162,6 +160,12 @@ WindowPlacement ReadSettings(const QString& path, CamJob& job) {
     job.ThreadDir = threadDir ? Int16FromSetting(*threadDir).value_or(0) : 0;
     const auto repeat = TextOf(text, "Repeat");
     job.Repeat = repeat ? BooleanFromSetting(*repeat).value_or(false) : false;
+    // Beyond the nine keys: the export folder and the machine limits (a bad limit is none).
+    job.ExportPathName = FindSetting(text, kSection, "ExportPathName").value_or("");
+    job.SlideSpeedLimit =
+        ReadSpeedLimit(FindSetting(text, kSection, "MaxSlideSpeed").value_or("")).Value;
+    job.SlideAccelLimit =
+        ReadAccelLimit(FindSetting(text, kSection, "MaxSlideAccel").value_or("")).Value;
     return placement;
 }
 
@@ -179,7 +183,10 @@ SettingsWriteResult WriteSettings(const QString& path,
                              {"OrvlPathName", job.OrvlPathName},
                              {"MaxFaceNumber", job.MaxFaceNumber},
                              {"ThreadDir", std::to_string(job.ThreadDir)},
-                             {"Repeat", job.Repeat ? "True" : "False"}});
+                             {"Repeat", job.Repeat ? "True" : "False"},
+                             {"ExportPathName", job.ExportPathName},
+                             {"MaxSlideSpeed", PlainText(job.SlideSpeedLimit)},
+                             {"MaxSlideAccel", PlainText(job.SlideAccelLimit)}});
     return WriteKeys(path, keys);
 }
 
@@ -190,6 +197,25 @@ std::optional<std::string> ReadSetting(const QString& path, std::string_view key
 SettingsWriteResult WriteSetting(const QString& path, std::string_view key,
                                  std::string_view value) {
     return WriteKeys(path, {{key, std::string(value)}});
+}
+
+QStringList ReadRecentJobs(const QString& path) {
+    const auto jobs = ReadSetting(path, "RecentJobs");
+    if (!jobs || jobs->empty()) {
+        return {};
+    }
+    return QString::fromStdString(*jobs).split(kRecentJobsSeparator);
+}
+
+SettingsWriteResult WriteRecentJobs(const QString& path, const QStringList& jobs) {
+    QStringList kept;
+    for (const QString& job : jobs) {
+        if (!job.isEmpty() && !job.contains(kRecentJobsSeparator) &&
+            !job.contains(QLatin1Char('\r')) && !job.contains(QLatin1Char('\n'))) {
+            kept << job;
+        }
+    }
+    return WriteSetting(path, "RecentJobs", kept.join(kRecentJobsSeparator).toStdString());
 }
 
 } // namespace spirolan

@@ -169,9 +169,13 @@ void GraphSurfaceWidget::SetCurrentPosition(float x, float y) {
     textY_ = y;
 }
 
+QFontMetricsF GraphSurfaceWidget::Metrics() const {
+    return QFontMetricsF(font_, image_.isNull() ? static_cast<const QPaintDevice*>(this)
+                                                : static_cast<const QPaintDevice*>(&image_));
+}
+
 void GraphSurfaceWidget::PrintLine(std::string_view text) {
-    const QFontMetricsF metrics(font_, image_.isNull() ? static_cast<QPaintDevice*>(this)
-                                                       : static_cast<QPaintDevice*>(&image_));
+    const QFontMetricsF metrics = Metrics();
     const QPointF at = ToPixels(textX_, textY_);
     if (IsFinite(at)) {
         if (QPainter* painter = Painter()) {
@@ -184,6 +188,17 @@ void GraphSurfaceWidget::PrintLine(std::string_view text) {
     const double h = LogicalHeight();
     const double step = scaled_ ? (h > 0 ? metrics.height() / h * height_ : 0) : metrics.height();
     textY_ = static_cast<float>(textY_ + step);
+}
+
+float GraphSurfaceWidget::TextWidth(std::string_view text) {
+    const double pixels = Metrics().horizontalAdvance(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (!scaled_) {
+        return static_cast<float>(pixels);
+    }
+    const double w = LogicalWidth();
+    // A surface without area has no room for any text.
+    return static_cast<float>(w > 0 ? pixels / w * width_ : HUGE_VAL);
 }
 
 void GraphSurfaceWidget::SetPointer(PointerShape shape) {

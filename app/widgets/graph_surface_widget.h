@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
@@ -37,6 +38,7 @@ public:
     void SetFontSize(float points) override;
     void SetCurrentPosition(float x, float y) override;
     void PrintLine(std::string_view text) override;
+    float TextWidth(std::string_view text) override;
     void SetPointer(PointerShape shape) override;
     void Show() override;
 
@@ -61,6 +63,7 @@ protected:
 
 private:
     QPainter* Painter(); // nullptr while the widget has no area
+    QFontMetricsF Metrics() const;
     void EndPainting();
     // Makes the image fit the client area, keeping what it showed at its place.
     void FitImage();

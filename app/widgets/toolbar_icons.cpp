@@ -1,12 +1,14 @@
-// Toolbar icons: theme icons where the desktop has them, small drawings otherwise.
+// Toolbar icons: theme icons where the desktop has them, small drawings otherwise; the
+// program's icon from its SVG picture, rendered at build time.
 #include "app/widgets/toolbar_icons.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace spirolan {
 
@@ -55,20 +57,6 @@ void DrawVeeGroove(QPainter& painter) {
     profile.lineTo(23, 9);
     profile.lineTo(30, 9);
     DrawWorkpiece(painter, profile);
-}
-
-void DrawGraph(QPainter& painter) {
-    painter.fillRect(QRectF(2, 4, 28, 24), QColor(8, 0, 0));
-    painter.setPen(QPen(QColor(0, 128, 0), 1));
-    for (int y = 8; y <= 24; y += 8) {
-        painter.drawLine(QPointF(3, y), QPointF(29, y));
-    }
-    QPainterPath curve(QPointF(3, 16));
-    for (int x = 3; x <= 29; ++x) {
-        curve.lineTo(x, 16 - 7 * std::sin((x - 3) / 26.0 * 2 * 3.14159));
-    }
-    painter.setPen(QPen(QColor(255, 255, 15), 2));
-    painter.drawPath(curve);
 }
 
 void DrawFaceCopy(QPainter& painter) {
@@ -203,8 +191,9 @@ QIcon CommandIcon(const QString& key) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : kSizes) {
-        icon.addPixmap(Drawn(DrawGraph, size));
+    const QDir renderings(QStringLiteral(":/program_icon"));
+    for (const QString& name : renderings.entryList(QDir::Files)) {
+        icon.addFile(renderings.filePath(name));
     }
     return icon;
 }

@@ -11,7 +11,8 @@ namespace spirolan {
 /// save buttons carry the letter of their mode. An unknown key gets the program's icon.
 QIcon CommandIcon(const QString& key);
 
-/// The program's icon: a cam graph.
+/// The program's icon, a cam graph: the PNG renderings of program_icon.svg that the desktop's
+/// installed icons are too.
 QIcon ProgramIcon();
 
 } // namespace spirolan

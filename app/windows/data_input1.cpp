@@ -35,6 +35,11 @@ ShapeResult DataInput1::Generate() {
     return GenerateShape1(ReadInput(kShape1TextFields), job_);
 }
 
+JobStep DataInput1::RecordInput() const {
+    return ShapeStepOf(kShape1Dialog, ReadInput(kShape1TextFields), kShape1TextFields,
+                       kShape1LeadEntries);
+}
+
 void DataInput1::WD_Change(const QString& text) {
     if (text.isEmpty()) {
         return;
@@ -45,9 +50,9 @@ void DataInput1::WD_Change(const QString& text) {
     }
 }
 
-DataInput1* OpenDataInput1(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput1(job, host, parent);
-    ShowModal(dialog);
+DataInput1* OpenDataInput1(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput1(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

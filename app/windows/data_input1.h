@@ -16,12 +16,14 @@ public:
 
 private:
     ShapeResult Generate() override;
+    JobStep RecordInput() const override;
     void WD_Change(const QString& text);
 
     CamJob& job_;
 };
 
-/// mnuSquare_Click: creates the dialog fresh and shows it modal; it deletes itself on closing.
-DataInput1* OpenDataInput1(CamJob& job, DialogHost& host, QWidget* parent = nullptr);
+/// mnuSquare_Click: creates the dialog fresh and shows it modal, centred over `over`;
+/// it deletes itself on closing.
+DataInput1* OpenDataInput1(CamJob& job, DialogHost& host, const QWidget* over = nullptr);
 
 } // namespace spirolan

@@ -21,9 +21,14 @@ ShapeResult DataInput2::Generate() {
     return GenerateShape2(ReadInput(kShape2TextFields), job_);
 }
 
-DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput2(job, host, parent);
-    ShowModal(dialog);
+JobStep DataInput2::RecordInput() const {
+    return ShapeStepOf(kShape2Dialog, ReadInput(kShape2TextFields), kShape2TextFields,
+                       kShape2LeadEntries);
+}
+
+DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput2(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

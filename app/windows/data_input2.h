@@ -15,11 +15,13 @@ public:
 
 private:
     ShapeResult Generate() override;
+    JobStep RecordInput() const override;
 
     CamJob& job_;
 };
 
-/// mnuBall_Click: creates the dialog fresh and shows it modal; it deletes itself on closing.
-DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, QWidget* parent = nullptr);
+/// mnuBall_Click: creates the dialog fresh and shows it modal, centred over `over`;
+/// it deletes itself on closing.
+DataInput2* OpenDataInput2(CamJob& job, DialogHost& host, const QWidget* over = nullptr);
 
 } // namespace spirolan

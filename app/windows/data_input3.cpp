@@ -20,9 +20,14 @@ ShapeResult DataInput3::Generate() {
     return GenerateShape3(ReadInput(kShape3TextFields), job_);
 }
 
-DataInput3* OpenDataInput3(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new DataInput3(job, host, parent);
-    ShowModal(dialog);
+JobStep DataInput3::RecordInput() const {
+    return ShapeStepOf(kShape3Dialog, ReadInput(kShape3TextFields), kShape3TextFields,
+                       kShape3LeadEntries);
+}
+
+DataInput3* OpenDataInput3(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new DataInput3(job, host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

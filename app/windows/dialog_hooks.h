@@ -32,6 +32,7 @@ struct DialogHooks {
     DialogOpener FeedCalculation; // "Feed calculation"
     DialogOpener frmAbout;        // "About Spirolan(&A)"
     DialogOpener StartOrvexa;     // "Orvexa", toolbar "ORVL"
+    DialogOpener MachineLimits;   // "Machine limits(&M)..."
 };
 
 /// The openers of the program's own dialogs.

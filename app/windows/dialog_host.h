@@ -1,6 +1,8 @@
 // DialogHost: what the dialogs need of the main window, so that they never reach into it.
 #pragma once
 
+#include "io/job_file.h"
+
 #include <string>
 
 namespace spirolan {
@@ -25,6 +27,15 @@ public:
     /// The redraw: the Mode-A graph if the Mode-A pane holds text, then the Mode-B graph if the
     /// Mode-B pane holds text.
     virtual void ReGraphic_Click() = 0;
+    /// While `busy`, shows that keys are going out to Orvexa, so that the user waits: a busy
+    /// pointer over the program and "Sending keys to Orvexa ..." where the status bar's free text
+    /// panel is. Calls come in pairs; nested pairs (a hand-off started during another's pause)
+    /// keep it until the outer pair ends.
+    virtual void ShowHandoffBusy(bool busy) = 0;
+    /// Notes what a dialog showed at a successful OK, after its hand-over: a shape step starts
+    /// the job anew, a Face Copy step follows the shape that made the Mode-A text. Failures
+    /// record nothing.
+    virtual void RecordStep(JobStep step) { static_cast<void>(step); }
 };
 
 } // namespace spirolan

@@ -1,10 +1,15 @@
-// Modal showing and the Enter key of dialog fields and buttons.
+// Modal showing, placement and window buttons of dialogs; Enter, Tab and widths of their fields.
 #include "app/windows/dialog_support.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace spirolan {
 
@@ -27,6 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (IsEnter(event)) {
             if (next_) {
+                // As after Tab: the style draws the focus frame of the widget reached.
+                next_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
                 next_->setFocus(Qt::TabFocusReason);
             }
             return true;
@@ -38,25 +45,59 @@ private:
     QPointer<QWidget> next_;
 };
 
-class EnterClicks final : public QObject {
+// A QDialog presses its default button on Enter in any field, and it keeps a focused
+// auto-default button as its default for good; so the button is made the default by hand, for
+// exactly as long as it has the focus, and presses itself on Enter.
+class DefaultWhileFocused final : public QObject {
 public:
-    explicit EnterClicks(QPushButton* button) : QObject(button) {}
+    explicit DefaultWhileFocused(QPushButton* button) : QObject(button) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* button = static_cast<QPushButton*>(watched);
         if (IsEnter(event)) {
-            static_cast<QPushButton*>(watched)->click();
+            button->click();
             return true;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            button->setDefault(true);
+        } else if (event->type() == QEvent::FocusOut) {
+            button->setDefault(false);
         }
         return QObject::eventFilter(watched, event);
     }
 };
 
+// Where `dialog` stands centred over `window`, moved back onto the window's screen if it would
+// stick out of it. Its frame is not known before it is shown: it is taken to be the window's.
+QPoint CentredOver(const QDialog& dialog, const QWidget& window) {
+    QRect place(QPoint(0, 0), dialog.size() + window.frameGeometry().size() - window.size());
+    place.moveCenter(window.frameGeometry().center());
+    if (const QScreen* screen = window.screen()) {
+        const QRect room = screen->availableGeometry();
+        place.moveLeft(std::max(room.left(), std::min(place.left(), room.right() - place.width())));
+        place.moveTop(std::max(room.top(), std::min(place.top(), room.bottom() - place.height())));
+    }
+    return place.topLeft();
+}
+
 } // namespace
 
-void ShowModal(QDialog* dialog) {
+void ShowModal(QDialog* dialog, const QWidget* over) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    if (over != nullptr) {
+        dialog->adjustSize();
+        dialog->move(CentredOver(*dialog, *over->window()));
+    }
+    // Showing selects the text of the field with the focus, so that typing replaces it; selected
+    // backwards, it shows its start as the other fields do.
+    if (auto* field = qobject_cast<QLineEdit*>(dialog->focusWidget())) {
+        field->setSelection(static_cast<int>(field->text().size()),
+                            -static_cast<int>(field->text().size()));
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -67,11 +108,28 @@ void MoveFocusOnEnter(QWidget* field, QWidget* next) {
 }
 
 void UseAsPlainButton(QPushButton* button) {
-    // A QDialog presses its default button on Enter in any field and makes a focused
-    // auto-default button its default for good; our dialogs have no default button.
     button->setAutoDefault(false);
     button->setDefault(false);
-    button->installEventFilter(new EnterClicks(button));
+    button->installEventFilter(new DefaultWhileFocused(button));
+}
+
+void SetTabOrder(const std::vector<QWidget*>& widgets) {
+    for (std::size_t i = 0; i + 1 < widgets.size(); ++i) {
+        QWidget::setTabOrder(widgets[i], widgets[i + 1]);
+    }
+}
+
+void FitPrefillWidth(QLineEdit* field) {
+    // A line edit's size hint has room for 17 'x': widen it by what the pre-fill needs beyond.
+    const QFontMetrics metrics(field->font());
+    const int beyond = metrics.horizontalAdvance(QStringLiteral("-0.123456789012345")) -
+                       17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    field->setMinimumWidth(field->sizeHint().width() + std::max(0, beyond));
+}
+
+void ShowFromStart(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
 }
 
 } // namespace spirolan

@@ -3,6 +3,7 @@
 
 #include "app/windows/dialog_support.h"
 #include "app/windows/messages.h"
+#include "io/job_steps.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace spirolan {
 
@@ -65,7 +67,7 @@ void ShowChoice(std::span<QRadioButton* const> group, std::optional<int> index) 
 void ShowText(QLineEdit* edit, const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (edit->text() != shown) {
-        edit->setText(shown);
+        ShowFromStart(edit, shown);
     }
 }
 
@@ -89,6 +91,29 @@ FaceCopy::FaceCopy(CamJob& job, DialogHost& host, QWidget* parent)
 }
 
 void FaceCopy::BuildLayout() {
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(BuildChoices());
+    columns->addSpacing(8);
+    auto* inputs = new QVBoxLayout;
+    inputs->addLayout(BuildLengths());
+    inputs->addWidget(BuildChamfer());
+    inputs->addWidget(BuildCopyCondition());
+    inputs->addStretch();
+    columns->addLayout(inputs);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    page->addLayout(BuildButtons());
+
+    // Tab follows Enter from the cutting length to OK, then goes round the other controls.
+    std::vector<QWidget*> order{cutLength_, ok_, cancel_};
+    order.insert(order.end(), maxFace_.begin(), maxFace_.end());
+    order.insert(order.end(), threadDir_.begin(), threadDir_.end());
+    order.insert(order.end(), repeat_.begin(), repeat_.end());
+    order.insert(order.end(), {check1_, text1_, check2_, text2_});
+    SetTabOrder(order);
+}
+
+QLayout* FaceCopy::BuildChoices() {
     auto* maxFaceGroup = new QGroupBox(QStringLiteral("Max. number of face"));
     auto* maxFaceGrid = new QGridLayout(maxFaceGroup);
     for (int i = 0; i < static_cast<int>(maxFace_.size()); ++i) {
@@ -118,17 +143,24 @@ void FaceCopy::BuildLayout() {
     choices->addWidget(threadGroup);
     choices->addWidget(repeatGroup);
     choices->addStretch();
+    return choices;
+}
 
+QLayout* FaceCopy::BuildLengths() {
     labelPitch_ = Display();
     labelPitch_->setObjectName(QStringLiteral("LabelPitch"));
     cutLength_ = new QLineEdit;
     cutLength_->setObjectName(QStringLiteral("txtCutLength"));
+    FitPrefillWidth(cutLength_);
     auto* lengths = new QGridLayout;
     lengths->addWidget(new QLabel(QStringLiteral("Thread Pitch")), 0, 0);
     lengths->addWidget(labelPitch_, 0, 1);
     lengths->addWidget(new QLabel(QStringLiteral("Cutting length")), 1, 0);
     lengths->addWidget(cutLength_, 1, 1);
+    return lengths;
+}
 
+QWidget* FaceCopy::BuildChamfer() {
     chamfer_ = new QGroupBox(QStringLiteral("Chamfer"));
     check1_ = new QCheckBox(QStringLiteral("Enter"));
     check1_->setObjectName(QStringLiteral("Check1"));
@@ -144,7 +176,10 @@ void FaceCopy::BuildLayout() {
     chamferGrid->addWidget(text1_, 1, 1);
     chamferGrid->addWidget(check2_, 2, 0);
     chamferGrid->addWidget(text2_, 2, 1);
+    return chamfer_;
+}
 
+QWidget* FaceCopy::BuildCopyCondition() {
     auto* condition = new QGroupBox(QStringLiteral("Copy Condition"));
     zAxisPitch_ = Display();
     zAxisPitch_->setObjectName(QStringLiteral("txtZaxisPitch"));
@@ -159,13 +194,10 @@ void FaceCopy::BuildLayout() {
     conditionGrid->addWidget(anglePitch_, 1, 1);
     conditionGrid->addWidget(new QLabel(QStringLiteral("Copy number")), 2, 0);
     conditionGrid->addWidget(copyNumber_, 2, 1);
+    return condition;
+}
 
-    auto* inputs = new QVBoxLayout;
-    inputs->addLayout(lengths);
-    inputs->addWidget(chamfer_);
-    inputs->addWidget(condition);
-    inputs->addStretch();
-
+QLayout* FaceCopy::BuildButtons() {
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     // Its place is kept while hidden, so that showing it during OK needs no new layout.
@@ -183,14 +215,7 @@ void FaceCopy::BuildLayout() {
     bottom->addWidget(progress_, 1);
     bottom->addWidget(ok_);
     bottom->addWidget(cancel_);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(choices);
-    columns->addSpacing(8);
-    columns->addLayout(inputs);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(columns);
-    page->addLayout(bottom);
+    return bottom;
 }
 
 void FaceCopy::Connect() {
@@ -249,6 +274,9 @@ bool FaceCopy::eventFilter(QObject* watched, QEvent* event) {
 bool FaceCopy::Open() {
     const bool opened = model_.Open();
     Sync();
+    // Where the user goes on: typing a length, or, with the length locked, pressing OK.
+    FocusOn(cutLength_->isReadOnly() && ok_->isEnabled() ? FaceCopyFocus::Command1
+                                                         : FaceCopyFocus::txtCutLength);
     return opened;
 }
 
@@ -298,6 +326,7 @@ void FaceCopy::FocusOn(FaceCopyFocus focus) {
 }
 
 void FaceCopy::Command1_Click() {
+    JobStep shown = FaceCopyStepOf(model_.View());
     progress_->setValue(0);
     progress_->show();
     setCursor(Qt::WaitCursor);
@@ -318,6 +347,7 @@ void FaceCopy::Command1_Click() {
     accept();
     host.DrawModeAGraph();
     host.DrawModeBGraph();
+    host.RecordStep(std::move(shown));
 }
 
 void FaceCopy::Command2_Click() {
@@ -332,13 +362,13 @@ void FaceCopy::reject() {
     QDialog::reject();
 }
 
-FaceCopy* OpenFaceCopy(CamJob& job, DialogHost& host, QWidget* parent) {
-    auto* dialog = new FaceCopy(job, host, parent);
+FaceCopy* OpenFaceCopy(CamJob& job, DialogHost& host, const QWidget* over) {
+    auto* dialog = new FaceCopy(job, host);
     if (!dialog->Open()) {
         delete dialog;
         return nullptr;
     }
-    ShowModal(dialog);
+    ShowModal(dialog, over);
     return dialog;
 }
 

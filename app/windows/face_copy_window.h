@@ -11,6 +11,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -22,17 +23,19 @@ namespace spirolan {
 /// user's actions into model calls and copies the model's view onto its widgets after each call,
 /// without taking those updates for user edits. Messages are modal message boxes. OK builds the
 /// Mode-B text with the progress bar advanced once per face under the busy pointer, then puts it
-/// into the Mode-B pane, closes and draws both graphs; a refusal keeps the dialog open. Widgets
-/// carry the names of the controls (`MaxFace0`..`MaxFace3`, `swThreadDir0`, `swThreadDir1`,
-/// `swRepeat0`, `swRepeat1`, `Check1`, `Text1`, `Check2`, `Text2`, `LabelPitch`, `txtCutLength`,
-/// `txtZaxisPitch`, `AnglePitch`, `txtCopyNumber`, `ProgressBar1`, `Command1`, `Command2`).
+/// into the Mode-B pane, closes, draws both graphs and records its choices with the main window;
+/// a refusal keeps the dialog open. Widgets carry the names of the controls (`MaxFace0`..
+/// `MaxFace3`, `swThreadDir0`, `swThreadDir1`, `swRepeat0`, `swRepeat1`, `Check1`, `Text1`,
+/// `Check2`, `Text2`, `LabelPitch`, `txtCutLength`, `txtZaxisPitch`, `AnglePitch`,
+/// `txtCopyNumber`, `ProgressBar1`, `Command1`, `Command2`).
 class FaceCopy final : public QDialog {
     Q_OBJECT
 public:
     FaceCopy(CamJob& job, DialogHost& host, QWidget* parent = nullptr);
 
-    /// The opening's pre-fill. False, after the message "Please input Mode A data.", when the
-    /// job has no Mode-A data: the dialog must then not be shown.
+    /// The opening's pre-fill, and the focus where the user goes on: in the cutting length box,
+    /// or on OK while the box is locked. False, after the message "Please input Mode A data.",
+    /// when the job has no Mode-A data: the dialog must then not be shown.
     bool Open();
 
     const FaceCopyModel& Model() const { return model_; }
@@ -46,6 +49,11 @@ protected:
 
 private:
     void BuildLayout();
+    QLayout* BuildChoices(); // maximum number of faces, thread direction, repeat function
+    QLayout* BuildLengths(); // thread pitch and cutting length
+    QWidget* BuildChamfer();
+    QWidget* BuildCopyCondition();
+    QLayout* BuildButtons(); // progress bar, OK and Cancel
     void Connect();
     // Copies the model's view onto the widgets.
     void Sync();
@@ -79,8 +87,9 @@ private:
 };
 
 /// mnuFaceCopy_Click: creates the dialog fresh and pre-fills it; without Mode-A data shows
-/// "Please input Mode A data." and returns nullptr, else shows it modal (it deletes itself on
-/// closing) and returns it.
-FaceCopy* OpenFaceCopy(CamJob& job, DialogHost& host, QWidget* parent = nullptr);
+/// "Please input Mode A data." and returns nullptr, else shows it modal, centred over `over`, with
+/// the focus in the cutting length box, or on OK while the box is locked (it deletes itself on
+/// closing), and returns it.
+FaceCopy* OpenFaceCopy(CamJob& job, DialogHost& host, const QWidget* over = nullptr);
 
 } // namespace spirolan

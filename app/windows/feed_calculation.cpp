@@ -65,6 +65,8 @@ FeedCalculation::FeedCalculation(DialogHost& host, QWidget* parent)
     auto* columns = new QHBoxLayout(this);
     columns->addWidget(result_, 1);
     columns->addLayout(right);
+    // Tab follows Enter from PITCH to "Calculation", then goes on to Cancel and the list.
+    SetTabOrder({pitch_, feed_, calculation_, cancel, result_});
     pitch_->setFocus();
 }
 
@@ -84,9 +86,9 @@ void FeedCalculation::Command2_Click() {
     host.ReGraphic_Click();
 }
 
-FeedCalculation* OpenFeedCalculation(DialogHost& host, QWidget* parent) {
-    auto* dialog = new FeedCalculation(host, parent);
-    ShowModal(dialog);
+FeedCalculation* OpenFeedCalculation(DialogHost& host, const QWidget* over) {
+    auto* dialog = new FeedCalculation(host);
+    ShowModal(dialog, over);
     return dialog;
 }
 

@@ -13,8 +13,9 @@ namespace spirolan {
 
 /// The feed calculator: "PITCH" (`Text1`) and "FEED" (`Text2`) start empty; "Calculation"
 /// (`Command1`) replaces the result box (`Text3`, left of the inputs, scrolling) by the feed
-/// table of the typed numbers; "Cancel" (`Command2`) closes and redraws. Enter in "PITCH" moves
-/// the focus to "FEED", in "FEED" to "Calculation" without pressing it.
+/// table of the typed numbers; "Cancel" (`Command2`) closes and redraws. It opens with the focus
+/// in "PITCH"; Enter there moves the focus to "FEED", in "FEED" to "Calculation" without pressing
+/// it, and Tab takes the same road before Cancel and the list.
 class FeedCalculation final : public QDialog {
     Q_OBJECT
 public:
@@ -31,7 +32,8 @@ private:
     QPushButton* calculation_;
 };
 
-/// mnuFeed_Click: creates the dialog fresh and shows it modal; it deletes itself on closing.
-FeedCalculation* OpenFeedCalculation(DialogHost& host, QWidget* parent = nullptr);
+/// mnuFeed_Click: creates the dialog fresh and shows it modal, centred over `over`;
+/// it deletes itself on closing.
+FeedCalculation* OpenFeedCalculation(DialogHost& host, const QWidget* over = nullptr);
 
 } // namespace spirolan

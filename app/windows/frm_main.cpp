@@ -11,6 +11,7 @@
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
 #include "graphics/pointer_readout.h"
+#include "graphics/spindle_limit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,7 +60,7 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     : QMainWindow(parent), job_(job), settingsPath_(std::move(settingsPath)),
       hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Spirolan  Ver. 2.23"));
+    ShowJobCaption();
     setWindowIcon(ProgramIcon());
 
     client_ = new QWidget(this);
@@ -93,6 +94,8 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     client_->installEventFilter(this);
 
     BuildCommands();
+    // Narrower, the toolbar would fold buttons away into its overflow menu.
+    client_->setMinimumWidth(tbToolBar_->sizeHint().width());
     Form_Load();
 }
 
@@ -118,6 +121,8 @@ void frmMain::Form_Load() {
     pendingFrameSize_ = frame.size();
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
+    recentJobs_ = ReadRecentJobs(settingsPath_).mid(0, kMaxRecentJobs);
+    ShowRecentJobs();
 }
 
 void frmMain::FitFrame() {
@@ -155,13 +160,28 @@ void frmMain::Form_Unload() {
     if (!isMinimized()) {
         placement = PlacementToStore(storedPlace_, frameGeometry(), logicalDpiX());
     }
-    const SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    const SettingsWriteResult recent = WriteRecentJobs(settingsPath_, recentJobs_);
+    if (written.Ok) {
+        written = recent;
+    }
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
     }
 }
 
+void frmMain::EndSession() {
+    endingSession_ = true;
+    // Closes a question about the job that is showing too; its close then goes on.
+    QApplication::closeAllWindows();
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
+    // The session may end while the question is showing: then the window closes all the same.
+    if (!endingSession_ && !ConfirmCloseJob() && !endingSession_) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -196,6 +216,12 @@ void frmMain::Form_Resize() {
     place(Picture3_, layout.Picture3);
     place(Picture4_, layout.Picture4);
     place(Picture5_, layout.Picture5);
+    // The toolbar's buttons stay visible and take their clicks: a box that would cover one is
+    // hidden until the window is wide enough again.
+    boxesShown_ = BoxesClearOfToolbar(layout, PixelsToTwips(tbToolBar_->sizeHint().width(), dpi));
+    Picture4_->setVisible(boxesShown_.Picture4);
+    Picture5_->setVisible(boxesShown_.Picture5);
+    ShowReadoutBox();
     Line1_->setGeometry(0, Pixels(kLine1Top), Pixels(layout.Line1Right), 1);
     Line2_->setGeometry(0, Pixels(kLine2Top), Pixels(layout.Line2Right), 1);
     ReGraphic_Click();
@@ -212,10 +238,33 @@ void frmMain::ReGraphic_Click() {
 
 void frmMain::DrawModeAGraph() {
     spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+    DrawSpindleLimit(job_, *Picture1_);
+    ShowReadoutBox();
 }
 
 void frmMain::DrawModeBGraph() {
     spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_);
+    ShowReadoutBox();
+}
+
+void frmMain::ShowReadoutBox() {
+    // The first drawing shows the read-out box for good; the toolbar's room decides whether it
+    // can be seen now.
+    readoutShown_ = readoutShown_ || !Picture3_->isHidden();
+    Picture3_->setVisible(readoutShown_ && boxesShown_.Picture3);
+}
+
+void frmMain::ShowHandoffBusy(bool busy) {
+    handoffsBusy_ += busy ? 1 : -1;
+    if (busy && handoffsBusy_ == 1) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // A status message stands in the free text panel's place, and a pointer moving over the
+        // graphs during the wait does not replace it.
+        sbStatusBar_->showMessage(QStringLiteral("Sending keys to Orvexa ..."));
+    } else if (!busy && handoffsBusy_ == 0) {
+        QApplication::restoreOverrideCursor();
+        sbStatusBar_->clearMessage();
+    }
 }
 
 void frmMain::SetModeAText(std::string text) {

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "app/shell/caf_saving.h"
+#include "app/shell/export_saving.h"
+#include "app/shell/graph_pictures.h"
+#include "app/shell/job_dialogs.h"
 #include "app/shell/settings_store.h"
 #include "app/widgets/graph_surface_widget.h"
 #include "app/widgets/status_panels.h"
@@ -9,21 +12,28 @@
 #include "app/windows/dialog_hooks.h"
 #include "app/windows/dialog_host.h"
 #include "core/cam_job.h"
+#include "graphics/layout_rule.h"
+#include "io/job_file.h"
 
 #include <QFrame>
 #include <QMainWindow>
+#include <QStringList>
 #include <QToolBar>
 
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace spirolan {
 
+struct JobSession;
 struct PointerReadout;
 
 /// The main window. Loading it reads the settings into the job and the window's place; closing
-/// it closes the other windows and writes the settings back. The commands are public so that
-/// dialogs and tests reach them as the menus and the toolbar do; the dialogs see the window as
-/// their DialogHost.
+/// it (once a changed job document was saved or discarded) closes the other windows and writes
+/// the settings back. The commands are public so that dialogs and tests reach them as the menus
+/// and the toolbar do; the dialogs see the window as their DialogHost, which also tells it what
+/// each dialog showed at OK, the steps its job document holds.
 class frmMain final : public QMainWindow, public DialogHost {
     Q_OBJECT
 public:
@@ -39,6 +49,16 @@ public:
     void mnuFileSave_Click();
     void SaveB_Click();
     void mnuFileExit_Click();
+    /// Closes the window at the end of the session or on a request of the system to end the
+    /// program: as the close box does, but without waiting for an answer whether to save a
+    /// changed job, even to a question that is showing now. The settings are written.
+    void EndSession();
+    /// Job documents: open one (replayed on a fresh job; the window changes only when every
+    /// step succeeds), save it under its name (asking for one the first time), save it under a
+    /// new name. Saving needs Mode-A data.
+    void mnuJobOpen_Click();
+    void mnuJobSave_Click();
+    void mnuJobSaveAs_Click();
     void mnuFaceCopy_Click();
     /// The redraw: the Mode-A graph when the Mode-A pane holds text, then the Mode-B graph when
     /// the Mode-B pane does. With both panes empty nothing is drawn.
@@ -46,13 +66,22 @@ public:
     void mnuOrvl_Click();
     void mnuHelpAbout_Click();
     void StartOrvexa();
+    // Results that leave the window: the table, the graphs, the setup sheet; machine limits.
+    void mnuExportTable_Click();
+    void mnuExportGraphs_Click();
+    void mnuPrint_Click();
+    void mnuMachineLimits_Click();
+
+    /// What a picture of both graphs shows now: the graphs at their sizes in the window (1200 x
+    /// 420 for one without area), the Mode-B one drawn when the Mode-B pane holds text.
+    GraphsView CurrentGraphsView() const;
 
     /// Runs the command of the toolbar button `key`, compared exactly (letter case counts); a
     /// key of no command (a separator's) does nothing.
     void tbToolBar_ButtonClick(const QString& key);
 
-    /// Places the bars, panes, graphs and boxes for the inner size by the layout rule, then
-    /// redraws. Runs on every resize.
+    /// Places the bars, panes, graphs and boxes for the inner size by the layout rule, hides the
+    /// boxes that would cover a toolbar button, then redraws. Runs on every resize.
     void Form_Resize();
     /// Pointer read-outs over the graphs, at user coordinates.
     void Picture1_MouseMove(float x, float y);
@@ -84,9 +113,34 @@ public:
     void ShowModeBInactive(bool normalPointer) override;
     void DrawModeAGraph() override;
     void DrawModeBGraph() override;
+    void ShowHandoffBusy(bool busy) override;
+
+    void RecordStep(JobStep step) override;
 
     /// Replaces how the save commands ask for a file (the save dialog by default).
     void SetSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+    /// Replaces how the job commands ask for a document (the open and save dialogs by default).
+    void SetJobFileChoosers(JobFileChooser open, JobFileChooser save) {
+        chooseJobToOpen_ = std::move(open);
+        chooseJobToSave_ = std::move(save);
+    }
+
+    /// Opens the job document `path`: a file that cannot be read, is not a valid job or whose
+    /// replay is refused shows its message and changes nothing. True when it was opened.
+    bool OpenJobFile(const QString& path);
+    /// Saves the job document to `path`, replacing a file only when the new one is complete;
+    /// shows why when it cannot. True when it was saved.
+    bool SaveJobFile(const QString& path);
+    /// The open document's full path; empty while no document was opened or saved.
+    const QString& JobPath() const { return jobPath_; }
+    /// The document text of the job as it stands: the steps that rebuild the panes.
+    std::string JobText() const;
+    /// The recent job documents, newest first.
+    const QStringList& RecentJobs() const { return recentJobs_; }
+    /// Chooses the recent job document at `index` of the Recent Jobs menu.
+    void OpenRecentJob(int index);
+    /// Replaces how the export commands ask for a file (the export dialog by default).
+    void SetExportFileChooser(ExportFileChooser chooser) { chooseExportFile_ = std::move(chooser); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,16 +153,42 @@ private:
     void FitFrame();
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
+    bool HasModeAData(const QString& caption);
+    void Export(const QStringList& filters, const std::function<QByteArray(int filter)>& bytes);
     void ShowReadout(const PointerReadout& readout);
+    void ShowReadoutBox();
+    bool JobChanged() const;
+    bool ConfirmCloseJob();
+    bool HasJobToSave();
+    QString JobFolder() const;
+    void AdoptReplay(JobSession& session, std::vector<JobStep> steps);
+    void AddRecentJob(const QString& path);
+    void ShowRecentJobs();
+    void ShowJobCaption();
     int Pixels(double twips) const;
+
+    static constexpr qsizetype kMaxRecentJobs = 8;
 
     CamJob& job_;
     QString settingsPath_;
     DialogHooks hooks_;
     SaveFileChooser chooseSaveFile_ = ChooseSaveFile;
+    JobFileChooser chooseJobToOpen_ = ChooseJobToOpen;
+    JobFileChooser chooseJobToSave_ = ChooseJobToSave;
     // The place read at load, and the outer size still to reach once the frame is known.
     WindowPlacement storedPlace_;
     std::optional<QSize> pendingFrameSize_;
+    bool endingSession_ = false;
+
+    // The steps that rebuild the panes from a fresh start; the first `modeASteps_` made the
+    // Mode-A text, a Face Copy step after them the Mode-B text.
+    std::vector<JobStep> jobSteps_;
+    std::size_t modeASteps_ = 0;
+    QString jobPath_;
+    std::string savedJobText_; // the document as last opened or saved
+    QStringList recentJobs_;
+    QMenu* recentJobsMenu_ = nullptr;
+    ExportFileChooser chooseExportFile_ = ChooseExportFile;
 
     QWidget* client_;
     QToolBar* tbToolBar_;
@@ -122,6 +202,9 @@ private:
     GraphSurfaceWidget* Picture4_;
     GraphSurfaceWidget* Picture3_;
     StatusPanels* sbStatusBar_;
+    BoxesShown boxesShown_;
+    bool readoutShown_ = false;
+    int handoffsBusy_ = 0;
 };
 
 } // namespace spirolan

@@ -5,101 +5,160 @@
 
 #include <QMenuBar>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace spirolan {
 
 namespace {
 
+constexpr int kNoButton = -1;
+
+// One command: where its menu entry goes, its caption, its toolbar button and its handler.
 struct Command {
-    const char* name;    // the menu entry
-    const char* caption; // "&" marks the Alt-key letter
-    const char* key;     // the toolbar button's key; empty for menu-only commands
+    const char* menu;      // the menu that holds the entry, made where it is first named
+    const char* separator; // a separator placed in that menu just before the entry, or nullptr
+    const char* name;      // the menu entry
+    const char* caption;   // "&" marks the Alt-key letter
+    int button;            // the toolbar button's place from the left, or kNoButton
+    bool buttonGroup;      // a toolbar separator just before the button
+    const char* key;       // the toolbar button's key; empty for menu-only commands
     const char* tooltip;
-    void (frmMain::*handler)();
+    void (frmMain::*handler)(); // nullptr: the row places the submenu `name` of kMenus
 };
 
-// The toolbar keys are compared in this order; the menu-only commands follow.
-constexpr std::array<Command, 11> kCommands = {{
-    {"mnuSquare", "Shape 1", "Square", "Shape 1 data input", &frmMain::mnuSquare_Click},
-    {"mnuBall", "Shape 2", "Ball", "Shape 2 data input", &frmMain::mnuBall_Click},
-    {"mnuShape3", "Shape 3", "Shape3", "Shape 3 data input", &frmMain::mnuShape3_Click},
-    {"mnuFileSave", "Save Mode-A CAF file", "SaveA", "Mode-A CAF File save",
-     &frmMain::mnuFileSave_Click},
-    {"SaveB", "Save Mode-B CAF file", "SaveB", "Mode-B CAF file save", &frmMain::SaveB_Click},
-    {"ReGraphic", "Graphic Refresh", "ReGraphic", "Graphic Refresh", &frmMain::ReGraphic_Click},
-    {"mnuFaceCopy", "Face Copy", "FaceCopy", "Face Copy", &frmMain::mnuFaceCopy_Click},
-    {"mnuOrvl", "Orvexa", "ORVL", "Orvexa", &frmMain::mnuOrvl_Click},
-    {"mnuFileExit", "Spirolan Exit(&X)", "Exit", "Exit", &frmMain::mnuFileExit_Click},
-    {"mnuFeed", "Feed calculation", "", "", &frmMain::mnuFeed_Click},
-    {"mnuHelpAbout", "About Spirolan(&A)", "", "", &frmMain::mnuHelpAbout_Click},
+// The menus in the order the menu bar shows them; a submenu names the menu that holds it.
+struct Menu {
+    const char* name;
+    const char* caption;
+    const char* parent; // nullptr for the menu bar
+};
+
+constexpr std::array<Menu, 7> kMenus = {{
+    {"mnuFile", "File(&F)", nullptr},
+    {"mnuDataInput", "Data input", "mnuFile"},
+    {"mnuRecentJobs", "Recent Jobs(&R)", "mnuFile"},
+    {"mnuEdit", "Edit(&E)", nullptr},
+    {"mnuDisplay", "Display(&D)", nullptr},
+    {"mnuTool", "Tool(&T)", nullptr},
+    {"mnuHelp", "Help(&H)", nullptr},
 }};
 
-// Toolbar buttons from left to right; an empty key is a separator.
-constexpr std::array<std::string_view, 13> kToolbarKeys = {
-    "Square", "Ball", "Shape3",    "",     "FaceCopy", "",    "SaveA",
-    "SaveB",  "",     "ReGraphic", "ORVL", "",         "Exit"};
+// Every command, in menu order. New commands are new rows.
+constexpr std::array<Command, 19> kCommands = {{
+    {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
+     &frmMain::mnuFeed_Click},
+    {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
+     &frmMain::mnuSquare_Click},
+    {"mnuDataInput", nullptr, "mnuBall", "Shape 2", 1, false, "Ball", "Shape 2 data input",
+     &frmMain::mnuBall_Click},
+    {"mnuDataInput", nullptr, "mnuShape3", "Shape 3", 2, false, "Shape3", "Shape 3 data input",
+     &frmMain::mnuShape3_Click},
+    {"mnuFile", "mnuFileBar1", "mnuFileSave", "Save Mode-A CAF file", 4, true, "SaveA",
+     "Mode-A CAF File save", &frmMain::mnuFileSave_Click},
+    {"mnuFile", nullptr, "SaveB", "Save Mode-B CAF file", 5, false, "SaveB", "Mode-B CAF file save",
+     &frmMain::SaveB_Click},
+    {"mnuFile", "mnuJobBar", "mnuJobOpen", "Open Job(&O)...", kNoButton, false, "", "",
+     &frmMain::mnuJobOpen_Click},
+    {"mnuFile", nullptr, "mnuJobSave", "Save Job(&S)", kNoButton, false, "", "",
+     &frmMain::mnuJobSave_Click},
+    {"mnuFile", nullptr, "mnuJobSaveAs", "Save Job As(&A)...", kNoButton, false, "", "",
+     &frmMain::mnuJobSaveAs_Click},
+    {"mnuFile", nullptr, "mnuRecentJobs", nullptr, kNoButton, false, "", "", nullptr},
+    {"mnuFile", "mnuFileBar3", "mnuExportTable", "Export Table(&T)...", kNoButton, false, "", "",
+     &frmMain::mnuExportTable_Click},
+    {"mnuFile", nullptr, "mnuExportGraphs", "Export Graphs(&G)...", kNoButton, false, "", "",
+     &frmMain::mnuExportGraphs_Click},
+    {"mnuFile", nullptr, "mnuPrint", "Print(&P)...", kNoButton, false, "", "",
+     &frmMain::mnuPrint_Click},
+    {"mnuFile", "mnuFileBar2", "mnuFileExit", "Spirolan Exit(&X)", 8, true, "Exit", "Exit",
+     &frmMain::mnuFileExit_Click},
+    {"mnuEdit", nullptr, "mnuFaceCopy", "Face Copy", 3, true, "FaceCopy", "Face Copy",
+     &frmMain::mnuFaceCopy_Click},
+    {"mnuDisplay", nullptr, "ReGraphic", "Graphic Refresh", 6, true, "ReGraphic", "Graphic Refresh",
+     &frmMain::ReGraphic_Click},
+    {"mnuTool", nullptr, "mnuOrvl", "Orvexa", 7, false, "ORVL", "Orvexa", &frmMain::mnuOrvl_Click},
+    {"mnuTool", nullptr, "mnuMachineLimits", "Machine limits(&M)...", kNoButton, false, "", "",
+     &frmMain::mnuMachineLimits_Click},
+    {"mnuHelp", nullptr, "mnuHelpAbout", "About Spirolan(&A)", kNoButton, false, "", "",
+     &frmMain::mnuHelpAbout_Click},
+}};
 
-const Command& CommandNamed(std::string_view name) {
-    for (const Command& command : kCommands) {
-        if (name == command.name || (!name.empty() && name == command.key)) {
-            return command;
+const Menu& MenuNamed(std::string_view name) {
+    for (const Menu& menu : kMenus) {
+        if (name == menu.name) {
+            return menu;
         }
     }
     // The tables above are fixed; a name missing from them is a programming error.
     std::abort();
 }
 
-QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
-    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
+/// The menus made so far, found by name; a menu is made, in its parent, when first asked for.
+class MenuBuilder {
+public:
+    explicit MenuBuilder(QMenuBar* bar) : bar_(bar) {}
 
-void AddSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QLatin1String(name));
-}
+    QMenu* Get(std::string_view name) {
+        for (QMenu* made : made_) {
+            if (made->objectName() == QLatin1String(name.data(), qsizetype(name.size()))) {
+                return made;
+            }
+        }
+        const Menu& menu = MenuNamed(name);
+        QMenu* result = menu.parent == nullptr
+                            ? bar_->addMenu(QString::fromLatin1(menu.caption))
+                            : Get(menu.parent)->addMenu(QString::fromLatin1(menu.caption));
+        result->setObjectName(QLatin1String(menu.name));
+        made_.push_back(result);
+        return result;
+    }
+
+private:
+    QMenuBar* bar_;
+    std::vector<QMenu*> made_;
+};
 
 } // namespace
 
 void frmMain::BuildCommands() {
-    const auto addEntry = [this](QMenu* menu, std::string_view name) {
-        const Command& command = CommandNamed(name);
+    MenuBuilder menus(menuBar());
+    for (const Command& command : kCommands) {
+        QMenu* menu = menus.Get(command.menu);
+        if (command.separator != nullptr) {
+            menu->addSeparator()->setObjectName(QLatin1String(command.separator));
+        }
+        if (command.handler == nullptr) {
+            menus.Get(command.name);
+            continue;
+        }
         QAction* action = menu->addAction(QString::fromLatin1(command.caption));
         action->setObjectName(QLatin1String(command.name));
         connect(action, &QAction::triggered, this,
                 [this, &command] { (this->*command.handler)(); });
-    };
+    }
 
-    QMenu* file = AddMenu(menuBar(), "mnuFile", "File(&F)");
-    addEntry(file, "mnuFeed");
-    QMenu* dataInput = file->addMenu(QStringLiteral("Data input"));
-    dataInput->setObjectName(QStringLiteral("mnuDataInput"));
-    addEntry(dataInput, "mnuSquare");
-    addEntry(dataInput, "mnuBall");
-    addEntry(dataInput, "mnuShape3");
-    AddSeparator(file, "mnuFileBar1");
-    addEntry(file, "mnuFileSave");
-    addEntry(file, "SaveB");
-    AddSeparator(file, "mnuFileBar2");
-    addEntry(file, "mnuFileExit");
-    addEntry(AddMenu(menuBar(), "mnuEdit", "Edit(&E)"), "mnuFaceCopy");
-    addEntry(AddMenu(menuBar(), "mnuDisplay", "Display(&D)"), "ReGraphic");
-    addEntry(AddMenu(menuBar(), "mnuTool", "Tool(&T)"), "mnuOrvl");
-    addEntry(AddMenu(menuBar(), "mnuHelp", "Help(&H)"), "mnuHelpAbout");
+    recentJobsMenu_ = menus.Get("mnuRecentJobs");
 
-    for (const std::string_view key : kToolbarKeys) {
-        if (key.empty()) {
-            tbToolBar_->addSeparator();
-            continue;
+    std::vector<const Command*> buttons;
+    for (const Command& command : kCommands) {
+        if (command.button != kNoButton) {
+            buttons.push_back(&command);
         }
-        const Command& command = CommandNamed(key);
-        const QString buttonKey = QString::fromLatin1(command.key);
+    }
+    std::sort(buttons.begin(), buttons.end(),
+              [](const Command* a, const Command* b) { return a->button < b->button; });
+    for (const Command* command : buttons) {
+        if (command->buttonGroup) {
+            tbToolBar_->addSeparator();
+        }
+        const QString buttonKey = QString::fromLatin1(command->key);
         QAction* button =
-            tbToolBar_->addAction(CommandIcon(buttonKey), QString::fromLatin1(command.tooltip));
-        button->setToolTip(QString::fromLatin1(command.tooltip));
+            tbToolBar_->addAction(CommandIcon(buttonKey), QString::fromLatin1(command->tooltip));
+        button->setToolTip(QString::fromLatin1(command->tooltip));
         button->setData(buttonKey);
         connect(button, &QAction::triggered, this,
                 [this, buttonKey] { tbToolBar_ButtonClick(buttonKey); });
@@ -117,7 +176,7 @@ QAction* frmMain::ToolbarAction(const QString& key) const {
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
     for (const Command& command : kCommands) {
-        if (command.key[0] != '\0' && key == QLatin1String(command.key)) {
+        if (command.button != kNoButton && key == QLatin1String(command.key)) {
             (this->*command.handler)();
             return;
         }

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace spirolan {
 
 namespace {
@@ -80,7 +82,7 @@ ShapeDialog::ShapeDialog(const QString& caption, QWidget* drawing,
 QLineEdit* ShapeDialog::AddField(std::string_view caption) {
     auto* field = new QLineEdit;
     field->setObjectName(ToQString(caption));
-    field->setMinimumWidth(110);
+    FitPrefillWidth(field);
     auto* label = new QLabel(ToQString(caption));
     label->setBuddy(field);
     const int row = fields_->rowCount();
@@ -98,10 +100,27 @@ void ShapeDialog::SetEnterChain(const std::vector<QLineEdit*>& chain) {
         QWidget* next = i + 1 < chain.size() ? static_cast<QWidget*>(chain[i + 1]) : ok_;
         MoveFocusOnEnter(chain[i], next);
     }
+    // Tab takes the same road, then goes on to Cancel and the controls off the chain.
+    std::vector<QWidget*> order(chain.begin(), chain.end());
+    order.push_back(ok_);
+    order.push_back(cancel_);
+    for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (std::find(chain.begin(), chain.end(), field) == chain.end()) {
+            order.push_back(field);
+        }
+    }
+    order.push_back(leadList_);
+    order.push_back(external_);
+    order.push_back(internal_);
+    SetTabOrder(order);
+    if (!chain.empty()) {
+        // A key typed first goes into the first field, never into the lead list.
+        chain.front()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ShapeDialog::SetText(std::string_view caption, const std::string& text) {
-    Field(caption)->setText(QString::fromStdString(text));
+    ShowFromStart(Field(caption), QString::fromStdString(text));
 }
 
 std::string ShapeDialog::Text(std::string_view caption) const {
@@ -122,6 +141,7 @@ bool ShapeDialog::External() const {
 }
 
 void ShapeDialog::Ok_Click() {
+    JobStep shown = RecordInput();
     ShapeResult result = Generate();
     if (!result.Ok()) {
         ShowMessage(this, QMessageBox::Warning, ToQString(kDataErrorTitle), ToQString(kDataError));
@@ -135,6 +155,7 @@ void ShapeDialog::Ok_Click() {
     host.SetModeBText({});
     host.ShowModeBInactive(normalPointer);
     host.DrawModeAGraph();
+    host.RecordStep(std::move(shown));
 }
 
 void ShapeDialog::Cancel_Click() {

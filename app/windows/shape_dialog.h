@@ -3,6 +3,7 @@
 
 #include "app/windows/dialog_host.h"
 #include "core/shape_common.h"
+#include "io/job_steps.h"
 
 #include <QDialog>
 #include <QString>
@@ -23,11 +24,13 @@ namespace spirolan {
 
 /// A shape dialog: its drawing, a column of labelled text fields, the "Number of Lead" list, the
 /// "Cutting Position" choice of "External" and "Internal", "O  K" and "Cancel". Enter moves the
-/// focus along a fixed chain of fields and then to "O  K", never pressing it; no dialog button
-/// is a default button. OK runs the shape's generation: a failure shows "Data error " and keeps
-/// the dialog with what was typed; a success hands over to the main window in the order the
-/// program fixes (Mode-A pane, dialog closed, Mode-B pane emptied, Mode-B surface inactive,
-/// Mode-A graph). Cancel closes and redraws. Each field's object name is its label caption.
+/// focus along a fixed chain of fields and then to "O  K", never pressing it; a button is the
+/// default button (and shows it) only while it has the focus. Pre-fills show their start. OK runs
+/// the shape's generation: a failure shows "Data error " and keeps the dialog with what was typed;
+/// a success hands over to the main window in the order the program fixes (Mode-A pane, dialog
+/// closed, Mode-B pane emptied, Mode-B surface inactive, Mode-A graph), then records the dialog's
+/// fields with the main window. Cancel closes and redraws. Each field's object name is its label
+/// caption.
 class ShapeDialog : public QDialog {
     Q_OBJECT
 public:
@@ -60,7 +63,9 @@ protected:
         return added;
     }
 
-    /// Enter in each field of `chain` moves the focus to the next one, and from the last to OK.
+    /// Enter in each field of `chain` moves the focus to the next one, and from the last to OK;
+    /// Tab follows the chain to OK, then goes on to Cancel, the fields off the chain, the lead
+    /// list and the cutting position. The dialog opens with the focus in the chain's first field.
     void SetEnterChain(const std::vector<QLineEdit*>& chain);
 
     /// Shows the texts and choices of a dialog record.
@@ -86,6 +91,9 @@ protected:
 
     /// Runs the shape's generator over the dialog's record and the job.
     virtual ShapeResult Generate() = 0;
+
+    /// The job step of what the dialog shows now.
+    virtual JobStep RecordInput() const = 0;
 
 private:
     void SetText(std::string_view caption, const std::string& text);

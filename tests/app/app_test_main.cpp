@@ -1,4 +1,4 @@
-// Test program of the desktop program; with --instance a real copy of the program instead.
+// Test program of the desktop program; with --instance [FILE] a real copy of the program instead.
 #include "app/shell/startup.h"
 #include "tests/app/test_support.h"
 
@@ -13,10 +13,14 @@
 namespace {
 
 // Answers message boxes and closes the shown main window; prints "MESSAGE ..." and "STARTED".
-int RunInstance(QApplication& application) {
+// With a job document to open, the window is closed only once a message was answered.
+int RunInstance(QApplication& application, const QString& jobDocument) {
     spirolan::test::MessageBoxWatcher watcher;
     QTimer monitor;
-    QObject::connect(&monitor, &QTimer::timeout, [] {
+    QObject::connect(&monitor, &QTimer::timeout, [&watcher, &jobDocument] {
+        if (!jobDocument.isEmpty() && watcher.log.empty()) {
+            return;
+        }
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (widget->objectName() == QLatin1String("frmMain") && widget->isVisible()) {
                 std::printf("STARTED\n");
@@ -25,7 +29,7 @@ int RunInstance(QApplication& application) {
         }
     });
     monitor.start(10);
-    const int code = spirolan::RunSpirolan(application);
+    const int code = spirolan::RunSpirolan(application, jobDocument);
     for (const std::string& box : watcher.log) {
         std::printf("MESSAGE %s\n", box.c_str());
     }
@@ -40,7 +44,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--instance") {
-        return RunInstance(application);
+        return RunInstance(application, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     }
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -169,7 +170,15 @@ TEST_F(FaceCopyWindowTest, TooLongChamfersAreRefusedThenOkHandsOverTheModeBText)
     Click("Check2");
     QTest::mouseClick(Ok(), Qt::LeftButton);
     EXPECT_EQ(host_.calls, (Strings{"SetModeBText (progress 333/333)", "DrawModeAGraph (closed)",
-                                    "DrawModeBGraph (closed)"}));
+                                    "DrawModeBGraph (closed)", "RecordStep Face Copy (closed)"}));
+    // What the dialog showed at OK; the unticked chamfers keep their typed lengths unrecorded.
+    EXPECT_EQ(host_.steps, (std::vector<JobStep>{{"Face Copy",
+                                                  {{"Max. number of face", "384"},
+                                                   {"Repeat function", "OFF"},
+                                                   {"Thread direction", "Right hand"},
+                                                   {"Cutting length", "20"},
+                                                   {"Enter", std::nullopt},
+                                                   {"Exit", std::nullopt}}}}));
     EXPECT_EQ(testing_support::LineCount(host_.modeB), 5 + 333 * 362 + 1);
     EXPECT_TRUE(
         host_.modeB.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n 0\r\n"));
@@ -204,6 +213,34 @@ TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
         EXPECT_EQ(job_.CutLength, 12.0);
         EXPECT_EQ(job_.MaxFaceNumber, "192");
     }
+}
+
+// The focus opens where the user goes on: in the length box, or on OK while the box is locked.
+// Tab follows Enter from the length to OK; reached by Enter, OK shows that Enter presses it.
+TEST_F(FaceCopyWindowTest, OpensInTheLengthOrOnOkAndTabFollowsEnter) {
+    job_.CutLength = 12.3456789012345;
+    Open();
+    QApplication::processEvents(); // the window becomes active
+    QLineEdit* length = Find("txtCutLength");
+    EXPECT_EQ(QApplication::focusWidget(), length);
+    EXPECT_EQ(length->cursorPosition(), 0);
+    EXPECT_EQ(length->selectedText(), QStringLiteral("12.3456789012345"));
+    QWindow* window = dialog_->windowHandle();
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Ok());
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("Command2"));
+    QTest::mouseClick(length, Qt::LeftButton);
+    EXPECT_FALSE(Ok()->isDefault());
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), Ok());
+    EXPECT_TRUE(Ok()->isDefault());
+    QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
+
+    job_.Repeat = true;
+    Open();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), Ok());
 }
 
 TEST_F(FaceCopyWindowTest, FromTheMainWindowOkFillsTheModeBPaneAndDrawsBothGraphs) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,21 @@ INSTANTIATE_TEST_SUITE_P(
                  {"2  \t0.00100000000000003  \t2000", "2  \t-0.000999999999999965  \t-2000"}},
         FeedCase{"OverflowingPitchListsNothing", "1E400", "0.3", 0, {}}),
     test::kRowName);
+
+// The focus opens in PITCH; Tab follows Enter to "Calculation", which shows it is next.
+TEST_F(FeedCalculationTest, OpensInPitchAndTabFollowsEnter) {
+    Open();
+    QApplication::processEvents(); // the window becomes active
+    QStringList tour;
+    for (int i = 0; i < 5; ++i) {
+        tour << QApplication::focusWidget()->objectName();
+        QTest::keyClick(dialog_->windowHandle(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(tour, QStringList({"Text1", "Text2", "Command1", "Command2", "Text3"}));
+    QTest::mouseClick(Text("Text2"), Qt::LeftButton);
+    QTest::keyClick(Text("Text2"), Qt::Key_Return);
+    EXPECT_TRUE(Button("Command1")->isDefault());
+}
 
 // Cancel closes, then redraws; the File menu opens the dialog empty every time.
 TEST_F(FeedCalculationTest, CancelRedrawsAndTheMenuOpensItEmptyAgain) {

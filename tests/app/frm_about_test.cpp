@@ -35,7 +35,11 @@ TEST(AboutTest, HelpMenuOpensTheBoxWithItsTextsAndOkRedraws) {
                              box->cmdOK->text(), box->cmdSysInfo->text()})
                     .join('|'),
                 "ﾊﾞｰｼﾞｮﾝ情報 Spirolan|Spirolan|Ver. 2.2.3|O   K|System Inf.(&S)...");
-            EXPECT_FALSE(box->picIcon->pixmap().isNull());
+            // The program's icon as the desktop's installed 32-pixel icon shows it.
+            const QImage drawn(QStringLiteral(":/program_icon/32.png"));
+            ASSERT_FALSE(drawn.isNull());
+            EXPECT_EQ(box->picIcon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+                      drawn.convertToFormat(QImage::Format_ARGB32));
             EXPECT_LT(box->picIcon->x(), box->lblTitle->x());
             // Captions are not cut: every button and label is as wide as its text wants.
             for (QWidget* widget : std::initializer_list<QWidget*>{

@@ -35,12 +35,13 @@ class MainWindowTest : public testing::Test {
 protected:
     std::unique_ptr<frmMain> Open() {
         const auto note = [this](const char* name) {
-            return [this, name](const DialogContext&) { log_.push_back(std::string("hook ") + name); };
+            return
+                [this, name](const DialogContext&) { log_.push_back(std::string("hook ") + name); };
         };
         return test::OpenWindow(job_, dir_.filePath("s.ini"),
                                 {note("DataInput1"), note("DataInput2"), note("DataInput3"),
                                  note("FaceCopy"), note("FeedCalculation"), note("frmAbout"),
-                                 note("StartOrvexa")});
+                                 note("StartOrvexa"), note("MachineLimits")});
     }
     QTemporaryDir dir_;
     CamJob job_;
@@ -55,14 +56,35 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
         tree.push_back(top->menu()->objectName().toStdString() + " " + top->text().toStdString());
         DescribeMenu(*top->menu(), "  ", tree);
     }
-    EXPECT_EQ(tree,
-              (Log{"mnuFile File(&F)", "  mnuFeed Feed calculation", "  mnuDataInput Data input >",
-                   "    mnuSquare Shape 1", "    mnuBall Shape 2", "    mnuShape3 Shape 3",
-                   "  mnuFileBar1 -", "  mnuFileSave Save Mode-A CAF file",
-                   "  SaveB Save Mode-B CAF file", "  mnuFileBar2 -",
-                   "  mnuFileExit Spirolan Exit(&X)", "mnuEdit Edit(&E)", "  mnuFaceCopy Face Copy",
-                   "mnuDisplay Display(&D)", "  ReGraphic Graphic Refresh", "mnuTool Tool(&T)",
-                   "  mnuOrvl Orvexa", "mnuHelp Help(&H)", "  mnuHelpAbout About Spirolan(&A)"}));
+    EXPECT_EQ(tree, (Log{"mnuFile File(&F)",
+                         "  mnuFeed Feed calculation",
+                         "  mnuDataInput Data input >",
+                         "    mnuSquare Shape 1",
+                         "    mnuBall Shape 2",
+                         "    mnuShape3 Shape 3",
+                         "  mnuFileBar1 -",
+                         "  mnuFileSave Save Mode-A CAF file",
+                         "  SaveB Save Mode-B CAF file",
+                         "  mnuJobBar -",
+                         "  mnuJobOpen Open Job(&O)...",
+                         "  mnuJobSave Save Job(&S)",
+                         "  mnuJobSaveAs Save Job As(&A)...",
+                         "  mnuRecentJobs Recent Jobs(&R) >",
+                         "  mnuFileBar3 -",
+                         "  mnuExportTable Export Table(&T)...",
+                         "  mnuExportGraphs Export Graphs(&G)...",
+                         "  mnuPrint Print(&P)...",
+                         "  mnuFileBar2 -",
+                         "  mnuFileExit Spirolan Exit(&X)",
+                         "mnuEdit Edit(&E)",
+                         "  mnuFaceCopy Face Copy",
+                         "mnuDisplay Display(&D)",
+                         "  ReGraphic Graphic Refresh",
+                         "mnuTool Tool(&T)",
+                         "  mnuOrvl Orvexa",
+                         "  mnuMachineLimits Machine limits(&M)...",
+                         "mnuHelp Help(&H)",
+                         "  mnuHelpAbout About Spirolan(&A)"}));
     Log buttons;
     for (QAction* action : window->tbToolBar().actions()) {
         buttons.push_back(action->isSeparator() ? "-"
@@ -203,6 +225,80 @@ TEST_F(MainWindowTest, LaidOutByTheRuleInTwipsAndShortWindowsSkipNegativeHeights
     QApplication::processEvents();
     EXPECT_EQ(window->txtDataA().geometry(), QRect(1, 45, 160, 261));
     EXPECT_EQ(window->txtDataB().geometry(), QRect(1, 44, 180, 8));
+}
+
+// A click goes to whatever lies under the pointer: the boxes of the toolbar band never cover a
+// button, at any width, and a 600 x 400 window runs every button's command.
+TEST_F(MainWindowTest, EveryToolbarButtonTakesItsClickAtEveryWidth) {
+    job_.LeadPitch = 1.5;
+    const auto window = Open();
+    QWidget& client = window->ClientArea();
+    for (const int width : {300, 400, 500, 600, 705, 800, 1200}) {
+        window->resize(width, window->height());
+        QApplication::processEvents();
+        for (QAction* action : window->tbToolBar().actions()) {
+            QWidget* button = window->tbToolBar().widgetForAction(action);
+            const QPoint centre = button->mapTo(&client, button->rect().center());
+            EXPECT_EQ(client.childAt(centre), button)
+                << width << " " << action->toolTip().toStdString();
+        }
+    }
+
+    window->resize(600, 400 + window->menuBar()->height());
+    QApplication::processEvents();
+    ASSERT_EQ(client.size(), QSize(600, 400));
+    window->SetModeAText(test::ReferenceModeA(job_));
+    window->SetModeBText("CAM4\r\nEND\r\n");
+    window->SetSaveFileChooser([this](QWidget*, const QString&) {
+        log_.push_back("choose");
+        return QString();
+    });
+    for (QAction* action : window->tbToolBar().actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        window->Picture1().ShowInactive();
+        QWidget* button = window->tbToolBar().widgetForAction(action);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(window.get(), button->rect().center()));
+        if (window->Picture1().Picture().pixelColor(2, 2) == QColor(8, 0, 0)) {
+            log_.push_back("redrawn");
+        }
+        if (!window->isVisible()) {
+            log_.push_back("closed");
+        }
+    }
+    EXPECT_EQ(log_, (Log{"hook DataInput1", "hook DataInput2", "hook DataInput3", "hook FaceCopy",
+                         "choose", "choose", "redrawn", "hook StartOrvexa", "closed"}));
+}
+
+// While keys go out to Orvexa the user is shown to wait, until the outer of nested hand-offs ends;
+// then the free text panel shows what it held. The real hand-off (here failing at once) does so.
+TEST_F(MainWindowTest, HandoffShowsAWaitPointerAndItsStatusTextUntilItEnds) {
+    const auto window = Open();
+    StatusPanels& status = window->sbStatusBar();
+    status.SetText(QStringLiteral("Mode-A Graphic"));
+    window->ShowHandoffBusy(true);
+    window->ShowHandoffBusy(true);
+    window->ShowHandoffBusy(false);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(status.currentMessage(), QStringLiteral("Sending keys to Orvexa ..."));
+    EXPECT_FALSE(status.Panel(1).isVisible());
+    window->ShowHandoffBusy(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(status.currentMessage(), QString());
+    EXPECT_TRUE(status.Panel(1).isVisible());
+    EXPECT_EQ(status.Text(), QStringLiteral("Mode-A Graphic"));
+
+    const auto real = test::OpenWindow(job_, dir_.filePath("t.ini"), DefaultDialogHooks());
+    QObject::connect(&real->sbStatusBar(), &QStatusBar::messageChanged,
+                     [this](const QString& message) { log_.push_back(message.toStdString()); });
+    test::MessageBoxWatcher boxes(QMessageBox::No);
+    real->findChild<QAction*>("mnuOrvl")->trigger();
+    EXPECT_EQ(log_, (Log{"Sending keys to Orvexa ...", ""}));
+    EXPECT_EQ(boxes.log.size(), 1u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(MainWindowTest, RedrawDrawsOnlyTheGraphsWhosePanesHoldTextAlsoOnResize) {

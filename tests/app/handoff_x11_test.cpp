@@ -1,4 +1,5 @@
-// The hand-off end to end on a private Xvfb (no window manager) to a stand-in ORVEXA.EXE.
+// The hand-off end to end on a private Xvfb (no window manager) to a stand-in ORVEXA.EXE, with a
+// decoy window of another program whose title holds "orvexa".
 #include "app/handoff/desktop_handoff.h"
 #include "app/handoff/start_orvexa.h"
 #include "tests/app/test_support.h"
@@ -29,35 +30,89 @@ public:
     bool asked = false;
 };
 
-// Xvfb reports the free display it took; it stops after the platform has closed its connection.
-TEST(HandoffX11Test, AfterASaveTheProgramReceivesMenuKeysPathAndOpenInOrder) {
+// A private X server, and beside the program a decoy: an editor of another process showing
+// "notes about orvexa.txt", which logs what is typed into it. Both stop with the fixture.
+class HandoffX11Test : public testing::Test {
+protected:
+    void SetUp() override {
 #ifndef SPIROLAN_HAVE_XDO
-    GTEST_SKIP() << "built without libxdo (Debian package libxdo-dev): no keys can be typed";
+        GTEST_SKIP() << "built without libxdo (Debian package libxdo-dev): no keys can be typed";
 #endif
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (program.isEmpty()) {
-        GTEST_SKIP() << "no Xvfb (Debian package xvfb, which ./scripts/test.sh installs): the "
-                        "end-to-end hand-off test needs a virtual X server";
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (program.isEmpty()) {
+            GTEST_SKIP() << "no Xvfb (Debian package xvfb, which ./scripts/test.sh installs): "
+                            "the end-to-end hand-off test needs a virtual X server";
+        }
+        // Xvfb reports the free display it took.
+        xvfb_.setStandardErrorFile(QProcess::nullDevice());
+        xvfb_.start(program, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                              "-noreset"});
+        QByteArray number;
+        while (!number.contains('\n') && xvfb_.waitForReadyRead(20000)) {
+            number += xvfb_.readAllStandardOutput();
+        }
+        ASSERT_TRUE(number.contains('\n')) << "Xvfb did not report its display";
+        display_ = ":" + number.trimmed().toStdString();
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", QString::fromStdString(display_));
+        environment.insert("SPIROLAN_STAND_IN_LOG", dir_.filePath("decoy.txt"));
+        environment.insert("SPIROLAN_STAND_IN_TITLE", "notes about orvexa.txt");
+        environment.remove("SPIROLAN_STAND_IN_MODE");
+        decoy_.setProcessEnvironment(environment);
+        decoy_.start(QStringLiteral(ORVEXA_STAND_IN_DIR "/ORVEXA.EXE"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath("decoy.txt")), 10000);
+        qputenv("SPIROLAN_STAND_IN_LOG", dir_.filePath("keys.txt").toLocal8Bit());
+        job_.OrvlPathName = ORVEXA_STAND_IN_DIR;
     }
-    QProcess xvfb;
-    xvfb.setStandardErrorFile(QProcess::nullDevice());
-    xvfb.start(program,
-               {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
-    QByteArray number;
-    while (!number.contains('\n') && xvfb.waitForReadyRead(20000)) {
-        number += xvfb.readAllStandardOutput();
+    void TearDown() override {
+        qunsetenv("SPIROLAN_STAND_IN_MODE");
     }
-    ASSERT_TRUE(number.contains('\n')) << "Xvfb did not report its display";
-    QTemporaryDir dir;
-    qputenv("SPIROLAN_STAND_IN_LOG", dir.filePath("keys.txt").toLocal8Bit());
-    CamJob job;
-    job.OrvlPathName = ORVEXA_STAND_IN_DIR;
-    job.LastCafFile = "/tmp/cam jobs/thread%{7}+^~(b).caf";
-    AnsweredHandoff platform(nullptr, ":" + number.trimmed().toStdString());
-    StartOrvexa(job, platform);
+
+    QTemporaryDir dir_;
+    QProcess xvfb_;
+    QProcess decoy_;
+    std::string display_;
+    CamJob job_;
+};
+
+// The window is the started program's child's: found by its process, not by a title.
+TEST_F(HandoffX11Test, AfterASaveTheProgramReceivesMenuKeysPathAndOpenInOrderAndTheDecoyNothing) {
+    qputenv("SPIROLAN_STAND_IN_MODE", "child");
+    job_.LastCafFile = "/tmp/cam jobs/thread%{7}+^~(b).caf";
+    AnsweredHandoff platform(nullptr, {.Display = display_});
+    StartOrvexa(job_, platform);
     EXPECT_FALSE(platform.asked);
-    QTRY_COMPARE_WITH_TIMEOUT(test::ReadBytes(dir.filePath("keys.txt")),
-                              "<Alt+F><Down><Enter>" + job.LastCafFile + "<Alt+O>", 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(test::ReadBytes(dir_.filePath("keys.txt")),
+                              "<Alt+F><Down><Enter>" + job_.LastCafFile + "<Alt+O>", 20000);
+    EXPECT_EQ(test::ReadBytes(dir_.filePath("decoy.txt")), "");
+}
+
+// Windows are told apart by the process that owns them, named on the window or on its client
+// leader; a title is no owner.
+TEST_F(HandoffX11Test, WindowsAreFoundByTheirProcessOrClientLeaderNeverByTitle) {
+    X11Keyboard keyboard(display_);
+    EXPECT_FALSE(keyboard.FindWindow(xvfb_.processId())); // alive, without a window
+    EXPECT_TRUE(keyboard.FindWindow(decoy_.processId()));
+    QProcess led;
+    QProcessEnvironment environment = decoy_.processEnvironment();
+    environment.insert("SPIROLAN_STAND_IN_LOG", dir_.filePath("led.txt"));
+    environment.insert("SPIROLAN_STAND_IN_MODE", "leader");
+    led.setProcessEnvironment(environment);
+    led.start(QStringLiteral(ORVEXA_STAND_IN_DIR "/ORVEXA.EXE"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath("led.txt")), 10000);
+    EXPECT_TRUE(keyboard.FindWindow(led.processId()));
+}
+
+// A program that shows no window of its own within the wait gets the question, and nothing is
+// typed anywhere: not into the decoy, whose title holds the program's name.
+TEST_F(HandoffX11Test, WithoutAWindowOfItsOwnNothingIsTypedAndTheQuestionIsAsked) {
+    qputenv("SPIROLAN_STAND_IN_MODE", "none");
+    AnsweredHandoff platform(nullptr, {.Display = display_, .WindowWait = 1.5});
+    StartOrvexa(job_, platform);
+    EXPECT_TRUE(platform.asked);
+    QTest::qWait(300); // keys sent would have arrived by now
+    EXPECT_EQ(test::ReadBytes(dir_.filePath("decoy.txt")), "");
 }
 
 } // namespace

@@ -101,7 +101,9 @@ TEST(SettingsTest, HandWrittenFileIsReadAsWrittenAndRewrittenLineByLine) {
                                 "MainLeft=1000\r\nMainTop=1000\r\nMainWidth=12000\r\n"
                                 "MainHeight=8000\r\nopenpathname=\\\r\n"
                                 "OrvlPathName=\\Program Files\\Orvexa\r\nMaxFaceNumber=384\r\n"
-                                "ThreadDir=0\r\nRepeat=False\r\nno equals sign\r\n";
+                                "ThreadDir=0\r\nRepeat=False\r\nExportPathName=\r\n"
+                                "MaxSlideSpeed=\r\nMaxSlideAccel=\r\nRecentJobs=\r\n"
+                                "no equals sign\r\n";
     test::WriteBytes(path, written);
     CamJob job;
     auto window = std::make_unique<frmMain>(job, path, DialogHooks{});
@@ -118,13 +120,13 @@ TEST(SettingsTest, HandWrittenFileIsReadAsWrittenAndRewrittenLineByLine) {
     CamJob next;
     ReadSettings(path, next);
     EXPECT_EQ(Keys(next), "C:\\Jobs\\Cams, old|\\Program Files\\Orvexa| 384 |0|False");
-    EXPECT_EQ(WriteSetting(path, "RecentJobs", "/a.json|/b.json").Ok, true);
+    EXPECT_EQ(WriteSetting(path, "LaterKey", "a, b|c").Ok, true);
     std::string expected = written;
     expected.replace(expected.find("=\\\r"), 3, "=C:\\Jobs\\Cams, old\r");
     expected.replace(expected.find("=384"), 4, "= 384 ");
-    expected.insert(expected.find("no equals"), "RecentJobs=/a.json|/b.json\r\n");
+    expected.insert(expected.find("no equals"), "LaterKey=a, b|c\r\n");
     EXPECT_EQ(test::ReadBytes(path), expected);
-    EXPECT_EQ(ReadSetting(path, "RecentJobs"), "/a.json|/b.json");
+    EXPECT_EQ(ReadSetting(path, "LaterKey"), "a, b|c");
 
     // A value that would not read back is not written and is reported; the others are.
     window = test::OpenWindow(job, path);
@@ -194,7 +196,9 @@ TEST(SettingsTest, TinyOrNegativeStoredSizesAreRaised) {
         frmMain window(job, dir.filePath("s.ini"), DialogHooks{});
         window.show();
         QApplication::processEvents();
-        EXPECT_EQ(window.frameGeometry().size(), QSize(320, 240)) << size;
+        // The toolbar's buttons may ask for a little more width.
+        const QSize frame = window.frameGeometry().size();
+        EXPECT_TRUE(frame.width() >= 320 && frame.width() < 400 && frame.height() == 240) << size;
         EXPECT_TRUE(window.isVisible());
     }
 }

@@ -11,8 +11,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -212,15 +215,76 @@ TEST_P(ShapeDialogTest, PrefilledEnterChainThenTheHandOverInOrder) {
 
     Type(*dialog, GetParam().reference());
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
-    EXPECT_EQ(host.calls,
-              (Strings{"SetModeAText (dialog shown)", "SetModeBText(empty) (closed)",
-                       std::string(GetParam().inactive) + " (closed)", "DrawModeAGraph (closed)"}));
+    EXPECT_EQ(
+        host.calls,
+        (Strings{"SetModeAText (dialog shown)", "SetModeBText(empty) (closed)",
+                 std::string(GetParam().inactive) + " (closed)", "DrawModeAGraph (closed)",
+                 "RecordStep " + std::string(GetParam().id.caption).substr(0, 7) + " (closed)"}));
     // The yellow curve follows the table: segment i runs from (i, -XS[i]) to (i + 1, -XS[i + 1]).
     const auto curve = host.picture1.LinesIn(kCurveYellow);
     ASSERT_EQ(curve.size(), 360u);
     EXPECT_FLOAT_EQ(curve[100].y2, static_cast<float>(-ValueOf(job_.XSTable[101])));
     EXPECT_EQ(host.picture1.OpsOf(SurfaceOp::Kind::SetPointer).back().pointer,
               PointerShape::CrossHair);
+}
+
+// The room a line edit has for its text, inside its frame and its own margin of 2 pixels a side.
+int TextRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() - 4;
+}
+
+// What the user meets first: pre-fills shown from their start, the focus in the first field (a
+// digit typed goes there, not into the lead list), Tab along the Enter chain; "O  K" reached by
+// Enter shows that the next Enter presses it, and the button with the focus takes Enter.
+TEST_P(ShapeDialogTest, OpensInTheFirstFieldTabFollowsTheChainAndTheFocusedButtonIsDefault) {
+    job_.NoseR = -0.000123456789012345; // longer than any field
+    job_.Pitch = -0.543396878417264;
+    job_.LeadCount = 1;
+    test::RecordingHost host(job_);
+    ShapeDialog* dialog = GetParam().open(job_, host);
+    QApplication::processEvents();
+    // The first field's text is selected, so that typing replaces it.
+    EXPECT_EQ(dialog->Field("Nose-R")->selectedText(), dialog->Field("Nose-R")->text());
+    for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+        EXPECT_EQ(field->cursorPosition(), 0) << field->objectName().toStdString();
+    }
+    QLineEdit* pitch = dialog->Field("PITCH");
+    EXPECT_GE(TextRoom(pitch), pitch->fontMetrics().horizontalAdvance(pitch->text()));
+
+    QWindow* window = dialog->windowHandle();
+    EXPECT_EQ(QApplication::focusWidget(), dialog->Field("Nose-R"));
+    QTest::keyClick(window, Qt::Key_7);
+    EXPECT_EQ(dialog->Field("Nose-R")->text(), QStringLiteral("7"));
+    EXPECT_EQ(dialog->LeadList()->currentText(), QStringLiteral("1"));
+
+    QStringList chain = QString(GetParam().labels).section("||", 0, 0).split('|');
+    chain.removeOne("Start XS vale");
+    QStringList tour;
+    for (qsizetype i = 0; i < chain.size(); ++i) {
+        tour << QApplication::focusWidget()->objectName();
+        QTest::keyClick(window, Qt::Key_Tab);
+    }
+    EXPECT_EQ(tour, chain);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->OkButton());
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->CancelButton());
+
+    const QImage plain = dialog->OkButton()->grab().toImage();
+    EXPECT_FALSE(dialog->OkButton()->isDefault());
+    QTest::mouseClick(dialog->Field(chain.back().toStdString()), Qt::LeftButton);
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->OkButton());
+    EXPECT_TRUE(dialog->OkButton()->isDefault());
+    EXPECT_NE(dialog->OkButton()->grab().toImage(), plain);
+
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_FALSE(dialog->OkButton()->isDefault());
+    EXPECT_TRUE(dialog->CancelButton()->isDefault());
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(host.calls, Strings{"ReGraphic_Click"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapeDialogTest, testing::Values(kShape1, kShape2, kShape3),

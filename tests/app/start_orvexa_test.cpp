@@ -23,9 +23,9 @@ using test::PrintTo;
 // Notes each request and its texts, keys as "<Alt+F>", "<Down>", "<Enter>" and literal text.
 class RecordingHandoff final : public HandoffPlatform {
 public:
-    std::optional<std::int64_t> StartProgram(const std::string& path) override {
+    StartedProgram StartProgram(const std::string& path) override {
         log << "start " << path << "; ";
-        return Step() ? std::optional<std::int64_t>(4242) : std::nullopt;
+        return Step() ? StartedProgram{4242, {}} : StartedProgram{{}, startProblem};
     }
     bool BringToFront(std::int64_t pid) override {
         log << "front " << pid << "; ";
@@ -42,9 +42,9 @@ public:
         return Step();
     }
     void Wait(double seconds) override { log << "wait " << seconds << "; "; }
+    void ShowBusy(bool busy) override { log << (busy ? "busy; " : "idle; "); }
     bool AskYesNo(const std::string& caption, const std::string& text) override {
-        EXPECT_EQ(text, kOrvexaNotFound);
-        log << "ask " << caption << "; ";
+        log << "ask " << caption << (text == kOrvexaNotFound ? "" : " [" + text + "]") << "; ";
         return answerYes;
     }
     std::optional<std::string> PickFile(const std::string& folder,
@@ -55,6 +55,7 @@ public:
 
     std::ostringstream log;
     int failingStep = -1; // which start, front or keys request fails, counted from 0
+    std::string startProblem;
     bool answerYes = false;
     std::optional<std::string> pickedFile;
 
@@ -68,9 +69,10 @@ struct HandoffCase {
     std::string lastCafFile;
     std::string openPathName = "\\";
     int failingStep = -1;
+    std::string startProblem;
     bool answerYes = false;
     std::optional<std::string> picked;
-    std::string expected; // after the start and the front of the default executable
+    std::string expected; // after the start of the default executable
     std::string orvlPathName = "\\Program Files\\Orvexa"; // afterwards
 };
 
@@ -83,10 +85,11 @@ TEST_P(HandoffTest, SendsTheTextsInOrderWithThePauses) {
     job.OpenPathName = c.openPathName;
     RecordingHandoff platform;
     platform.failingStep = c.failingStep;
+    platform.startProblem = c.startProblem;
     platform.answerYes = c.answerYes;
     platform.pickedFile = c.picked;
     StartOrvexa(job, platform);
-    EXPECT_EQ(platform.log.str(), "start /Program Files/Orvexa/ORVEXA.EXE; " + c.expected);
+    EXPECT_EQ(platform.log.str(), "busy; start /Program Files/Orvexa/ORVEXA.EXE; " + c.expected);
     EXPECT_EQ(job.OrvlPathName, c.orvlPathName);
 }
 
@@ -94,38 +97,47 @@ TEST_P(HandoffTest, SendsTheTextsInOrderWithThePauses) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, HandoffTest,
     testing::Values(
-        HandoffCase{.name = "NothingSaved",
-                    .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; keys \\<Enter>; "},
+        HandoffCase{
+            .name = "NothingSaved",
+            .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; keys \\<Enter>; idle; "},
         HandoffCase{.name = "NothingSavedTypesTheFolder",
                     .openPathName = "/tmp/{ENTER}%x",
                     .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; "
-                                "keys /tmp/{ENTER}%x<Enter>; "},
+                                "keys /tmp/{ENTER}%x<Enter>; idle; "},
         HandoffCase{.name = "AfterASave",
                     .lastCafFile = "/tmp/a%b{c}+^~(d) e.caf",
                     .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; wait 1; "
-                                "keys /tmp/a%b{c}+^~(d) e.caf; keys <Alt+O>; "},
-        HandoffCase{.name = "MissingExecutable", .failingStep = 0, .expected = "ask Spirolan; "},
+                                "keys /tmp/a%b{c}+^~(d) e.caf; keys <Alt+O>; idle; "},
         HandoffCase{
-            .name = "WindowNotReady", .failingStep = 1, .expected = "front 4242; ask Spirolan; "},
-        HandoffCase{.name = "MenuKeysFail",
-                    .failingStep = 2,
-                    .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; ask Spirolan; "},
+            .name = "MissingExecutable", .failingStep = 0, .expected = "idle; ask Spirolan; "},
+        HandoffCase{.name = "WindowNotReady",
+                    .failingStep = 1,
+                    .expected = "front 4242; idle; ask Spirolan; "},
+        HandoffCase{
+            .name = "MenuKeysFail",
+            .failingStep = 2,
+            .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; idle; ask Spirolan; "},
         HandoffCase{.name = "PathFails",
                     .lastCafFile = "/c/a.caf",
                     .failingStep = 3,
                     .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; wait 1; "
-                                "keys /c/a.caf; ask Spirolan; "},
+                                "keys /c/a.caf; idle; ask Spirolan; "},
+        HandoffCase{.name = "WineMissingSaysSo",
+                    .failingStep = 0,
+                    .startProblem = "no wine",
+                    .expected = "idle; ask Spirolan [Orvexa is not found.\r\nDo you want to set "
+                                "the path of Orvexa?\r\nno wine]; "},
         HandoffCase{.name = "LocatingTakesTheFolderOfAnyPickedFile",
                     .failingStep = 0,
                     .answerYes = true,
                     .picked = "/opt/orvexa 3/readme.txt",
-                    .expected = "ask Spirolan; pick /Program Files/Orvexa|All Files(*.*);exe "
+                    .expected = "idle; ask Spirolan; pick /Program Files/Orvexa|All Files(*.*);exe "
                                 "Files(*.exe); ",
                     .orvlPathName = "/opt/orvexa 3"},
         HandoffCase{.name = "CancelledLocatingKeepsThePath",
                     .failingStep = 0,
                     .answerYes = true,
-                    .expected = "ask Spirolan; pick /Program Files/Orvexa|All Files(*.*);exe "
+                    .expected = "idle; ask Spirolan; pick /Program Files/Orvexa|All Files(*.*);exe "
                                 "Files(*.exe); "}),
     test::kRowName);
 
@@ -196,8 +208,8 @@ TEST(DesktopHandoffTest, LocateDialogStartsInTheFolderWithItsFiltersAndGivesTheP
 // With no program and no X server on the display nothing can be started, raised or typed.
 TEST(DesktopHandoffTest, MissingProgramAndUnreachableDisplayFail) {
     QTemporaryDir dir;
-    DesktopHandoffPlatform platform(nullptr, ":65000");
-    EXPECT_FALSE(platform.StartProgram(dir.filePath("ORVEXA.EXE").toStdString()));
+    DesktopHandoffPlatform platform(nullptr, {.Display = ":65000"});
+    EXPECT_FALSE(platform.StartProgram(dir.filePath("ORVEXA.EXE").toStdString()).Pid);
     EXPECT_FALSE(platform.BringToFront(1));
     EXPECT_FALSE(platform.SendKeys({AltKey('F')}));
 }

@@ -1,10 +1,12 @@
-// The program's end when the system asks for it: a real copy, ended by a signal.
+// The program's end when the system asks for it: a real copy ended by a signal, a session's end.
 #include "tests/app/test_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -32,7 +34,8 @@ TEST_P(SystemEndTest, WritesTheSettingsAndReleasesTheLock) {
     const std::string defaults = "[Settings]\nMainLeft=1000\nMainTop=1000\nMainWidth=12000\n"
                                  "MainHeight=8000\nOpenPathName=\\\n"
                                  "OrvlPathName=\\Program Files\\Orvexa\nMaxFaceNumber=384\n"
-                                 "ThreadDir=0\nRepeat=False\n";
+                                 "ThreadDir=0\nRepeat=False\nExportPathName=\nMaxSlideSpeed=\n"
+                                 "MaxSlideAccel=\nRecentJobs=\n";
     const std::string handWritten = "; by hand\n" + defaults + "[Other]\nno key\n";
     if (GetParam().handWritten) {
         QDir().mkpath(QFileInfo(settings).absolutePath());
@@ -56,6 +59,43 @@ INSTANTIATE_TEST_SUITE_P(Signals, SystemEndTest,
                                          EndCase{"Interrupt", SIGINT, false},
                                          EndCase{"HangUp", SIGHUP, false}),
                          test::kRowName);
+
+// The end of the session does not wait for an answer whether to save a changed job, not even to
+// the question the close box has put; the settings are written and the document stays as it was.
+TEST(SessionEndTest, DoesNotWaitForTheQuestionAboutAChangedJob) {
+    QTemporaryDir dir;
+    const std::string document = R"({"steps": [{"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
+        "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8",
+        "Angle 1": "60", "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4",
+        "R 4": "0.3"}}]})";
+    test::WriteBytes(dir.filePath("job.spjob"), document);
+    for (const bool asking : {true, false}) {
+        CamJob job;
+        const auto window = test::OpenWindow(job, dir.filePath("s.ini"), DefaultDialogHooks());
+        ASSERT_TRUE(window->OpenJobFile(dir.filePath("job.spjob")));
+        window->RecordStep({"Feed calculation", {}});
+        std::vector<std::string> asked;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked.push_back(box->text().toStdString());
+                window->EndSession();
+            }
+        });
+        watch.start(5);
+        if (asking) {
+            EXPECT_TRUE(window->close());
+        } else {
+            window->EndSession();
+        }
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(asked, asking ? std::vector<std::string>{"Save changes to job.spjob?"}
+                                : std::vector<std::string>{});
+        EXPECT_EQ(test::ReadBytes(dir.filePath("job.spjob")), document);
+        EXPECT_NE(test::ReadBytes(dir.filePath("s.ini")).find("MainLeft=1000"), std::string::npos);
+        QFile::remove(dir.filePath("s.ini"));
+    }
+}
 
 } // namespace
 } // namespace spirolan

@@ -103,8 +103,14 @@ public:
         Log("DrawModeBGraph");
     }
     void ReGraphic_Click() override { Log("ReGraphic_Click"); }
+    void ShowHandoffBusy(bool busy) override { Log(busy ? "busy" : "not busy"); }
+    void RecordStep(JobStep step) override {
+        Log("RecordStep " + step.Dialog);
+        steps.push_back(std::move(step));
+    }
 
     std::vector<std::string> calls;
+    std::vector<JobStep> steps;
     std::string modeA = "(before)";
     std::string modeB = "(before)";
     RecordingSurface picture1, picture2, picture3, picture4, picture5;

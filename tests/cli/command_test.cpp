@@ -8,12 +8,16 @@
 
 #include <QProcess>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace spirolan::batch {
 namespace {
@@ -105,6 +109,25 @@ TEST_F(CommandTest, TableAndMotionFigures) {
     EXPECT_TRUE(Read(Out("t")).starts_with("C,XS\n0,\n1,\n"));
 }
 
+// The window's Export Table bytes; the limit line only behind its options, after each shape's
+// figures (the boundary itself is tested with the search).
+TEST_F(CommandTest, CsvAndHighestSpindleSpeedWithinTheLimits) {
+    std::string shape = kShape1Reference;
+    shape.replace(shape.find("\"Number of Lead\""), 0, "\"Spindle speed for G\": \"1000\", ");
+    const std::string job = Job(Steps({shape, kShape1Reference}));
+    CommandResult r =
+        RunCommand({"run", job, "--csv", Out("t.csv"), "--max-speed", "100", "--max-accel", "5"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const std::string figures = "Spindle Speed  =  1000 min-1\nMax.Speed  = 103.92 mm/s\n"
+                                "Max.Gravity = 9.423 G\nMax. spindle speed=728\n";
+    EXPECT_EQ(r.Out, "Shape 1: OK\n" + figures + "Shape 1: OK\n" + figures);
+    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/reference_table_1000.csv",
+                                           Read(Out("t.csv"))),
+              "");
+    r = RunCommand({"run", job, "--max-speed", "50"});
+    EXPECT_NE(r.Out.find("\nMax. spindle speed=481\n"), std::string::npos) << r.Out;
+}
+
 TEST_F(CommandTest, WdIsTypedAfterWidth) {
     // WD gives WIDTH 0.500 (the corners take 0.4 tan 30 each); a WIDTH of 9 would not fit.
     std::string shape = kShape1Reference;
@@ -113,6 +136,23 @@ TEST_F(CommandTest, WdIsTypedAfterWidth) {
     ASSERT_EQ(RunCommand({"run", Job(Steps({shape})), "--mode-a", Out("wd")}).ExitCode, 0);
     RunCommand({"run", Job(Steps({kShape1Reference})), "--mode-a", Out("ref")});
     EXPECT_EQ(Read(Out("wd")), Read(Out("ref")));
+}
+
+TEST_F(CommandTest, StoredRepeatCopiesOnePitchOfEachShape) {
+    auto shape = [](const std::string& pitch) {
+        std::string step = kShape1Reference;
+        return step.replace(step.find("\"3.6\""), 5, "\"" + pitch + "\"");
+    };
+    const std::string repeatOn = R"({"dialog": "Face Copy", "fields": {
+        "Max. number of face": "384", "Repeat function": "ON", "Thread direction": "Right hand"}})";
+    const std::string stored = R"({"dialog": "Face Copy", "fields": {}})";
+    CommandResult r = RunCommand(
+        {"run", Job(Steps({shape("6.8"), repeatOn, shape("7.57"), stored})), "--mode-b", Out("b")});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_EQ(r.Out, "Shape 1: OK\nFace Copy: OK\nShift angle= 1\nCopy number=360\n"
+                     "Z-axis pitch=0.0188\nFaces written=360\n"
+                     "Shape 1: OK\nFace Copy: OK\nShift angle= 1\nCopy number=360\n"
+                     "Z-axis pitch=0.021\nFaces written=360\n");
 }
 
 struct FailureCase {
@@ -188,6 +228,10 @@ const FailureCase kFailureCases[] = {
     {"NotJson", "{", "run JOB", 2, "JOB: not valid JSON at offset 1: unterminated object"},
     {"TopLevelArray", "[]", "run JOB", 2, "JOB: the top level must be an object with \"steps\""},
     {"UnknownTopKey", R"({"steps": [], "x": 1})", "run JOB", 2, "JOB: unknown top-level key \"x\""},
+    {"NewerDocument", R"({"format": "spirolan-job", "version": 2, "steps": []})", "run JOB", 2,
+     "JOB: \"version\" 2 is newer than this program reads (1)"},
+    {"OtherFormat", R"({"format": "other-job", "steps": []})", "run JOB", 2,
+     "JOB: \"format\" must be \"spirolan-job\""},
     {"StepsNotArray", R"({"steps": {}})", "run JOB", 2, "JOB: \"steps\" must be an array"},
     {"StepNotObject", R"({"steps": [1]})", "run JOB", 2,
      "JOB: step 1: must be an object with \"dialog\" and \"fields\""},
@@ -214,7 +258,22 @@ const FailureCase kFailureCases[] = {
      "run JOB", 2, "JOB: step 1 (Face Copy): field \"Max. number of face\" must be"},
     {"BadRepeat", Step(R"({"dialog": "Face Copy", "fields": {"Repeat function": "on"}})"),
      "run JOB", 2, "JOB: step 1 (Face Copy): field \"Repeat function\" must be \"ON\" or \"OFF\""},
+    {"EmptyCsv", Steps({}), "run JOB --csv FILE", 1, "Mode-A CAF No data !! \n"},
+    {"ZeroSpeedLimit", kShape1, "run JOB --csv FILE --max-speed 0", 2,
+     "spirolan-cli run: --max-speed: The maximum speed must be a number above 0"},
+    {"TextAccelLimit", kShape1, "run JOB --max-accel fast", 2,
+     "spirolan-cli run: --max-accel: The maximum acceleration must be a number above 0"},
+    {"LimitWithoutNumber", kShape1, "run JOB --max-accel", 2,
+     "spirolan-cli run: --max-accel needs a number"},
     {"FeedArguments", "", "feed 2", 2, "spirolan-cli feed: PITCH and FEED are needed"},
+    {"OptionTwice", kShape1, "run JOB --table FILE --mode-a FILE --table FILE", 2,
+     "spirolan-cli run: --table is given twice\nusage:"},
+    {"JobIsADevice", "", "run /dev/zero --table FILE", 2,
+     "cannot read /dev/zero: not a regular file\n"},
+    {"JobIsAFolder", "", "run / --table FILE", 2, "cannot read /: is a folder, not a job file\n"},
+    {"HelpAfterTheCommand", kShape1, "run JOB --help", 2,
+     "spirolan-cli run: unknown option \"--help\""},
+    {"UnknownOptionFirst", "", "--verbose", 2, "spirolan-cli: unknown command \"--verbose\""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Messages, FailureTest, testing::ValuesIn(kFailureCases),
@@ -229,12 +288,136 @@ TEST_F(CommandTest, UnwritableOutputWritesNoFile) {
     EXPECT_FALSE(fs::exists(Out("t.csv")));
 }
 
+// Outputs that would overwrite each other or the job: refused before the job is read.
+TEST_F(CommandTest, OutputsNamingOneFileAreRefused) {
+    const std::string job = Job(kShape1);
+    fs::create_symlink("later.csv", Out("link.csv"));
+    const struct {
+        std::vector<std::string> options;
+        std::string problem;
+    } cases[] = {
+        {{"--table", Out("t.csv"), "--svg-a", dir_.string() + "/./t.csv"},
+         "--table and --svg-a name the same file"},
+        {{"--mode-a", Out("link.csv"), "--table", Out("later.csv")},
+         "--mode-a and --table name the same file"},
+        {{"--mode-b", Out("x") + "/../job.json"}, "--mode-b names the job file"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"run", job};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CommandResult r = RunCommand(args);
+        EXPECT_EQ(r.ExitCode, 2);
+        EXPECT_TRUE(r.Err.starts_with("spirolan-cli run: " + c.problem + "\n")) << r.Err;
+    }
+    EXPECT_EQ(Read(job), kShape1);
+    EXPECT_FALSE(fs::exists(Out("t.csv")) || fs::exists(Out("later.csv")));
+}
+
+TEST_F(CommandTest, JobFileBeyond64MiBIsNotRead) {
+    const std::string job = Job(kShape1);
+    fs::resize_file(job, 64 * 1024 * 1024 + 1); // sparse: costs no disk
+    const CommandResult r = RunCommand({"run", job});
+    EXPECT_EQ(r.ExitCode, 2);
+    EXPECT_EQ(r.Err, "cannot read " + job + ": larger than 64 MiB\n");
+}
+
+TEST_F(CommandTest, NamesAreTheCommandLinesBytes) {
+    const std::string job = Out("j\xff.json");
+    fs::rename(Job(kShape1), job);
+    const CommandResult r = RunCommand({"run", job, "--table", Out("t\xfe.csv")});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_TRUE(Read(Out("t\xfe.csv")).starts_with("C,XS\n"));
+}
+
+TEST_F(CommandTest, FullDeviceIsReportedAndNothingElseWritten) {
+    if (!fs::is_character_file("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    const CommandResult r =
+        RunCommand({"run", Job(kShape1), "--mode-a", Out("a"), "--table", "/dev/full"});
+    EXPECT_EQ(r.ExitCode, 2);
+    EXPECT_EQ(r.Err, "cannot write /dev/full: " + std::string(std::strerror(ENOSPC)) + "\n");
+    EXPECT_FALSE(fs::exists(Out("a")));
+}
+
 TEST(FeedCommand, PrintsTheTableWithCrLf) {
     CommandResult r = RunCommand({"feed", "1.5", "0.5"});
     EXPECT_EQ(r.ExitCode, 0);
     EXPECT_EQ(r.Out, "PITCH    FEED     No.\r\n1.497  \t0.499  \t3\r\n1.5  \t0.5  \t3\r\n"
                      "1.503  \t0.501  \t3\r\n");
     EXPECT_EQ(RunCommand({"feed", "1E400", "0.3"}).Out, "PITCH    FEED     No.\r\n");
+}
+
+// The program in a process whose files may not grow beyond 64 KiB, as on a full disk: the
+// Mode-A file fits, the Mode-B file does not, and both old files stay.
+TEST_F(CommandTest, FullDiskKeepsEveryExistingOutput) {
+    std::ofstream(Out("a.caf")) << "old a";
+    std::ofstream(Out("b.caf")) << "old b";
+    QProcess process;
+    process.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_FSIZE, &size);
+    });
+    process.start(SPIROLAN_CLI_PATH,
+                  {"run", QString::fromStdString(Job(Steps({kShape1Reference, kFaceCopy384}))),
+                   "--mode-a", QString::fromStdString(Out("a.caf")), "--mode-b",
+                   QString::fromStdString(Out("b.caf"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(process.readAllStandardError().toStdString(),
+              "cannot write " + Out("b.caf") + ": " + std::strerror(EFBIG) + "\n");
+    EXPECT_EQ(Read(Out("a.caf")), "old a");
+    EXPECT_EQ(Read(Out("b.caf")), "old b");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 3); // and the job, no temporaries
+}
+
+TEST_F(CommandTest, StandardOutputIsWrittenInPlace) {
+    QProcess process;
+    process.start(SPIROLAN_CLI_PATH,
+                  {"run", QString::fromStdString(Job(kShape1)), "--table", "/dev/stdout"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const std::string out = process.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(out.starts_with("C,XS\n0,0\n") && out.ends_with("\n360,0\nShape 1: OK\n"));
+}
+
+// The shell appends the standard output to a file: the table is appended after the step lines,
+// and what the file held stays.
+TEST_F(CommandTest, StandardOutputAppendedToAFileKeepsItsBytes) {
+    std::ofstream(Out("log")) << "earlier\n";
+    QProcess process;
+    process.setStandardOutputFile(QString::fromStdString(Out("log")), QIODevice::Append);
+    process.start(SPIROLAN_CLI_PATH,
+                  {"run", QString::fromStdString(Job(kShape1)), "--table", "/dev/stdout"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const std::string log = Read(Out("log"));
+    EXPECT_TRUE(log.starts_with("earlier\nShape 1: OK\nC,XS\n0,0\n") && log.ends_with("\n360,0\n"))
+        << log.substr(0, 60);
+}
+
+// Before any command, --help prints the usage and the rest of the help, --version the version.
+TEST(HelpCommand, HelpAndVersionAnswerOnStandardOutput) {
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string outStart;
+    } rows[] = {
+        {"Help", {"--help"}, "usage: spirolan-cli run JOB.json [--mode-a FILE]"},
+        {"ShortHelpBeforeACommand", {"-h", "feed", "1", "2"}, "usage: spirolan-cli run JOB.json"},
+        {"Version", {"--version"}, "spirolan-cli 2.2.0.3\n"},
+        {"ShortVersion", {"-v"}, "spirolan-cli 2.2.0.3\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CommandResult r = RunCommand(row.args);
+        EXPECT_EQ(r.ExitCode, 0);
+        EXPECT_EQ(r.Err, "");
+        EXPECT_TRUE(r.Out.starts_with(row.outStart)) << r.Out;
+    }
+    EXPECT_NE(RunCommand({"--help"}).Out.find("\n       spirolan-cli --help | --version\n"),
+              std::string::npos);
 }
 
 TEST_F(CommandTest, ProgramPrintsAndExitsAsRunCommand) {

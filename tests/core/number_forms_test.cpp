@@ -68,6 +68,12 @@ const ReadCase kReadCases[] = {
     {"Overflow", "1E400", std::nullopt},
     {"NegativeOverflowD", "-1D309", std::nullopt},
     {"OverflowDigits", std::string(400, '9'), std::nullopt},
+    // The exponent counts against the digits: both read 3.6 whatever the lengths.
+    {"LongExponentAfterLeadingZeros", "0." + std::string(1000000, '0') + "36e1000001", 3.6},
+    {"LongNegativeExponentAfterZeros", "36" + std::string(1000000, '0') + "e-1000001", 3.6},
+    {"ExponentOfAMillionDigits", "1E" + std::string(1000000, '9'), std::nullopt},
+    {"NegativeExponentOfAMillionDigits", "1E-" + std::string(1000000, '9'), 0},
+    {"ZeroWithHugeExponent", "0E" + std::string(1000, '9'), 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, ReadLenientTest, testing::ValuesIn(kReadCases), kRowName);

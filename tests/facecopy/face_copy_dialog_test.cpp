@@ -39,15 +39,18 @@ TEST_F(FaceCopyDialog, FirstOpeningWithDefaultSettings) {
     EXPECT_FALSE(View().OkEnabled);
 }
 
-TEST_F(FaceCopyDialog, StoredRepeatKeepsLengthOfAnotherPitch) {
+TEST_F(FaceCopyDialog, StoredRepeatCopiesOnePitchWhateverLengthWasKept) {
     job.Repeat = true;
     job.ThreadDir = 1;
-    job.CutLength = 5;
+    job.MaxFaceNumber = "192";
+    job.CutLength = 30; // left from a job of another pitch, too long for 192 faces of this one
     ASSERT_TRUE(Open());
+    EXPECT_EQ(shown, Messages{});
     EXPECT_EQ(View().swThreadDir, kRightHand);
-    EXPECT_EQ(View().txtCutLength, "5"); // filled after "ON" put the pitch there
+    EXPECT_EQ(View().txtCutLength, " 3.6");
+    EXPECT_EQ(job.CutLength, 3.6);
     EXPECT_TRUE(View().CutLengthReadOnly && View().OkEnabled);
-    ExpectConditions(" 2", "250", "0.02");
+    ExpectConditions(" 2", "180", "0.02");
 }
 
 TEST_F(FaceCopyDialog, KeptLengthTooLongForKeptMaximum) {

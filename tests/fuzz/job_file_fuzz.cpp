@@ -1,14 +1,14 @@
 // Fuzzes the job-file reader and the replay of whatever steps it accepts: no input may crash,
 // hang or leave a step without a clear outcome.
-#include "cli/batch_session.h"
-#include "cli/job_file.h"
+#include "io/job_file.h"
+#include "io/job_replay.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace spirolan::batch;
+    using namespace spirolan;
     const std::string_view json(reinterpret_cast<const char*>(data), size);
     const JobFileResult parsed = ParseJobFile(json, "fuzz.json");
     if (!parsed.Job) {
@@ -17,16 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    BatchSession session;
-    int number = 0;
-    for (const JobStep& step : parsed.Job->Steps) {
-        const StepOutcome outcome = RunStep(session, step, ++number, "fuzz.json");
-        if (outcome.ExitCode != kExitOk) {
-            if (outcome.Error.empty()) {
-                std::abort();
-            }
-            break;
-        }
+    const ReplayResult replay = ReplayJob(*parsed.Job, "fuzz.json");
+    if (replay.Failure.Status != StepStatus::Ok && replay.Failure.Error.empty()) {
+        std::abort();
     }
     return 0;
 }

@@ -286,6 +286,7 @@ public:
     void SetFontSize(float) override { ++ops; }
     void SetCurrentPosition(float, float) override { ++ops; }
     void PrintLine(std::string_view) override { ++ops; }
+    float TextWidth(std::string_view) override { return 0; }
     void SetPointer(PointerShape) override { ++ops; }
     void Show() override { ++ops; }
 

@@ -68,6 +68,32 @@ TEST(Layout, SinglePrecisionColumnsAndFullWidthLines) {
     EXPECT_EQ(layout.Line2Right, 10001);
 }
 
+struct BoxesCase {
+    const char* name;
+    float width, toolbarEnd;
+    BoxesShown shown;
+    friend void PrintTo(const BoxesCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class BoxesOfTheToolbarBand : public testing::TestWithParam<BoxesCase> {};
+
+TEST_P(BoxesOfTheToolbarBand, ShownOnlyWhereTheyKeepClearOfTheButtons) {
+    const BoxesCase& c = GetParam();
+    EXPECT_EQ(BoxesClearOfToolbar(ComputeLayout(c.width, 6000), c.toolbarEnd), c.shown);
+}
+
+// The boxes begin at W - 6430 (Picture5), W - 3730 (Picture4) and W - 1230 (Picture3).
+const BoxesCase kBoxesCases[] = {
+    {"AllClear", 12000, 4140, {true, true, true}},
+    {"TouchingTheLastButton", 10570, 4140, {true, true, true}},
+    {"Picture5WouldCover", 10569, 4140, {true, true, false}},
+    {"OnlyTheReadoutLeft", 6000, 4140, {true, false, false}},
+    {"NoneLeft", 5000, 4140, {false, false, false}},
+    {"SkippedStepsHidden", kNaN, 0, {false, false, false}},
+};
+INSTANTIATE_TEST_SUITE_P(Widths, BoxesOfTheToolbarBand, testing::ValuesIn(kBoxesCases),
+                         testing::PrintToStringParamName());
+
 struct ReadoutCase {
     const char* name;
     bool modeB;

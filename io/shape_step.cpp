@@ -1,14 +1,14 @@
-// Shape steps of spirolan-cli: the Shape 1, 2 and 3 dialogs filled in and confirmed.
-#include "cli/batch_session.h"
-
+// Shape steps: the Shape 1, 2 and 3 dialogs filled in and confirmed.
 #include "core/shape1.h"
 #include "core/shape2.h"
 #include "core/shape3.h"
 #include "graphics/motion_figures.h"
+#include "graphics/spindle_limit.h"
+#include "io/job_replay.h"
 
 #include <span>
 
-namespace spirolan::batch {
+namespace spirolan {
 namespace {
 
 std::string Quoted(std::string_view text) {
@@ -70,26 +70,33 @@ std::string MotionFigureLines(CamJob& job) {
     if (!(job.SpindleSpeed > 0)) {
         return {};
     }
-    return SpindleSpeedLine(job.SpindleSpeed) + "\n" + MaxSpeedLine(figures.MaxSpeed) + "\n" +
-           MaxGravityLine(figures.MaxGravity) + "\n";
+    std::string lines = SpindleSpeedLine(job.SpindleSpeed) + "\n" + MaxSpeedLine(figures.MaxSpeed) +
+                        "\n" + MaxGravityLine(figures.MaxGravity) + "\n";
+    // Only a run given machine limits has them.
+    const MachineLimits limits = LimitsOf(job);
+    if (limits.MaxSpeed || limits.MaxAccel) {
+        const std::optional<double> highest = MaxSpindleSpeed(job.XSTable, limits);
+        lines += "Max. spindle speed=" + (highest ? WholeSpeedText(*highest) : "no limit") + "\n";
+    }
+    return lines;
 }
 
-StepOutcome Finish(BatchSession& session, const ShapeResult& result, const std::string& dialog) {
+StepOutcome Finish(JobSession& session, const ShapeResult& result, const std::string& dialog) {
     if (!result.Ok()) {
-        return {kExitRefused, {}, result.Error};
+        return {StepStatus::Refused, {}, result.Error, std::string(kDataErrorTitle)};
     }
     session.ModeAText = result.ModeAText;
     session.ModeBText.clear();
-    return {kExitOk, dialog + ": OK\n" + MotionFigureLines(session.Job), {}};
+    return {StepStatus::Ok, dialog + ": OK\n" + MotionFigureLines(session.Job), {}, {}};
 }
 
 } // namespace
 
-StepOutcome RunShapeStep(BatchSession& session, const JobStep& step, const std::string& where) {
+StepOutcome RunShapeStep(JobSession& session, const JobStep& step, const std::string& where) {
     CamJob& job = session.Job;
     std::string error;
     ShapeResult result;
-    if (step.Dialog == "Shape 1") {
+    if (step.Dialog == kShape1Dialog) {
         Shape1Input input = PrefillShape1(job);
         std::optional<std::string> wd;
         error = FillFields(input, step, kShape1TextFields, kShape1LeadEntries, &wd);
@@ -102,7 +109,7 @@ StepOutcome RunShapeStep(BatchSession& session, const JobStep& step, const std::
             }
             result = GenerateShape1(input, job);
         }
-    } else if (step.Dialog == "Shape 2") {
+    } else if (step.Dialog == kShape2Dialog) {
         Shape2Input input = PrefillShape2(job);
         error = FillFields(input, step, kShape2TextFields, kShape2LeadEntries, nullptr);
         if (error.empty()) {
@@ -121,4 +128,4 @@ StepOutcome RunShapeStep(BatchSession& session, const JobStep& step, const std::
     return Finish(session, result, step.Dialog);
 }
 
-} // namespace spirolan::batch
+} // namespace spirolan

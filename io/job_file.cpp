@@ -1,5 +1,5 @@
-// Job files of spirolan-cli: the dialog steps to replay, read from JSON.
-#include "cli/job_file.h"
+// Job files: the dialog steps to replay, read from JSON.
+#include "io/job_file.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -7,11 +7,36 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
-namespace spirolan::batch {
+#include <cmath>
+
+namespace spirolan {
 namespace {
 
 JobFileResult Failure(std::string message) {
     return {std::nullopt, std::move(message)};
+}
+
+// Why the "format" and "version" keys, when present, are not those of a document this
+// program reads; empty when they are.
+std::string FormatProblem(const QJsonObject& top) {
+    const QJsonValue format = top.value(QLatin1String("format"));
+    if (!format.isUndefined() &&
+        format != QJsonValue(QString::fromUtf8(kJobFormat.data(), kJobFormat.size()))) {
+        return "\"format\" must be \"" + std::string(kJobFormat) + "\"";
+    }
+    const QJsonValue version = top.value(QLatin1String("version"));
+    if (version.isUndefined()) {
+        return {};
+    }
+    const double number = version.toDouble(-1);
+    if (!version.isDouble() || !(number >= 1) || std::floor(number) != number) {
+        return "\"version\" must be a whole number from 1";
+    }
+    if (number > kJobVersion) {
+        return "\"version\" " + QString::number(number, 'g', 15).toStdString() +
+               " is newer than this program reads (" + std::to_string(kJobVersion) + ")";
+    }
+    return {};
 }
 
 std::string StepPrefix(std::string_view source, qsizetype index) {
@@ -34,9 +59,13 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     }
     const QJsonObject top = document.object();
     for (auto it = top.begin(); it != top.end(); ++it) {
-        if (it.key() != QLatin1String("steps")) {
+        if (it.key() != QLatin1String("steps") && it.key() != QLatin1String("format") &&
+            it.key() != QLatin1String("version")) {
             return Failure(file + ": unknown top-level key \"" + it.key().toStdString() + "\"");
         }
+    }
+    if (std::string problem = FormatProblem(top); !problem.empty()) {
+        return Failure(file + ": " + problem);
     }
     if (!top.value(QLatin1String("steps")).isArray()) {
         return Failure(file + ": \"steps\" must be an array");
@@ -79,4 +108,4 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     return {std::move(job), {}};
 }
 
-} // namespace spirolan::batch
+} // namespace spirolan

@@ -1,27 +1,13 @@
-// Face Copy steps of spirolan-cli: the dialog driven through its model, then OK.
-#include "cli/batch_session.h"
-
+// Face Copy steps: the dialog driven through its model, then OK.
 #include "facecopy/face_copy_model.h"
+#include "io/job_replay.h"
+#include "io/job_steps.h"
 
 #include <array>
 #include <string_view>
 
-namespace spirolan::batch {
+namespace spirolan {
 namespace {
-
-constexpr std::string_view kMaxFaceCaption = "Max. number of face";
-constexpr std::string_view kRepeatCaption = "Repeat function";
-constexpr std::string_view kThreadDirCaption = "Thread direction";
-constexpr std::string_view kCutLengthCaption = "Cutting length";
-constexpr std::string_view kEnterCaption = "Enter";
-constexpr std::string_view kExitCaption = "Exit";
-
-// The fields in the order they are applied.
-constexpr std::array<std::string_view, 6> kFaceCopyCaptions{kMaxFaceCaption,   kRepeatCaption,
-                                                            kThreadDirCaption, kCutLengthCaption,
-                                                            kEnterCaption,     kExitCaption};
-
-constexpr std::array<std::string_view, 4> kMaxFaceTexts{"192", "384", "768", "2828"};
 
 const JobField* FindField(const JobStep& step, std::string_view caption) {
     for (const JobField& field : step.Fields) {
@@ -49,7 +35,7 @@ int ChoiceIndex(const std::array<std::string_view, N>& choices, const std::strin
 
 } // namespace
 
-StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const std::string& where) {
+StepOutcome RunFaceCopyStep(JobSession& session, const JobStep& step, const std::string& where) {
     for (const JobField& field : step.Fields) {
         if (ChoiceIndex(kFaceCopyCaptions, field.Caption) < 0) {
             return BadStep(where, "the dialog has no field " + Quoted(field.Caption));
@@ -81,7 +67,9 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
             message = shown;
         }
     });
-    auto refused = [&message]() { return StepOutcome{kExitRefused, {}, message->text}; };
+    auto refused = [&message]() {
+        return StepOutcome{StepStatus::Refused, {}, message->text, message->title};
+    };
     if (!dialog.Open() || message) {
         return refused();
     }
@@ -113,7 +101,10 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
         return refused();
     }
     if (!dialog.View().OkEnabled) {
-        return {kExitRefused, {}, "OK is disabled: no accepted cutting length"};
+        return {StepStatus::Refused,
+                {},
+                "OK is disabled: no accepted cutting length",
+                kFaceCopyErrorTitle};
     }
     const FaceCopyView shown = dialog.View();
     std::optional<ModeBResult> result = dialog.Command1_Click();
@@ -121,14 +112,18 @@ StepOutcome RunFaceCopyStep(BatchSession& session, const JobStep& step, const st
         return refused();
     }
     if (!result || result->refusal) {
-        return {kExitRefused, {}, result ? result->refusal->text : std::string(kFaceCopyDataError)};
+        return {StepStatus::Refused,
+                {},
+                result ? result->refusal->text : std::string(kFaceCopyDataError),
+                kFaceCopyErrorTitle};
     }
     session.ModeBText = std::move(result->text);
-    return {kExitOk,
+    return {StepStatus::Ok,
             "Face Copy: OK\nShift angle=" + shown.AnglePitch +
                 "\nCopy number=" + shown.txtCopyNumber + "\nZ-axis pitch=" + shown.txtZaxisPitch +
                 "\nFaces written=" + std::to_string(result->facesWritten) + "\n",
+            {},
             {}};
 }
 
-} // namespace spirolan::batch
+} // namespace spirolan

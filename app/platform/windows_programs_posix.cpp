@@ -1,0 +1,10 @@
+// Off Windows, a Windows program is started through wine.
+#include "app/platform/windows_programs.h"
+
+namespace spirolan {
+
+bool RunsWindowsProgramsNatively() {
+    return false;
+}
+
+} // namespace spirolan

@@ -1,0 +1,10 @@
+// Windows runs Windows programs as they are.
+#include "app/platform/windows_programs.h"
+
+namespace spirolan {
+
+bool RunsWindowsProgramsNatively() {
+    return true;
+}
+
+} // namespace spirolan

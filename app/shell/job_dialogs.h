@@ -1,0 +1,30 @@
+// Asking for job documents: the open and save dialogs of ".spjob" files and the question at exit.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace spirolan {
+
+/// The file extension of job documents, without its dot.
+inline const QString kJobExtension = QStringLiteral("spjob");
+
+/// Asks for a job document, starting in `folder`; the full path, or empty when cancelled.
+using JobFileChooser = std::function<QString(QWidget* parent, const QString& folder)>;
+
+/// The open dialog: Qt's own, "Spirolan Jobs (*.spjob)" and "All Files (*)", modal.
+QString ChooseJobToOpen(QWidget* parent, const QString& folder);
+
+/// The save dialog: Qt's own, the same filters, ".spjob" added to a name typed without an
+/// extension, asking before replacing a file, modal.
+QString ChooseJobToSave(QWidget* parent, const QString& folder);
+
+/// "Save changes to NAME?" with Save, Discard and Cancel; the button chosen (Cancel when the
+/// box is closed).
+QMessageBox::StandardButton AskSaveChanges(QWidget* parent, const QString& name);
+
+} // namespace spirolan

@@ -1,0 +1,117 @@
+// frmMain's exports, print and machine limits: the window gathers the job and the files; the
+// libraries compute, the shell writes.
+#include "app/windows/frm_main.h"
+
+#include "app/shell/setup_sheet_print.h"
+#include "app/windows/frm_about.h"
+#include "app/windows/messages.h"
+#include "graphics/svg_surface.h"
+#include "graphics/table_csv.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace spirolan {
+
+namespace {
+
+const QString kNoModeAData = QStringLiteral("Mode-A CAF No data !! ");
+
+// The graph formats in the order of the export dialog's filters.
+enum GraphFormat { kSvg, kPng, kPdf };
+
+} // namespace
+
+GraphsView frmMain::CurrentGraphsView() const {
+    // A graph the layout left without area (a tiny window) is pictured at the export size.
+    const auto sized = [](QSize size) {
+        return size.isEmpty() ? QSize(kSvgGraphWidth, kSvgGraphHeight) : size;
+    };
+    return {sized(Picture1_->contentsRect().size()), sized(Picture2_->contentsRect().size()),
+            !txtDataB_->IsEmpty()};
+}
+
+bool frmMain::HasModeAData(const QString& caption) {
+    if (txtDataA_->IsEmpty()) {
+        ShowMessage(this, QMessageBox::Warning, caption, kNoModeAData);
+        return false;
+    }
+    return true;
+}
+
+void frmMain::Export(const QStringList& filters,
+                     const std::function<QByteArray(int filter)>& bytes) {
+    const QString folder = QString::fromStdString(
+        job_.ExportPathName.empty() ? job_.OpenPathName : job_.ExportPathName);
+    const ExportChoice choice = chooseExportFile_(this, folder, filters);
+    if (choice.Path.isEmpty()) {
+        return;
+    }
+    const QString failure = WriteExportFile(choice.Path, bytes(choice.Filter));
+    if (!failure.isEmpty()) {
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Export error"), failure);
+        return;
+    }
+    job_.ExportPathName =
+        QDir::toNativeSeparators(QFileInfo(choice.Path).absolutePath()).toStdString();
+}
+
+void frmMain::mnuExportTable_Click() {
+    if (!HasModeAData(QStringLiteral("Export error"))) {
+        return;
+    }
+    Export({QStringLiteral("CSV Files(*.csv)")},
+           [this](int) { return QByteArray::fromStdString(TableCsv(job_)); });
+}
+
+void frmMain::mnuExportGraphs_Click() {
+    if (!HasModeAData(QStringLiteral("Export error"))) {
+        return;
+    }
+    const GraphsView view = CurrentGraphsView();
+    Export({QStringLiteral("SVG Files(*.svg)"), QStringLiteral("PNG Files(*.png)"),
+            QStringLiteral("PDF Files(*.pdf)")},
+           [this, view](int filter) {
+               switch (filter) {
+               case kPng:
+                   return GraphsPngBytes(job_, view);
+               case kPdf:
+                   return GraphsPdfBytes(job_, view);
+               default:
+                   return GraphsSvgBytes(job_, view);
+               }
+           });
+}
+
+void frmMain::mnuPrint_Click() {
+    if (!HasModeAData(QStringLiteral("Print error"))) {
+        return;
+    }
+    QPrinter printer;
+    printer.setResolution(96);
+    printer.setDocName(QStringLiteral("Spirolan setup sheet"));
+    const SheetContext context{
+        "Spirolan " + VersionText().toStdString(),
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString(),
+        jobPath_.isEmpty() ? std::string() : QFileInfo(jobPath_).fileName().toStdString(),
+        !txtDataB_->IsEmpty()};
+    const GraphsView view = CurrentGraphsView();
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &context, &view](QPrinter* target) {
+                PaintSetupSheet(*target, job_, context, view);
+            });
+    preview.exec();
+}
+
+void frmMain::mnuMachineLimits_Click() {
+    if (hooks_.MachineLimits) {
+        hooks_.MachineLimits({job_, *this, *this});
+    }
+}
+
+} // namespace spirolan

@@ -1,0 +1,50 @@
+// Axis labels of the cam graphs: the thinning rule and the printing.
+#include "graphics/axis_labels.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace spirolan {
+
+namespace {
+
+// Whether the labels 0, stride, 2 * stride, ... stand clear of each other.
+bool StandsClear(std::span<const float> lefts, std::span<const float> widths, std::size_t stride) {
+    for (std::size_t i = 0; i + stride < lefts.size(); i += stride) {
+        // Written so that a value that is not a number fails the test.
+        if (!(lefts[i] + widths[i] <= lefts[i + stride])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int LabelStride(std::span<const float> lefts, std::span<const float> widths) {
+    const std::size_t count = std::min(lefts.size(), widths.size());
+    std::size_t stride = 1;
+    while (stride < count && !StandsClear(lefts.first(count), widths.first(count), stride)) {
+        ++stride;
+    }
+    return static_cast<int>(std::max<std::size_t>(stride, 1));
+}
+
+void PrintAxisLabels(GraphSurface& surface, std::span<const AxisLabel> labels, float y) {
+    std::vector<float> lefts;
+    std::vector<float> widths;
+    lefts.reserve(labels.size());
+    widths.reserve(labels.size());
+    for (const AxisLabel& label : labels) {
+        lefts.push_back(label.Left);
+        widths.push_back(surface.TextWidth(label.Text));
+    }
+    const auto stride = static_cast<std::size_t>(LabelStride(lefts, widths));
+    for (std::size_t i = 0; i < labels.size(); i += stride) {
+        surface.SetCurrentPosition(labels[i].Left, y);
+        surface.PrintLine(labels[i].Text);
+    }
+}
+
+} // namespace spirolan

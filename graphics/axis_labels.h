@@ -1,0 +1,29 @@
+// Axis labels of the cam graphs: thinned so that the labels drawn never run into each other.
+#pragma once
+
+#include "graphics/graph_surface.h"
+
+#include <span>
+#include <string>
+
+namespace spirolan {
+
+/// A label of a horizontal axis: its text and the x of its left edge, in user units.
+struct AxisLabel {
+    float Left = 0;
+    std::string Text;
+};
+
+/// Every how many-th label to draw, counting from the first, so that each label drawn ends at or
+/// before the left edge of the next one drawn: the smallest such stride. `lefts` must increase
+/// and `widths` give the labels' widths, both in user units. 1 for fewer than two labels; the
+/// number of labels (only the first is drawn) when no two fit side by side, or when a width or
+/// position is not finite.
+int LabelStride(std::span<const float> lefts, std::span<const float> widths);
+
+/// Prints `labels` (ordered by their left edges) with their tops on the line y in the current
+/// font and colour, as many of them as fit by LabelStride: the grid they stand on is the
+/// caller's and stays whole.
+void PrintAxisLabels(GraphSurface& surface, std::span<const AxisLabel> labels, float y);
+
+} // namespace spirolan

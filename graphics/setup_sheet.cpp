@@ -1,0 +1,107 @@
+// The printed setup sheet's texts, from the shape dialogs' own captions and pre-fill.
+#include "graphics/setup_sheet.h"
+
+#include "core/number_text.h"
+#include "core/shape1.h"
+#include "core/shape2.h"
+#include "core/shape3.h"
+#include "facecopy/copy_condition.h"
+#include "graphics/motion_figures.h"
+#include "graphics/spindle_limit.h"
+
+#include <span>
+
+namespace spirolan {
+namespace {
+
+// The dialog's text fields and choices as a freshly opened dialog shows them.
+template <typename Input, size_t N>
+std::vector<SheetRow> DialogRows(const Input& input,
+                                 const std::array<DialogTextField<Input>, N>& fields,
+                                 std::span<const std::string_view> leadEntries) {
+    std::vector<SheetRow> rows;
+    for (const auto& field : fields) {
+        rows.push_back({std::string(field.Caption), input.*(field.Text)});
+    }
+    const bool listed = input.LeadIndex >= 0 && input.LeadIndex < int(leadEntries.size());
+    rows.push_back({std::string(kLeadCaption),
+                    listed ? std::string(leadEntries[size_t(input.LeadIndex)]) : std::string()});
+    rows.push_back({std::string(kCutPositionCaption),
+                    std::string(input.External ? kExternalCaption : kInternalCaption)});
+    return rows;
+}
+
+SheetSection ShapeSection(const CamJob& job) {
+    switch (job.LastShape) {
+    case 1: {
+        std::vector<SheetRow> rows =
+            DialogRows(PrefillShape1(job), kShape1TextFields, kShape1LeadEntries);
+        // The spindle speed has its own section.
+        std::erase_if(rows, [](const SheetRow& row) { return row.Label == "Spindle speed for G"; });
+        return {"Shape 1", rows};
+    }
+    case 2:
+        return {"Shape 2", DialogRows(PrefillShape2(job), kShape2TextFields, kShape2LeadEntries)};
+    case 3:
+        return {"Shape 3", DialogRows(PrefillShape3(job), kShape3TextFields, kShape3LeadEntries)};
+    default:
+        return {"Shape", {{"Shape", "none generated"}}};
+    }
+}
+
+SheetSection MotionSection(const CamJob& job) {
+    SheetSection section{"Spindle speed and motion", {}};
+    if (!(job.SpindleSpeed > 0)) {
+        section.Rows.push_back({"Spindle speed", PlainText(job.SpindleSpeed) + " (no figures)"});
+        return section;
+    }
+    const MotionFigures figures = ComputeMotionFigures(job.XSTable, job.SpindleSpeed);
+    for (const std::string& line :
+         {SpindleSpeedLine(job.SpindleSpeed), MaxSpeedLine(figures.MaxSpeed),
+          MaxGravityLine(figures.MaxGravity)}) {
+        section.Rows.push_back({"", line});
+    }
+    if (const auto limit = SpindleLimitLineOf(job)) {
+        section.Rows.push_back({"", limit->Exceeded ? limit->Text + " (exceeded)" : limit->Text});
+    }
+    return section;
+}
+
+std::string Chamfer(const std::string& typed) {
+    return typed.empty() ? "none" : typed;
+}
+
+SheetSection FaceCopySection(const CamJob& job) {
+    return {"Face Copy",
+            {
+                {"Max. number of face", job.MaxFaceNumber},
+                {"Repeat function", job.Repeat ? "ON" : "OFF"},
+                {"Thread direction", job.ThreadDir == 1 ? "Right hand" : "Left hand"},
+                {"Cutting length", PlainText(job.CutLength)},
+                {"Shift angle", std::to_string(job.ShiftAngle)},
+                {"Copy number", std::to_string(job.CopyNumber)},
+                {"Z-axis pitch",
+                 job.ZAxisPitch ? PlainText(ZAxisPitchShown(*job.ZAxisPitch)) : std::string()},
+                {"Chamfer Enter", Chamfer(job.EnterChamfer)},
+                {"Chamfer Exit", Chamfer(job.ExitChamfer)},
+            }};
+}
+
+} // namespace
+
+SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context) {
+    SetupSheet sheet;
+    sheet.Heading.push_back(context.Program + " - Setup sheet");
+    sheet.Heading.push_back("Printed " + context.Printed);
+    if (!context.JobName.empty()) {
+        sheet.Heading.push_back("Job " + context.JobName);
+    }
+    sheet.Sections.push_back(ShapeSection(job));
+    sheet.Sections.push_back(MotionSection(job));
+    if (context.WithFaceCopy) {
+        sheet.Sections.push_back(FaceCopySection(job));
+    }
+    return sheet;
+}
+
+} // namespace spirolan

@@ -1,0 +1,43 @@
+// The printed setup sheet's texts: the job's shape as typed, the motion figures and the Face
+// Copy conditions.
+#pragma once
+
+#include "core/cam_job.h"
+
+#include <string>
+#include <vector>
+
+namespace spirolan {
+
+/// One line of a sheet section: a caption and its value.
+struct SheetRow {
+    std::string Label;
+    std::string Value;
+    friend bool operator==(const SheetRow&, const SheetRow&) = default;
+};
+
+struct SheetSection {
+    std::string Title;
+    std::vector<SheetRow> Rows;
+};
+
+/// What the printing window knows beside the job.
+struct SheetContext {
+    std::string Program;       // name and version, "Spirolan  Ver. 2.23"
+    std::string Printed;       // date and time of printing
+    std::string JobName;       // the job document's name; empty when there is none
+    bool WithFaceCopy = false; // the Mode-B pane holds text
+};
+
+struct SetupSheet {
+    std::vector<std::string> Heading; // program, date and time, job name
+    std::vector<SheetSection> Sections;
+};
+
+/// The sheet of `job`: a section for the last shape generated with every field of its dialog as
+/// the dialog shows it (captions of the dialog, the lead count and the cutting position); a
+/// section with the spindle speed, the three figure lines and, with machine limits, the highest
+/// spindle speed; and, when `context.WithFaceCopy`, the Face Copy conditions.
+SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context);
+
+} // namespace spirolan

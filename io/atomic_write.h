@@ -1,0 +1,54 @@
+// The one writer of every file the program and the batch command write: whole or not at all.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace spirolan {
+
+/// Outcome of a write; on failure `Reason` is the system's reason ("No space left on device").
+struct FileWriteResult {
+    bool Ok = true;
+    QString Reason;
+};
+
+/// Writes `bytes` to `path` through a temporary file beside it that replaces the old file only
+/// when every byte was written, flushed, synced and closed: a failed write leaves an existing
+/// file of that name as it was and no partial file behind. A symbolic link is followed and the
+/// file it points to is replaced, the link stays. A target that exists and is not a regular
+/// file (a FIFO, a device such as /dev/stdout) is written directly, without a temporary file;
+/// a directory is refused.
+FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes);
+
+/// One file of a group written together.
+struct PendingFile {
+    QString Path;
+    QByteArray Bytes;
+};
+
+/// Writes every file of `files`, or none of them: all regular files are written and synced to
+/// temporaries, then the files that are not regular are written, and only then does the first
+/// temporary replace its target. On failure `Reason` names the file that failed and why.
+FileWriteResult WriteFilesAtomically(const std::vector<PendingFile>& files);
+
+/// A file of a group named by the system's own path, used as given: on POSIX systems its bytes,
+/// whatever their encoding (as a command line gives them).
+struct PendingNativeFile {
+    std::filesystem::path Path;
+    QByteArray Bytes;
+};
+
+/// WriteFilesAtomically for paths given as the system's own.
+FileWriteResult WriteNativeFilesAtomically(const std::vector<PendingNativeFile>& files);
+
+/// The file that a write to `path` replaces: `path` with its symbolic links followed, a link to a
+/// file not yet made included. On a loop of links or a link that cannot be read, `error` says
+/// why and `path` itself is returned.
+std::filesystem::path FollowLinks(const std::filesystem::path& path, std::error_code& error);
+
+} // namespace spirolan

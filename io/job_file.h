@@ -1,0 +1,52 @@
+// Job files: the dialog steps to replay, read from JSON; the document form adds its format keys.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spirolan {
+
+/// The dialogs a step can name.
+inline constexpr std::string_view kShape1Dialog = "Shape 1";
+inline constexpr std::string_view kShape2Dialog = "Shape 2";
+inline constexpr std::string_view kShape3Dialog = "Shape 3";
+inline constexpr std::string_view kFaceCopyDialog = "Face Copy";
+
+/// The two keys that mark a job document (".spjob"); a job file may leave them out.
+inline constexpr std::string_view kJobFormat = "spirolan-job";
+inline constexpr int kJobVersion = 1;
+
+/// One field of a step: the caption and the typed text; no text (JSON null) leaves a check box
+/// unticked.
+struct JobField {
+    std::string Caption;
+    std::optional<std::string> Value;
+    friend bool operator==(const JobField&, const JobField&) = default;
+};
+
+/// One dialog opened fresh, filled in and confirmed with OK.
+struct JobStep {
+    std::string Dialog;
+    std::vector<JobField> Fields;
+    friend bool operator==(const JobStep&, const JobStep&) = default;
+};
+
+struct JobFile {
+    std::vector<JobStep> Steps;
+};
+
+/// A job file, or the message that names what is wrong with it.
+struct JobFileResult {
+    std::optional<JobFile> Job;
+    std::string Error;
+};
+
+/// Reads `{"format": "spirolan-job", "version": 1, "steps": [{"dialog": NAME, "fields":
+/// {CAPTION: VALUE, ...}}, ...]}`; "format" and "version" may be left out, another format or a
+/// higher version is refused. Checks the form only (objects, arrays, strings); dialog names and
+/// captions are checked when the steps run. `source` names the file in messages.
+JobFileResult ParseJobFile(std::string_view json, std::string_view source);
+
+} // namespace spirolan

@@ -1,0 +1,340 @@
+// Job documents in the window by events: round trips through spirolan-cli, refused documents,
+// the caption, the question at exit and the recent list.
+#include "app/shell/settings_store.h"
+#include "app/windows/face_copy_window.h"
+#include "app/windows/frm_main.h"
+#include "app/windows/shape_dialog.h"
+#include "io/job_document.h"
+#include "tests/app/test_support.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace spirolan {
+namespace {
+
+using test::FindDialog;
+using test::PrintTo;
+using test::Retype;
+using Texts = std::vector<std::pair<const char*, const char*>>;
+
+// A shape dialog filled in by a user: the menu entry, typed fields, lead entry, External.
+struct ShapeInput {
+    const char* menuEntry;
+    Texts fields;
+    const char* lead;
+    bool external;
+};
+
+// The Face Copy dialog as a user sets it: widgets clicked in order, then the typed boxes.
+struct FaceCopyInput {
+    std::vector<const char*> clicks; // MaxFace1, swRepeat0, swThreadDir1, Check1, ...
+    Texts typed;                     // txtCutLength, Text1, Text2
+};
+
+const Texts kGroove{{"Nose-R", "0.2"},    {"PITCH", "3.6"},      {"WIDTH", "0.5"},
+                    {"Diameter 1", "10"}, {"Diameter 2", "8.8"}, {"Angle 1", "60"},
+                    {"Angle 2", "60"},    {"R 1", "0.3"},        {"R 2", "0.4"},
+                    {"R 3", "0.4"},       {"R 4", "0.3"}};
+
+void EnterShape(frmMain& window, const ShapeInput& input) {
+    window.findChild<QAction*>(input.menuEntry)->trigger();
+    ShapeDialog* dialog = FindDialog<ShapeDialog>();
+    ASSERT_NE(dialog, nullptr);
+    for (const auto& [caption, text] : input.fields) {
+        Retype(dialog->Field(caption), QString::fromUtf8(text));
+    }
+    dialog->LeadList()->setCurrentIndex(dialog->LeadList()->findText(input.lead));
+    test::ClickIndicator(input.external ? dialog->ExternalChoice() : dialog->InternalChoice());
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+}
+
+void EnterFaceCopy(frmMain& window, const FaceCopyInput& input) {
+    window.findChild<QAction*>("mnuFaceCopy")->trigger();
+    FaceCopy* dialog = FindDialog<FaceCopy>();
+    ASSERT_NE(dialog, nullptr);
+    for (const char* name : input.clicks) {
+        test::ClickIndicator(dialog->findChild<QAbstractButton*>(name));
+    }
+    for (const auto& [name, text] : input.typed) {
+        Retype(dialog->findChild<QLineEdit*>(name), QString::fromUtf8(text));
+    }
+    QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+}
+
+class JobDocumentTest : public testing::Test {
+protected:
+    void SetUp() override {
+        window_ = test::OpenWindow(job_, Path("s.ini"), DefaultDialogHooks());
+        window_->SetJobFileChoosers([this](QWidget*, const QString&) { return choice_; },
+                                    [this](QWidget*, const QString&) { return choice_; });
+    }
+    void TearDown() override {
+        if (window_->isVisible()) {
+            test::MessageBoxWatcher discard(QMessageBox::Discard);
+            window_->close();
+        }
+    }
+    QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    // The window's job as the user sees it.
+    std::string State() const {
+        return window_->txtDataA().Text() + "|" + window_->txtDataB().Text() + "|" +
+               window_->JobText() + "|" + window_->windowTitle().toStdString() + "|" +
+               std::to_string(job_.Pitch.value_or(-1));
+    }
+
+    QTemporaryDir dir_;
+    CamJob job_;
+    test::MessageBoxWatcher messages_;
+    std::unique_ptr<frmMain> window_;
+    QString choice_;
+};
+
+struct RoundTripCase {
+    const char* name;
+    ShapeInput shape;
+    std::optional<FaceCopyInput> faceCopy;
+    const char* inDocument; // a line the saved document holds
+};
+
+class RoundTripTest : public JobDocumentTest, public testing::WithParamInterface<RoundTripCase> {};
+
+// What the window saves as a job, spirolan-cli turns into the bytes of the window's own saves.
+TEST_P(RoundTripTest, SavedJobReplaysToTheSavedCafBytes) {
+    const RoundTripCase& c = GetParam();
+    EnterShape(*window_, c.shape);
+    if (c.faceCopy) {
+        EnterFaceCopy(*window_, *c.faceCopy);
+    }
+    ASSERT_EQ(messages_.log, std::vector<std::string>{});
+    ASSERT_EQ(window_->txtDataB().IsEmpty(), !c.faceCopy);
+
+    choice_ = Path("job.spjob");
+    window_->findChild<QAction*>("mnuJobSave")->trigger();
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("job.spjob[*] - Spirolan  Ver. 2.23"));
+    EXPECT_FALSE(window_->isWindowModified());
+    EXPECT_NE(test::ReadBytes(Path("job.spjob")).find(c.inDocument), std::string::npos);
+    QStringList caf{Path("a.caf"), Path("b.caf")};
+    window_->SetSaveFileChooser([&](QWidget*, const QString&) { return caf.takeFirst(); });
+    window_->mnuFileSave_Click();
+    QStringList args{"run", Path("job.spjob"), "--mode-a", Path("cli_a.caf")};
+    if (c.faceCopy) {
+        window_->SaveB_Click();
+        args << "--mode-b" << Path("cli_b.caf");
+    }
+    QProcess cli;
+    cli.start(QStringLiteral(SPIROLAN_CLI_PATH), args);
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(test::ReadBytes(Path("cli_a.caf")), test::ReadBytes(Path("a.caf")));
+    if (c.faceCopy) {
+        EXPECT_EQ(test::ReadBytes(Path("cli_b.caf")), test::ReadBytes(Path("b.caf")));
+    }
+}
+
+Texts With(Texts texts, const Texts& more) {
+    texts.insert(texts.end(), more.begin(), more.end());
+    return texts;
+}
+
+const RoundTripCase kRoundTrips[] = {
+    {"Shape1InternalStartXs",
+     {"mnuSquare", With(kGroove, {{"Start XS vale", "0.5"}, {"Spindle speed for G", "60"}}), "1",
+      false},
+     std::nullopt,
+     R"("Cutting Position": "Internal")"},
+    {"Shape1FaceCopyChamfers",
+     {"mnuSquare", kGroove, "1", true},
+     FaceCopyInput{{"MaxFace1", "swThreadDir1", "Check1", "Check2"},
+                   {{"txtCutLength", "20"}, {"Text1", "1.5"}, {"Text2", "2"}}},
+     R"("Exit": "2")"},
+    {"Shape2FaceCopyRepeatOn",
+     {"mnuBall",
+      {{"Nose-R", "0.2"},
+       {"PITCH", "2"},
+       {"Diameter 1", "10"},
+       {"Diameter 2", "9"},
+       {"R 1", "0.3"},
+       {"R 2", "0.6 mm"}},
+      "1",
+      true},
+     FaceCopyInput{{"MaxFace0", "swRepeat0"}, {}},
+     R"("Repeat function": "ON")"},
+    {"Shape3TwoLeadsFaceCopyLeftHand",
+     {"mnuShape3",
+      {{"Nose-R", "0.2"},
+       {"PITCH", "7.2"},
+       {"WIDTH", "1"},
+       {"Diameter 1", "10"},
+       {"Diameter 2", "8.8"},
+       {"Angle 1", "60"},
+       {"R 1", "0.4"},
+       {"R 2", "1"}},
+      "2",
+      true},
+     FaceCopyInput{{"MaxFace2"}, {{"txtCutLength", "12.5"}}},
+     R"("Thread direction": "Left hand")"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Shapes, RoundTripTest, testing::ValuesIn(kRoundTrips), test::kRowName);
+
+struct HostileCase {
+    const char* name;
+    std::string content; // written to bad.spjob; "<dir>" makes it a folder, "<huge>" 100 MB
+    std::string message; // "caption|text" of the one message
+};
+
+class HostileTest : public JobDocumentTest, public testing::WithParamInterface<HostileCase> {};
+
+// A document that cannot be opened shows why and leaves the job, panes and caption alone.
+TEST_P(HostileTest, ShowsWhyAndChangesNothing) {
+    const HostileCase& c = GetParam();
+    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
+    EnterFaceCopy(*window_, {{}, {{"txtCutLength", "20"}}});
+    ASSERT_TRUE(window_->SaveJobFile(Path("good.spjob")));
+    const std::string before = State();
+    const QString bad = Path("bad.spjob");
+    if (c.content == "<dir>") {
+        QDir().mkdir(bad);
+    } else if (c.content == "<huge>") {
+        QFile huge(bad);
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(100 * 1024 * 1024));
+    } else {
+        test::WriteBytes(bad, c.content);
+    }
+    EXPECT_FALSE(window_->OpenJobFile(bad));
+    std::string expected = c.message;
+    if (const auto at = expected.find("BAD"); at != std::string::npos) {
+        expected.replace(at, 3, bad.toStdString());
+    }
+    EXPECT_EQ(messages_.log, std::vector<std::string>{expected + "|2"});
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(window_->RecentJobs(), QStringList{Path("good.spjob")});
+}
+
+const std::string kShape1Step = R"({"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
+    "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8", "Angle 1": "60",
+    "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4", "R 4": "0.3"}})";
+
+const HostileCase kHostile[] = {
+    {"Truncated", R"({"format": "spirolan-job", "steps": [{"dialog": "Sha)",
+     "Spirolan|BAD: not valid JSON at offset 53: unterminated string"},
+    {"WrongType", R"({"steps": [{"dialog": "Shape 1", "fields": {"PITCH": 3.6}}]})",
+     "Spirolan|BAD: step 1: field \"PITCH\" must be a string (or null)"},
+    {"UnknownCaption", R"({"steps": [{"dialog": "Shape 2", "fields": {"WIDTH": "1"}}]})",
+     "Spirolan|BAD: step 1 (Shape 2): the dialog has no field \"WIDTH\""},
+    {"Version2", R"({"format": "spirolan-job", "version": 2, "steps": []})",
+     "Spirolan|BAD: \"version\" 2 is newer than this program reads (1)"},
+    {"Folder", "<dir>", "Spirolan|cannot read BAD: is a folder, not a job file"},
+    {"Huge", "<huge>", "Spirolan|cannot read BAD: larger than 64 MiB"},
+    {"DataError", R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})",
+     "Error|Data error "},
+    {"TooLongCuttingLength",
+     R"({"steps": [)" + kShape1Step + R"(, {"dialog": "Face Copy", "fields": {
+        "Max. number of face": "192", "Cutting length": "30"}}]})",
+     "Face copy error|Too long cutting length !!"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Documents, HostileTest, testing::ValuesIn(kHostile), test::kRowName);
+
+TEST_F(JobDocumentTest, CaptionMarksChangesAndExitAsksOnlyForAChangedDocument) {
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Spirolan  Ver. 2.23"));
+    test::WriteBytes(Path("start.spjob"), R"({"steps": [)" + kShape1Step + "]}");
+    choice_ = Path("start.spjob");
+    window_->findChild<QAction*>("mnuJobOpen")->trigger();
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("start.spjob[*] - Spirolan  Ver. 2.23"));
+    EXPECT_FALSE(window_->isWindowModified());
+    const std::string openedModeA = window_->txtDataA().Text();
+    EXPECT_FALSE(openedModeA.empty());
+
+    // One field changed through the dialog, which opens with the document's texts.
+    EnterShape(*window_, {"mnuSquare", {{"R 1", "0.35"}}, "1", true});
+    EXPECT_TRUE(window_->isWindowModified());
+    EXPECT_NE(window_->txtDataA().Text(), openedModeA);
+    {
+        test::MessageBoxWatcher cancel(QMessageBox::Cancel);
+        EXPECT_FALSE(window_->close());
+        EXPECT_EQ(cancel.log, std::vector<std::string>{"Spirolan|Save changes to start.spjob?|4"});
+    }
+    const std::string changedModeA = window_->txtDataA().Text();
+    {
+        test::MessageBoxWatcher save(QMessageBox::Save);
+        EXPECT_TRUE(window_->close());
+    }
+    const JobFileResult saved = ReadJobDocument(Path("start.spjob"), "s");
+    ASSERT_TRUE(saved.Job);
+    const std::vector<JobField>& fields = saved.Job->Steps.at(0).Fields;
+    EXPECT_NE(std::find(fields.begin(), fields.end(), JobField{"R 1", "0.35"}), fields.end());
+    EXPECT_EQ(ReadRecentJobs(Path("s.ini")), QStringList{Path("start.spjob")});
+
+    // The next run lists it; a job never saved closes without a question.
+    CamJob next;
+    window_ = test::OpenWindow(next, Path("s.ini"), DefaultDialogHooks());
+    EXPECT_EQ(window_->RecentJobs(), QStringList{Path("start.spjob")});
+    window_->OpenRecentJob(0);
+    EXPECT_EQ(window_->txtDataA().Text(), changedModeA);
+    EXPECT_TRUE(window_->close());
+    const std::string asked = "Spirolan|Save changes to start.spjob?|4";
+    EXPECT_EQ(messages_.log, (std::vector<std::string>{asked, asked}));
+}
+
+TEST_F(JobDocumentTest, SaveNeedsModeADataAReplayableJobAndAWritableFile) {
+    test::WriteBytes(Path("job.spjob"), "old");
+    choice_ = Path("job.spjob");
+    window_->findChild<QAction*>("mnuJobSave")->trigger();
+    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
+    // A failed input keeps the fields it stored, so Face Copy then works on a job no document
+    // can rebuild.
+    EnterShape(*window_, {"mnuSquare", {{"R 2", "0.2"}}, "1", true});
+    QTest::mouseClick(FindDialog<ShapeDialog>()->CancelButton(), Qt::LeftButton);
+    EnterFaceCopy(*window_, {{}, {{"txtCutLength", "20"}}});
+    window_->findChild<QAction*>("mnuJobSaveAs")->trigger();
+    // A folder in the way of the file.
+    EnterShape(*window_, {"mnuSquare", {{"R 2", "0.4"}}, "1", true});
+    QDir().mkdir(Path("folder.spjob"));
+    EXPECT_FALSE(window_->SaveJobFile(Path("folder.spjob")));
+    ASSERT_EQ(messages_.log.size(), 4U);
+    EXPECT_EQ(messages_.log[0], "Save error|Please input Mode A data.|2");
+    EXPECT_EQ(messages_.log[1], "Error|Data error |2");
+    EXPECT_EQ(messages_.log[2], "Save error|" + Path("job.spjob").toStdString() +
+                                    "\n\nThe job cannot be saved: its inputs, replayed from a "
+                                    "fresh start, do not give the texts in the panes. Enter the "
+                                    "shape (and Face Copy) again, then save.|2");
+    EXPECT_TRUE(messages_.log[3].starts_with("Save error|" + Path("folder.spjob").toStdString() +
+                                             "\n\nThe job could not be saved: "));
+    EXPECT_EQ(test::ReadBytes(Path("job.spjob")), "old");
+    EXPECT_TRUE(window_->JobPath().isEmpty());
+    EXPECT_TRUE(window_->RecentJobs().isEmpty());
+}
+
+TEST_F(JobDocumentTest, RecentJobsKeepEightNewestFirstAndDropAMissingOne) {
+    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
+    for (int i = 1; i <= 9; ++i) {
+        ASSERT_TRUE(window_->SaveJobFile(Path(QStringLiteral("j%1.spjob").arg(i).toLatin1())));
+    }
+    const QMenu* menu = window_->findChild<QMenu*>("mnuRecentJobs");
+    ASSERT_EQ(menu->actions().size(), 8);
+    EXPECT_EQ(menu->actions().front()->text(), "&1 " + Path("j9.spjob"));
+    EXPECT_EQ(window_->RecentJobs().back(), Path("j2.spjob"));
+    QFile::remove(Path("j9.spjob"));
+    menu->actions().front()->trigger();
+    EXPECT_EQ(messages_.log,
+              std::vector<std::string>{"Spirolan|" + Path("j9.spjob").toStdString() +
+                                       "\n\nThe job no longer exists; it was removed from Recent "
+                                       "Jobs.|2"});
+    EXPECT_EQ(window_->RecentJobs().size(), 7);
+    EXPECT_EQ(menu->actions().front()->text(), "&1 " + Path("j8.spjob"));
+}
+
+} // namespace
+} // namespace spirolan

@@ -1,0 +1,173 @@
+// The file writer on real files: replacing, links, FIFOs, devices, a full disk and byte names.
+#include "io/atomic_write.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace spirolan {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicWrite : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("spirolan-io-" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path At(const std::string& name) const { return dir_ / name; }
+    QString Q(const std::string& name) const { return QString::fromStdString(At(name).string()); }
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void Put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(At(name), std::ios::binary) << bytes;
+    }
+    // Names in the folder: a failed or finished write leaves no temporary behind.
+    size_t Entries() const {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), {}));
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(AtomicWrite, ReplacesTheFileALinkPointsToAndKeepsTheLink) {
+    Put("old", "old bytes");
+    fs::permissions(At("old"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("old", At("link"));
+    fs::create_symlink(At("link"), At("link2"));
+    fs::create_symlink("created", At("dangling"));
+    ASSERT_TRUE(WriteFileAtomically(Q("link2"), "new").Ok);
+    ASSERT_TRUE(WriteFileAtomically(Q("dangling"), "made").Ok);
+    EXPECT_TRUE(fs::is_symlink(At("link")) && fs::is_symlink(At("link2")));
+    EXPECT_EQ(Read(At("old")), "new");
+    EXPECT_EQ(fs::status(At("old")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Read(At("created")), "made");
+    EXPECT_EQ(Entries(), 5U);
+}
+
+TEST_F(AtomicWrite, FifoIsWrittenInPlace) {
+    ASSERT_EQ(mkfifo(At("fifo").c_str(), 0600), 0);
+    // A reader that does not wait for the writer, so that a wrong write cannot hang the test.
+    const int reader = open(At("fifo").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const FileWriteResult written = WriteFileAtomically(Q("fifo"), "C,XS\n");
+    char buffer[64] = {};
+    const ssize_t got = read(reader, buffer, sizeof buffer);
+    close(reader);
+    EXPECT_TRUE(written.Ok) << written.Reason.toStdString();
+    EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<size_t>(got) : 0), "C,XS\n");
+    EXPECT_TRUE(fs::is_fifo(At("fifo")));
+    EXPECT_EQ(Entries(), 1U);
+}
+
+TEST_F(AtomicWrite, FullDeviceGivesTheSystemsReason) {
+    if (!fs::is_character_file("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    Put("kept", "kept");
+    const FileWriteResult written =
+        WriteFilesAtomically({{Q("kept"), "new"}, {QStringLiteral("/dev/full"), "x"}});
+    EXPECT_FALSE(written.Ok);
+    EXPECT_EQ(written.Reason.toStdString(), "/dev/full: " + std::string(std::strerror(ENOSPC)));
+    EXPECT_EQ(Read(At("kept")), "kept");
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    EXPECT_EQ(Entries(), 1U);
+}
+
+TEST_F(AtomicWrite, DirectoryIsRefusedAndNothingWritten) {
+    fs::create_directory(At("folder"));
+    const FileWriteResult written = WriteFilesAtomically({{Q("a"), "a"}, {Q("folder"), "b"}});
+    EXPECT_FALSE(written.Ok);
+    EXPECT_EQ(written.Reason.toStdString(), At("folder").string() + ": " + std::strerror(EISDIR));
+    EXPECT_EQ(Entries(), 1U);
+}
+
+// Runs `prepare`, then `check` in a child process; the child's exit status is the verdict (0
+// when `check` returned true).
+template <typename Prepare, typename Check> int InChild(Prepare prepare, Check check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        prepare();
+        _exit(check() ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// A process whose files may not grow beyond `limit` bytes, as on a full disk.
+template <typename Check> int WithFileSizeLimit(rlim_t limit, Check check) {
+    return InChild(
+        [limit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &size);
+        },
+        check);
+}
+
+TEST_F(AtomicWrite, ReadOnlyFileIsNotReplaced) {
+    Put("locked", "kept");
+    fs::permissions(At("locked"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // Its folder allows anyone to replace it; root may write anything, so it acts as nobody.
+    fs::permissions(dir_, fs::perms::all);
+    const int verdict = InChild(
+        [] {
+            if (geteuid() == 0 && setuid(65534) != 0) {
+                _exit(2);
+            }
+        },
+        [&] {
+            const FileWriteResult written = WriteFileAtomically(Q("locked"), "new");
+            return !written.Ok &&
+                   written.Reason == Q("locked") + ": " + QString::fromUtf8(std::strerror(EACCES));
+        });
+    EXPECT_EQ(verdict, 0);
+    EXPECT_EQ(Read(At("locked")), "kept");
+    EXPECT_EQ(Entries(), 1U);
+}
+
+TEST_F(AtomicWrite, FullDiskKeepsEveryExistingFile) {
+    Put("small", "old small");
+    Put("large", "old large");
+    const QByteArray large(64 * 1024, 'x');
+    const int verdict = WithFileSizeLimit(4096, [&] {
+        const FileWriteResult written =
+            WriteFilesAtomically({{Q("small"), "new"}, {Q("large"), large}});
+        return !written.Ok &&
+               written.Reason == Q("large") + ": " + QString::fromUtf8(std::strerror(EFBIG));
+    });
+    EXPECT_EQ(verdict, 0);
+    EXPECT_EQ(Read(At("small")), "old small");
+    EXPECT_EQ(Read(At("large")), "old large");
+    EXPECT_EQ(Entries(), 2U);
+}
+
+TEST_F(AtomicWrite, NativeNamesAreUsedAsGiven) {
+    const fs::path name = At("t\xff\xfe.csv");
+    ASSERT_TRUE(WriteNativeFilesAtomically({{name, "bytes"}}).Ok);
+    EXPECT_EQ(Read(name), "bytes");
+    EXPECT_EQ(Entries(), 1U);
+}
+
+} // namespace
+} // namespace spirolan

@@ -1,0 +1,151 @@
+// Job documents: the text the window writes, its format keys, and files that are not jobs.
+#include "io/job_document.h"
+#include "io/job_replay.h"
+#include "io/job_steps.h"
+
+#include "core/shape1.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace spirolan {
+namespace {
+
+const std::vector<JobStep> kSteps{
+    {"Shape 1", {{"PITCH", "3.6"}, {"WIDTH", "\xc2\xbd"}, {"R 1", "a \"quoted\\\" \x01 text"}}},
+    {"Face Copy", {{"Cutting length", "20"}, {"Enter", std::nullopt}}},
+    {"Face Copy", {}},
+};
+
+TEST(JobDocument, TextHasFixedKeysAndIndentAndReadsBackInDialogOrder) {
+    const std::string text = JobDocumentText(kSteps);
+    EXPECT_EQ(text, "{\n"
+                    "  \"format\": \"spirolan-job\",\n"
+                    "  \"version\": 1,\n"
+                    "  \"steps\": [\n"
+                    "    {\n"
+                    "      \"dialog\": \"Shape 1\",\n"
+                    "      \"fields\": {\n"
+                    "        \"PITCH\": \"3.6\",\n"
+                    "        \"WIDTH\": \"\xc2\xbd\",\n"
+                    "        \"R 1\": \"a \\\"quoted\\\\\\\" \\u0001 text\"\n"
+                    "      }\n"
+                    "    },\n"
+                    "    {\n"
+                    "      \"dialog\": \"Face Copy\",\n"
+                    "      \"fields\": {\n"
+                    "        \"Cutting length\": \"20\",\n"
+                    "        \"Enter\": null\n"
+                    "      }\n"
+                    "    },\n"
+                    "    {\n"
+                    "      \"dialog\": \"Face Copy\",\n"
+                    "      \"fields\": {}\n"
+                    "    }\n"
+                    "  ]\n"
+                    "}\n");
+    const JobFileResult parsed = ParseJobFile(text, "job.spjob");
+    ASSERT_TRUE(parsed.Job) << parsed.Error;
+    // The reader gives fields in key order; the dialog's order puts them back.
+    std::vector<JobStep> read;
+    for (const JobStep& step : parsed.Job->Steps) {
+        read.push_back(InDialogOrder(step));
+    }
+    EXPECT_EQ(read, kSteps);
+    EXPECT_EQ(JobDocumentText({}), "{\n  \"format\": \"spirolan-job\",\n  \"version\": 1,\n"
+                                   "  \"steps\": []\n}\n");
+}
+
+struct HeaderCase {
+    const char* name;
+    const char* keys; // placed before "steps"
+    const char* error;
+    friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class JobHeader : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(JobHeader, AcceptsThisFormatAndVersionOnly) {
+    const HeaderCase& c = GetParam();
+    const JobFileResult parsed =
+        ParseJobFile(std::string("{") + c.keys + "\"steps\": []}", "a.spjob");
+    EXPECT_EQ(parsed.Error, c.error);
+    EXPECT_EQ(parsed.Job.has_value(), std::string(c.error).empty());
+}
+
+const HeaderCase kHeaderCases[] = {
+    {"NoKeys", "", ""},
+    {"Both", R"("format": "spirolan-job", "version": 1,)", ""},
+    {"VersionOnly", R"("version": 1,)", ""},
+    {"Version2", R"("format": "spirolan-job", "version": 2,)",
+     "a.spjob: \"version\" 2 is newer than this program reads (1)"},
+    {"HugeVersion", R"("version": 1e300,)",
+     "a.spjob: \"version\" 1e+300 is newer than this program reads (1)"},
+    {"VersionText", R"("version": "1",)", "a.spjob: \"version\" must be a whole number from 1"},
+    {"VersionFraction", R"("version": 1.5,)", "a.spjob: \"version\" must be a whole number from 1"},
+    {"OtherFormat", R"("format": "other",)", "a.spjob: \"format\" must be \"spirolan-job\""},
+    {"FormatNumber", R"("format": 1,)", "a.spjob: \"format\" must be \"spirolan-job\""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, JobHeader, testing::ValuesIn(kHeaderCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JobFileOnDisk, FoldersHugeAndMissingFilesAreRefusedByName) {
+    QTemporaryDir dir;
+    EXPECT_EQ(ReadJobDocument(dir.path(), "D").Error, "cannot read D: is a folder, not a job file");
+    QFile huge(dir.filePath("huge.spjob"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(100 * 1024 * 1024));
+    huge.close();
+    EXPECT_EQ(ReadJobDocument(huge.fileName(), "H").Error, "cannot read H: larger than 64 MiB");
+    EXPECT_TRUE(
+        ReadJobDocument(dir.filePath("none.spjob"), "N").Error.starts_with("cannot read N: "));
+}
+
+// Replay of what the dialogs record: the step of a dialog record runs as that dialog's OK.
+TEST(JobSteps, RecordedShapeAndFaceCopyStepsReplay) {
+    Shape1Input groove = PrefillShape1(CamJob{});
+    for (auto [field, text] : std::vector<std::pair<std::string Shape1Input::*, const char*>>{
+             {&Shape1Input::NoseR, "0.2"},
+             {&Shape1Input::Pitch, "3.6"},
+             {&Shape1Input::Width, "0.5"},
+             {&Shape1Input::Diameter1, "10"},
+             {&Shape1Input::Diameter2, "8.8"},
+             {&Shape1Input::Angle1, "60"},
+             {&Shape1Input::Angle2, "60"},
+             {&Shape1Input::R1, "0.3"},
+             {&Shape1Input::R2, "0.4"},
+             {&Shape1Input::R3, "0.4"},
+             {&Shape1Input::R4, "0.3"}}) {
+        groove.*field = text;
+    }
+    groove.LeadIndex = 2;
+    groove.External = true;
+    FaceCopyView shown;
+    shown.MaxFace = 1;
+    shown.swRepeat = kRepeatOff;
+    shown.swThreadDir = kRightHand;
+    shown.txtCutLength = "20";
+    shown.Check1 = true;
+    shown.Text1 = "1";
+    shown.Text2 = "typed, then unticked";
+    const JobFile job{{ShapeStepOf(kShape1Dialog, groove, kShape1TextFields, kShape1LeadEntries),
+                       FaceCopyStepOf(shown)}};
+    EXPECT_EQ(job.Steps[1], (JobStep{"Face Copy",
+                                     {{"Max. number of face", "384"},
+                                      {"Repeat function", "OFF"},
+                                      {"Thread direction", "Right hand"},
+                                      {"Cutting length", "20"},
+                                      {"Enter", "1"},
+                                      {"Exit", std::nullopt}}}));
+    const ReplayResult replay = ReplayJob(job, "j");
+    EXPECT_EQ(replay.Failure.Status, StepStatus::Ok) << replay.Failure.Error;
+    CamJob fresh;
+    EXPECT_EQ(replay.Session.ModeAText, GenerateShape1(groove, fresh).ModeAText);
+    EXPECT_EQ(replay.Output.substr(0, 31), "Shape 1: OK\nFace Copy: OK\nShift");
+    EXPECT_FALSE(replay.Session.ModeBText.empty());
+}
+
+} // namespace
+} // namespace spirolan
