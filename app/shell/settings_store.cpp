@@ -14,6 +14,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
