@@ -1,6 +1,8 @@
 // spirolan-cli --help and --version.
 #include "cli/help.h"
 
+#include "io/standard_options.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -55,19 +57,14 @@ std::optional<CommandResult> HelpOrVersion(const std::vector<std::string>& args,
     QCommandLineParser parser;
     // Everything after the command is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("print this help and exit"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("print the name and version and exit"));
-    parser.addOption(help);
-    parser.addOption(version);
+    const StandardOptions standard = AddStandardOptions(parser);
     if (!parser.parse(arguments)) {
         return std::nullopt;
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(standard.Help)) {
         return CommandResult{kExitOk, std::string(usage) + "\n" + kHelp, {}};
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(standard.Version)) {
         return CommandResult{kExitOk, std::string("spirolan-cli ") + SPIROLAN_VERSION + "\n", {}};
     }
     return std::nullopt;

@@ -170,6 +170,21 @@ void CollectOwnedWindows(Display* display, Window parent, std::int64_t tree, int
     }
 }
 
+/// The parent of `window`; nothing when the server cannot tell (the window has gone).
+std::optional<Window> ParentOf(Display* display, Window window) {
+    Window rootReturn = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, window, &rootReturn, &parent, &children, &count) == 0) {
+        return std::nullopt;
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return parent;
+}
+
 /// The process that owns the window with the input focus (or the window it lies in).
 std::optional<std::int64_t> FocusOwner(Display* display) {
     Window focus = 0;
@@ -182,17 +197,11 @@ std::optional<std::int64_t> FocusOwner(Display* display) {
         if (const auto owner = OwnerOf(display, focus)) {
             return owner;
         }
-        Window rootReturn = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        if (XQueryTree(display, focus, &rootReturn, &parent, &children, &count) == 0) {
+        const auto parent = ParentOf(display, focus);
+        if (!parent) {
             return std::nullopt;
         }
-        if (children != nullptr) {
-            XFree(children);
-        }
-        focus = parent;
+        focus = *parent;
     }
     return std::nullopt;
 }
@@ -256,17 +265,11 @@ bool HasFocus(Display* display, Window window) {
         if (focus == root) {
             return false;
         }
-        Window rootReturn = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        if (XQueryTree(display, focus, &rootReturn, &parent, &children, &count) == 0) {
+        const auto parent = ParentOf(display, focus);
+        if (!parent) {
             return false;
         }
-        if (children != nullptr) {
-            XFree(children);
-        }
-        focus = parent;
+        focus = *parent;
     }
     return false;
 }

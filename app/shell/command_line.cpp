@@ -2,6 +2,7 @@
 #include "app/shell/command_line.h"
 
 #include "app/spirolan_version.h"
+#include "io/standard_options.h"
 
 #include <QCommandLineParser>
 
@@ -37,12 +38,7 @@ constexpr const char* kHelp =
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("print this help and exit"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("print the name and version and exit"));
-    parser.addOption(help);
-    parser.addOption(version);
+    const StandardOptions standard = AddStandardOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("job document to open"),
                                  QStringLiteral("[FILE]"));
     const auto refuse = [](const QString& problem) {
@@ -53,10 +49,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         return refuse(parser.errorText());
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(standard.Help)) {
         return {CommandLine::Action::Answer, QString::fromLatin1(kUsage) + kHelp, {}};
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(standard.Version)) {
         return {CommandLine::Action::Answer, QStringLiteral("spirolan ") + kVersionText + '\n', {}};
     }
     const QStringList files = parser.positionalArguments();

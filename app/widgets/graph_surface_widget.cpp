@@ -1,13 +1,9 @@
-// The Qt graph surface: a kept image, user coordinates and the pointer.
+// The Qt graph surface: a kept image fitted to the client area, the pointer and the inactive look.
 #include "app/widgets/graph_surface_widget.h"
 
-#include "graphics/segment_clip.h"
-
-#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
 
-#include <cmath>
 #include <utility>
 
 namespace spirolan {
@@ -15,22 +11,12 @@ namespace spirolan {
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
-constexpr float kMaxFontPoints = 1000;
-
-bool IsFinite(QPointF point) {
-    return std::isfinite(point.x()) && std::isfinite(point.y());
-}
 
 } // namespace
 
-QColor ToQColor(Rgb color) {
-    return QColor(color.r, color.g, color.b);
-}
-
 GraphSurfaceWidget::GraphSurfaceWidget(float fontPoints, QColor textColor, QWidget* parent)
-    : QFrame(parent), back_(palette().color(QPalette::Button)), fore_(textColor),
-      font_(QStringLiteral("Arial")) {
-    font_.setPointSizeF(fontPoints);
+    : QFrame(parent),
+      PaintedSurface(palette().color(QPalette::Button), textColor, fontPoints, false) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     FitImage();
@@ -58,12 +44,13 @@ void GraphSurfaceWidget::EndPainting() {
     painter_.reset();
 }
 
-double GraphSurfaceWidget::LogicalWidth() const {
-    return contentsRect().width();
+QRectF GraphSurfaceWidget::Area() const {
+    return {QPointF(0, 0), QSizeF(contentsRect().size())};
 }
 
-double GraphSurfaceWidget::LogicalHeight() const {
-    return contentsRect().height();
+const QPaintDevice* GraphSurfaceWidget::MetricsDevice() const {
+    return image_.isNull() ? static_cast<const QPaintDevice*>(this)
+                           : static_cast<const QPaintDevice*>(&image_);
 }
 
 void GraphSurfaceWidget::FitImage() {
@@ -80,7 +67,7 @@ void GraphSurfaceWidget::FitImage() {
         const int dotsPerMetre = qRound(logicalDpiX() / kMetresPerInch);
         next.setDotsPerMeterX(dotsPerMetre);
         next.setDotsPerMeterY(dotsPerMetre);
-        next.fill(back_);
+        next.fill(Back());
         if (!image_.isNull()) {
             QPainter(&next).drawImage(QPointF(0, 0), image_);
         }
@@ -88,117 +75,10 @@ void GraphSurfaceWidget::FitImage() {
     image_ = std::move(next);
 }
 
-QPointF GraphSurfaceWidget::ToPixels(float x, float y) const {
-    if (!scaled_) {
-        return {x, y};
-    }
-    return {(static_cast<double>(x) - left_) / width_ * LogicalWidth(),
-            (static_cast<double>(y) - top_) / height_ * LogicalHeight()};
-}
-
-QPointF GraphSurfaceWidget::ToUser(QPointF pixels) const {
-    if (!scaled_) {
-        return pixels;
-    }
-    const double w = LogicalWidth();
-    const double h = LogicalHeight();
-    const double x = w > 0 ? left_ + pixels.x() / w * width_ : left_;
-    const double y = h > 0 ? top_ + pixels.y() / h * height_ : top_;
-    return {static_cast<float>(x), static_cast<float>(y)};
-}
-
-void GraphSurfaceWidget::SetBackColor(Rgb color) {
-    back_ = ToQColor(color);
-    Clear();
-}
-
-void GraphSurfaceWidget::Clear() {
-    if (QPainter* painter = Painter()) {
-        painter->fillRect(QRectF(QPointF(0, 0), QSizeF(contentsRect().size())), back_);
-    }
-    textX_ = 0;
-    textY_ = 0;
-}
-
 void GraphSurfaceWidget::ShowInactive() {
     const QColor face = palette().color(QPalette::Button);
     SetBackColor(Rgb{static_cast<std::uint8_t>(face.red()), static_cast<std::uint8_t>(face.green()),
                      static_cast<std::uint8_t>(face.blue())});
-}
-
-void GraphSurfaceWidget::SetScale(float left, float top, float width, float height) {
-    scaled_ = true;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-}
-
-void GraphSurfaceWidget::DrawLine(float x1, float y1, float x2, float y2, Rgb color) {
-    const QPointF from = ToPixels(x1, y1);
-    const QPointF to = ToPixels(x2, y2);
-    double ax = from.x();
-    double ay = from.y();
-    double bx = to.x();
-    double by = to.y();
-    // Far-off points never reach the rasteriser, which works in fixed point.
-    const PixelBox box{-2, -2, LogicalWidth() + 2.0, LogicalHeight() + 2.0};
-    if (!ClipSegment(ax, ay, bx, by, box)) {
-        return;
-    }
-    const QPointF a(ax, ay);
-    const QPointF b(bx, by);
-    if (QPainter* painter = Painter()) {
-        painter->setPen(QPen(ToQColor(color), 1));
-        painter->drawLine(a, b);
-    }
-}
-
-void GraphSurfaceWidget::SetForeColor(Rgb color) {
-    fore_ = ToQColor(color);
-}
-
-void GraphSurfaceWidget::SetFontSize(float points) {
-    if (points > 0 && points <= kMaxFontPoints) {
-        font_.setPointSizeF(points);
-    }
-}
-
-void GraphSurfaceWidget::SetCurrentPosition(float x, float y) {
-    textX_ = x;
-    textY_ = y;
-}
-
-QFontMetricsF GraphSurfaceWidget::Metrics() const {
-    return QFontMetricsF(font_, image_.isNull() ? static_cast<const QPaintDevice*>(this)
-                                                : static_cast<const QPaintDevice*>(&image_));
-}
-
-void GraphSurfaceWidget::PrintLine(std::string_view text) {
-    const QFontMetricsF metrics = Metrics();
-    const QPointF at = ToPixels(textX_, textY_);
-    if (IsFinite(at)) {
-        if (QPainter* painter = Painter()) {
-            painter->setFont(font_);
-            painter->setPen(fore_);
-            painter->drawText(QPointF(at.x(), at.y() + metrics.ascent()),
-                              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-        }
-    }
-    const double h = LogicalHeight();
-    const double step = scaled_ ? (h > 0 ? metrics.height() / h * height_ : 0) : metrics.height();
-    textY_ = static_cast<float>(textY_ + step);
-}
-
-float GraphSurfaceWidget::TextWidth(std::string_view text) {
-    const double pixels = Metrics().horizontalAdvance(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    if (!scaled_) {
-        return static_cast<float>(pixels);
-    }
-    const double w = LogicalWidth();
-    // A surface without area has no room for any text.
-    return static_cast<float>(w > 0 ? pixels / w * width_ : HUGE_VAL);
 }
 
 void GraphSurfaceWidget::SetPointer(PointerShape shape) {
@@ -219,7 +99,7 @@ void GraphSurfaceWidget::paintEvent(QPaintEvent* event) {
     EndPainting();
     QPainter painter(this);
     if (image_.isNull()) {
-        painter.fillRect(event->rect(), back_);
+        painter.fillRect(event->rect(), Back());
     } else {
         painter.drawImage(contentsRect().topLeft(), image_);
     }
