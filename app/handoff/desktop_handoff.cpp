@@ -4,6 +4,7 @@
 #include "app/handoff/program_command.h"
 #include "app/handoff/start_orvexa.h"
 #include "app/platform/windows_programs.h"
+#include "app/widgets/every_file_filter.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -96,6 +97,7 @@ std::optional<std::string>
 DesktopHandoffPlatform::PickFile(const std::string& folder,
                                  const std::vector<std::string>& filters) {
     QFileDialog dialog(owner_);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     QStringList names;
@@ -103,6 +105,7 @@ DesktopHandoffPlatform::PickFile(const std::string& folder,
         names << QString::fromStdString(filter);
     }
     dialog.setNameFilters(names);
+    ListEveryFileUnder(dialog, QStringLiteral("All Files(*.*)"));
     // A folder that does not exist (the default one, off Windows) leaves the dialog where it is,
     // with an empty file name.
     const QString start = QString::fromStdString(folder);

@@ -1,23 +1,34 @@
 // Reading and writing the per-user settings.
 #include "app/shell/settings_store.h"
 
+#include "app/shell/settings_file.h"
 #include "core/conversions.h"
 #include "core/lenient_number.h"
 #include "core/number_text.h"
 #include "graphics/spindle_limit.h"
+#include "io/atomic_write.h"
 
 #include <QDir>
-#include <QSettings>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace spirolan {
 
 namespace {
 
-const QString kSection = QStringLiteral("Settings");
+constexpr std::string_view kSection = "Settings";
+// Between the paths of "RecentJobs": no Windows path holds it, and few others do.
+const QChar kRecentJobsSeparator = QLatin1Char('|');
+// Far more than nine keys and a few lists ever take; a larger file is no settings file.
+constexpr qint64 kMaxSettingsBytes = 1 << 20;
 
 std::optional<double> NumberFromSetting(const QString& text) {
     const std::string trimmed = text.trimmed().toStdString();
@@ -30,22 +41,80 @@ std::optional<double> NumberFromSetting(const QString& text) {
     return value;
 }
 
-// An existing key that is not a plain text (a list, for example) reads as no text at all.
-std::optional<QString> TextOf(const QSettings& settings, const QString& key) {
-    if (!settings.contains(key)) {
-        return std::nullopt;
+// The file as text; a missing file is an empty one, an unusable one gives the reason.
+struct LoadedSettings {
+    SettingsText Text;
+    QString Problem;
+};
+
+LoadedSettings LoadSettings(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        return {};
     }
-    return settings.value(key).toString();
+    // Only a plain file is opened: a pipe or a device in its place would never end a read.
+    if (!info.isFile()) {
+        return {{}, QStringLiteral("It is not a file.")};
+    }
+    if (info.size() > kMaxSettingsBytes) {
+        return {{}, QStringLiteral("It is larger than a settings file can be.")};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {{}, file.errorString()};
+    }
+    const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
+    if (bytes.size() > kMaxSettingsBytes || file.error() != QFileDevice::NoError) {
+        return {{},
+                file.error() != QFileDevice::NoError
+                    ? file.errorString()
+                    : QStringLiteral("It is larger than a settings file can be.")};
+    }
+    return {ParseSettingsText(std::string_view(bytes.constData(), bytes.size())), {}};
 }
 
-float ReadSingle(const QSettings& settings, const QString& key, float fallback) {
-    const auto text = TextOf(settings, key);
-    return text ? SingleFromSetting(*text).value_or(fallback) : fallback;
+SettingsWriteResult NotWritten(const QString& path, const QString& reason) {
+    return {false, QStringLiteral("The settings could not be written to %1.\n%2")
+                       .arg(QDir::toNativeSeparators(path), reason)};
 }
 
-std::string ReadText(const QSettings& settings, const QString& key, const char* fallback) {
-    const auto text = TextOf(settings, key);
-    return text ? text->toStdString() : std::string(fallback);
+using KeyValues = std::vector<std::pair<std::string_view, std::string>>;
+
+// Puts every pair into the file, in order; a refused value is reported and the rest written.
+SettingsWriteResult WriteKeys(const QString& path, const KeyValues& keys) {
+    LoadedSettings loaded = LoadSettings(path);
+    if (!loaded.Problem.isEmpty()) {
+        return NotWritten(path, loaded.Problem);
+    }
+    QStringList refused;
+    for (const auto& [key, value] : keys) {
+        if (!PutSetting(loaded.Text, kSection, key, value)) {
+            refused << QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+        }
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const FileWriteResult written =
+        WriteFileAtomically(path, QByteArray::fromStdString(SettingsBytes(loaded.Text)));
+    if (!written.Ok) {
+        return NotWritten(path, written.Reason);
+    }
+    if (!refused.isEmpty()) {
+        return NotWritten(
+            path, QStringLiteral("%1 kept the stored value: a value with a line break cannot be "
+                                 "written.")
+                      .arg(refused.join(QStringLiteral(", "))));
+    }
+    return {};
+}
+
+std::optional<QString> TextOf(const SettingsText& text, std::string_view key) {
+    const auto value = FindSetting(text, kSection, key);
+    return value ? std::optional(QString::fromStdString(*value)) : std::nullopt;
+}
+
+float ReadSingle(const SettingsText& text, std::string_view key, float fallback) {
+    const auto value = TextOf(text, key);
+    return value ? SingleFromSetting(*value).value_or(fallback) : fallback;
 }
 
 } // namespace
@@ -73,91 +142,99 @@ std::optional<bool> BooleanFromSetting(const QString& text) {
 }
 
 QString DefaultSettingsPath() {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Spirolan"),
-                             QStringLiteral("Spirolan"));
-    return settings.fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Spirolan/Spirolan.ini");
 }
 
 WindowPlacement ReadSettings(const QString& path, CamJob& job) {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(kSection);
+    const SettingsText text = LoadSettings(path).Text;
     const WindowPlacement defaults;
     WindowPlacement placement;
-    placement.Left = ReadSingle(settings, QStringLiteral("MainLeft"), defaults.Left);
-    placement.Top = ReadSingle(settings, QStringLiteral("MainTop"), defaults.Top);
-    placement.Width = ReadSingle(settings, QStringLiteral("MainWidth"), defaults.Width);
-    placement.Height = ReadSingle(settings, QStringLiteral("MainHeight"), defaults.Height);
+    placement.Left = ReadSingle(text, "MainLeft", defaults.Left);
+    placement.Top = ReadSingle(text, "MainTop", defaults.Top);
+    placement.Width = ReadSingle(text, "MainWidth", defaults.Width);
+    placement.Height = ReadSingle(text, "MainHeight", defaults.Height);
 
-    job.OpenPathName = ReadText(settings, QStringLiteral("OpenPathName"), "\\");
+    job.OpenPathName = FindSetting(text, kSection, "OpenPathName").value_or("\\");
     job.OrvlPathName =
-        ReadText(settings, QStringLiteral("OrvlPathName"), "\\Program Files\\Orvexa");
+        FindSetting(text, kSection, "OrvlPathName").value_or("\\Program Files\\Orvexa");
     // Converted once here, leniently as the dialog reads numbers ("abc" reads 0).
     job.MaxFaceNumber =
-        ReadLenient(ReadText(settings, QStringLiteral("MaxFaceNumber"), "384")).value_or(0.0);
-    const auto threadDir = TextOf(settings, QStringLiteral("ThreadDir"));
+        ReadLenient(FindSetting(text, kSection, "MaxFaceNumber").value_or("384")).value_or(0.0);
+    const auto threadDir = TextOf(text, "ThreadDir");
     job.ThreadDir = threadDir ? Int16FromSetting(*threadDir).value_or(0) : 0;
-    const auto repeat = TextOf(settings, QStringLiteral("Repeat"));
+    const auto repeat = TextOf(text, "Repeat");
     job.Repeat = repeat ? BooleanFromSetting(*repeat).value_or(false) : false;
     // Beyond the nine keys: the export folder and the machine limits (a bad limit is none).
-    job.ExportPathName = ReadText(settings, QStringLiteral("ExportPathName"), "");
+    job.ExportPathName = FindSetting(text, kSection, "ExportPathName").value_or("");
     job.SlideSpeedLimit =
-        ReadSpeedLimit(ReadText(settings, QStringLiteral("MaxSlideSpeed"), "")).Value;
+        ReadSpeedLimit(FindSetting(text, kSection, "MaxSlideSpeed").value_or("")).Value;
     job.SlideAccelLimit =
-        ReadAccelLimit(ReadText(settings, QStringLiteral("MaxSlideAccel"), "")).Value;
+        ReadAccelLimit(FindSetting(text, kSection, "MaxSlideAccel").value_or("")).Value;
     return placement;
 }
+
+namespace {
+
+// The text to store for `MaxFaceNumber`: the stored text while it still reads as the number (so
+// that a file written by hand keeps its bytes), else the number's plain text.
+std::string MaxFaceNumberText(const QString& path, double maxFaceNumber) {
+    const auto stored = FindSetting(LoadSettings(path).Text, kSection, "MaxFaceNumber");
+    if (stored && ReadLenient(*stored) == maxFaceNumber) {
+        return *stored;
+    }
+    return PlainText(maxFaceNumber);
+}
+
+} // namespace
 
 SettingsWriteResult WriteSettings(const QString& path,
                                   const std::optional<WindowPlacement>& placement,
                                   const CamJob& job) {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(kSection);
-    const auto single = [](float value) { return QString::fromStdString(PlainTextSingle(value)); };
+    KeyValues keys;
     if (placement) {
-        settings.setValue(QStringLiteral("MainLeft"), single(placement->Left));
-        settings.setValue(QStringLiteral("MainTop"), single(placement->Top));
-        settings.setValue(QStringLiteral("MainWidth"), single(placement->Width));
-        settings.setValue(QStringLiteral("MainHeight"), single(placement->Height));
+        keys = {{"MainLeft", PlainTextSingle(placement->Left)},
+                {"MainTop", PlainTextSingle(placement->Top)},
+                {"MainWidth", PlainTextSingle(placement->Width)},
+                {"MainHeight", PlainTextSingle(placement->Height)}};
     }
-    settings.setValue(QStringLiteral("OpenPathName"), QString::fromStdString(job.OpenPathName));
-    settings.setValue(QStringLiteral("OrvlPathName"), QString::fromStdString(job.OrvlPathName));
-    settings.setValue(QStringLiteral("MaxFaceNumber"),
-                      QString::fromStdString(PlainText(job.MaxFaceNumber)));
-    settings.setValue(QStringLiteral("ThreadDir"), QString::number(job.ThreadDir));
-    settings.setValue(QStringLiteral("Repeat"),
-                      job.Repeat ? QStringLiteral("True") : QStringLiteral("False"));
-    settings.setValue(QStringLiteral("ExportPathName"), QString::fromStdString(job.ExportPathName));
-    settings.setValue(QStringLiteral("MaxSlideSpeed"),
-                      QString::fromStdString(PlainText(job.SlideSpeedLimit)));
-    settings.setValue(QStringLiteral("MaxSlideAccel"),
-                      QString::fromStdString(PlainText(job.SlideAccelLimit)));
-    settings.endGroup();
-    settings.sync();
-    // A format error only tells that the old file did not parse; it was rewritten all the same.
-    if (settings.status() == QSettings::AccessError) {
-        return {false, QStringLiteral("The settings could not be written to %1.")
-                           .arg(QDir::toNativeSeparators(path))};
-    }
-    return {};
+    keys.insert(keys.end(), {{"OpenPathName", job.OpenPathName},
+                             {"OrvlPathName", job.OrvlPathName},
+                             {"MaxFaceNumber", MaxFaceNumberText(path, job.MaxFaceNumber)},
+                             {"ThreadDir", std::to_string(job.ThreadDir)},
+                             {"Repeat", job.Repeat ? "True" : "False"},
+                             {"ExportPathName", job.ExportPathName},
+                             {"MaxSlideSpeed", PlainText(job.SlideSpeedLimit)},
+                             {"MaxSlideAccel", PlainText(job.SlideAccelLimit)}});
+    return WriteKeys(path, keys);
+}
+
+std::optional<std::string> ReadSetting(const QString& path, std::string_view key) {
+    return FindSetting(LoadSettings(path).Text, kSection, key);
+}
+
+SettingsWriteResult WriteSetting(const QString& path, std::string_view key,
+                                 std::string_view value) {
+    return WriteKeys(path, {{key, std::string(value)}});
 }
 
 QStringList ReadRecentJobs(const QString& path) {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(kSection);
-    return settings.value(QStringLiteral("RecentJobs")).toStringList();
+    const auto jobs = ReadSetting(path, "RecentJobs");
+    if (!jobs || jobs->empty()) {
+        return {};
+    }
+    return QString::fromStdString(*jobs).split(kRecentJobsSeparator);
 }
 
 SettingsWriteResult WriteRecentJobs(const QString& path, const QStringList& jobs) {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(kSection);
-    settings.setValue(QStringLiteral("RecentJobs"), jobs);
-    settings.endGroup();
-    settings.sync();
-    if (settings.status() == QSettings::AccessError) {
-        return {false, QStringLiteral("The settings could not be written to %1.")
-                           .arg(QDir::toNativeSeparators(path))};
+    QStringList kept;
+    for (const QString& job : jobs) {
+        if (!job.isEmpty() && !job.contains(kRecentJobsSeparator) &&
+            !job.contains(QLatin1Char('\r')) && !job.contains(QLatin1Char('\n'))) {
+            kept << job;
+        }
     }
-    return {};
+    return WriteSetting(path, "RecentJobs", kept.join(kRecentJobsSeparator).toStdString());
 }
 
 } // namespace spirolan

@@ -5,14 +5,15 @@
 
 namespace spirolan {
 
-/// Names the application ("Spirolan" as organisation and application) so that the settings
-/// and the lock file go to this user's Spirolan folder.
+/// Names the application "Spirolan" (as organisation and application) for the toolkit.
 void NameApplication();
 
 /// Runs the program in `application` until its main window closes and returns the exit code.
 /// When another copy already runs, shows "Already Running" and returns 0 at once, reading and
 /// writing no setting. A `jobDocument` from the command line is opened once the window shows;
-/// one that cannot be opened shows its message over the window.
+/// one that cannot be opened shows its message over the window. A request of the system to end
+/// the program (a termination signal, the end of the session) closes its windows as the close
+/// box does, so that the settings are written and the lock released.
 int RunSpirolan(QApplication& application, const QString& jobDocument = {});
 
 } // namespace spirolan

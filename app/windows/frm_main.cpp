@@ -2,6 +2,7 @@
 #include "app/windows/frm_main.h"
 
 #include "app/shell/settings_store.h"
+#include "app/shell/window_place.h"
 #include "app/spirolan_version.h"
 #include "app/widgets/toolbar_icons.h"
 #include "app/widgets/twips.h"
@@ -21,7 +22,6 @@
 #include <QFileInfo>
 #include <QScreen>
 
-#include <algorithm>
 #include <optional>
 
 namespace spirolan {
@@ -114,17 +114,41 @@ int frmMain::Pixels(double twips) const {
 }
 
 void frmMain::Form_Load() {
-    const WindowPlacement placement = ReadSettings(settingsPath_, job_);
-    move(Pixels(placement.Left), Pixels(placement.Top));
+    storedPlace_ = ReadSettings(settingsPath_, job_);
     // The place is used as stored, off-screen included, but a size beyond every screen would
     // make the graphs' kept pictures take all memory: hold it to four times the desktop.
-    const QSize desktop = screen()->virtualGeometry().size() * kMaxDesktops;
-    resize(std::min(Pixels(placement.Width), desktop.width()),
-           std::min(Pixels(placement.Height), desktop.height()));
+    const QRect frame =
+        PlacedFrame(storedPlace_, logicalDpiX(), screen()->virtualGeometry().size() * kMaxDesktops);
+    move(frame.topLeft());
+    resize(frame.size());
+    pendingFrameSize_ = frame.size();
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
     recentJobs_ = ReadRecentJobs(settingsPath_).mid(0, kMaxRecentJobs);
     ShowRecentJobs();
+}
+
+void frmMain::FitFrame() {
+    // The stored size is the outer one, but the window system tells the frame's size only once
+    // it has framed the window: the inner size is set again then, once.
+    const QSize frame = frameGeometry().size() - size();
+    if (windowState() != Qt::WindowNoState) {
+        pendingFrameSize_.reset();
+    } else if (!frame.isNull()) {
+        const QSize outer = *pendingFrameSize_;
+        pendingFrameSize_.reset();
+        resize(outer - frame);
+    }
+}
+
+bool frmMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (pendingFrameSize_ &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        FitFrame();
+    }
+    return handled;
 }
 
 void frmMain::Form_Unload() {
@@ -137,21 +161,27 @@ void frmMain::Form_Unload() {
     }
     std::optional<WindowPlacement> placement;
     if (!isMinimized()) {
-        const double dpi = logicalDpiX();
-        placement = WindowPlacement{PixelsToTwips(x(), dpi), PixelsToTwips(y(), dpi),
-                                    PixelsToTwips(width(), dpi), PixelsToTwips(height(), dpi)};
+        placement = PlacementToStore(storedPlace_, frameGeometry(), logicalDpiX());
     }
     SettingsWriteResult written = WriteSettings(settingsPath_, placement, job_);
+    const SettingsWriteResult recent = WriteRecentJobs(settingsPath_, recentJobs_);
     if (written.Ok) {
-        written = WriteRecentJobs(settingsPath_, recentJobs_);
+        written = recent;
     }
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
     }
 }
 
+void frmMain::EndSession() {
+    endingSession_ = true;
+    // Closes a question about the job that is showing too; its close then goes on.
+    QApplication::closeAllWindows();
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!ConfirmCloseJob()) {
+    // The session may end while the question is showing: then the window closes all the same.
+    if (!endingSession_ && !ConfirmCloseJob() && !endingSession_) {
         event->ignore();
         return;
     }

@@ -5,6 +5,7 @@
 #include "app/shell/export_saving.h"
 #include "app/shell/graph_pictures.h"
 #include "app/shell/job_dialogs.h"
+#include "app/shell/settings_store.h"
 #include "app/widgets/graph_surface_widget.h"
 #include "app/widgets/status_panels.h"
 #include "app/widgets/text_pane.h"
@@ -20,6 +21,7 @@
 #include <QToolBar>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace spirolan {
@@ -47,6 +49,10 @@ public:
     void mnuFileSave_Click();
     void SaveB_Click();
     void mnuFileExit_Click();
+    /// Closes the window at the end of the session or on a request of the system to end the
+    /// program: as the close box does, but without waiting for an answer whether to save a
+    /// changed job, even to a question that is showing now. The settings are written.
+    void EndSession();
     /// Job documents: open one (replayed on a fresh job; the window changes only when every
     /// step succeeds), save it under its name (asking for one the first time), save it under a
     /// new name. Saving needs Mode-A data.
@@ -138,11 +144,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
+    void FitFrame();
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
     bool HasModeAData(const QString& caption);
@@ -167,6 +175,10 @@ private:
     SaveFileChooser chooseSaveFile_ = ChooseSaveFile;
     JobFileChooser chooseJobToOpen_ = ChooseJobToOpen;
     JobFileChooser chooseJobToSave_ = ChooseJobToSave;
+    // The place read at load, and the outer size still to reach once the frame is known.
+    WindowPlacement storedPlace_;
+    std::optional<QSize> pendingFrameSize_;
+    bool endingSession_ = false;
 
     // The steps that rebuild the panes from a fresh start; the first `modeASteps_` made the
     // Mode-A text, a Face Copy step after them the Mode-B text.

@@ -135,5 +135,47 @@ TEST(SaveDialogTest, QtsOwnDialogWithTheFiltersNoDefaultExtensionAndAnOverwriteP
     }
 }
 
+// The first folder is the stored one as the local system reads it, else the home folder.
+TEST(SaveDialogTest, StartsInTheStoredFolderOrAtHome) {
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("plain"), "x");
+    const std::string stored =
+        QDir::toNativeSeparators(dir.path()).replace('/', '\\').toStdString();
+    EXPECT_EQ(SaveDialogFolder("\\"), "/");
+    EXPECT_EQ(SaveDialogFolder(stored), dir.path());
+    for (const std::string& missing : {std::string(), stored + "\\gone", stored + "\\plain"}) {
+        EXPECT_EQ(SaveDialogFolder(missing), QDir::homePath()) << missing;
+    }
+    std::unique_ptr<QFileDialog> dialog(CreateSaveDialog(nullptr, "\\no such folder"));
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir::homePath());
+}
+
+// A name in a folder that does not exist is refused with a message; the dialog stays open.
+TEST(SaveDialogTest, RefusesANameInAMissingFolder) {
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("plain"), "x");
+    QFileDialog* dialog = CreateSaveDialog(nullptr, dir.path());
+    dialog->open();
+    QApplication::processEvents();
+    QString chosen;
+    QObject::connect(dialog, &QFileDialog::fileSelected,
+                     [&](const QString& file) { chosen = file; });
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    for (const QString typed : {"missing/new.caf", "plain/new.caf"}) {
+        test::MessageBoxWatcher boxes;
+        test::Retype(name, typed);
+        QTest::keyClick(name, Qt::Key_Return);
+        ASSERT_EQ(boxes.log.size(), 1u) << typed.toStdString();
+        EXPECT_TRUE(boxes.log[0].starts_with("Spirolan|") && boxes.log[0].ends_with("|2"));
+        EXPECT_NE(boxes.log[0].find(QFileInfo(dir.filePath(typed)).absolutePath().toStdString()),
+                  std::string::npos)
+            << boxes.log[0];
+        EXPECT_TRUE(dialog->isVisible() && chosen.isEmpty());
+    }
+    test::Retype(name, "new.caf");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(chosen, QDir(dir.path()).absoluteFilePath("new.caf"));
+}
+
 } // namespace
 } // namespace spirolan

@@ -20,7 +20,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -347,9 +346,7 @@ TEST_F(ExportsTest, LimitsFromTheDialogShowTheHighestSpindleSpeedAndAreKept) {
     EXPECT_FALSE(next.SlideSpeedLimit.has_value());
     EXPECT_EQ(next.ExportPathName, "/exports");
     // A stored limit the dialog would refuse is no limit.
-    QSettings settings(dir_.filePath("s.ini"), QSettings::IniFormat);
-    settings.setValue("Settings/MaxSlideSpeed", "-3");
-    settings.sync();
+    ASSERT_TRUE(WriteSetting(dir_.filePath("s.ini"), "MaxSlideSpeed", "-3").Ok);
     ReadSettings(dir_.filePath("s.ini"), next);
     EXPECT_FALSE(next.SlideSpeedLimit.has_value());
 }

@@ -1,5 +1,6 @@
 // Job documents in the window by events: round trips through spirolan-cli, refused documents,
 // the caption, the question at exit and the recent list.
+#include "app/shell/settings_store.h"
 #include "app/windows/face_copy_window.h"
 #include "app/windows/frm_main.h"
 #include "app/windows/shape_dialog.h"
@@ -12,7 +13,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -275,9 +275,7 @@ TEST_F(JobDocumentTest, CaptionMarksChangesAndExitAsksOnlyForAChangedDocument) {
     ASSERT_TRUE(saved.Job);
     const std::vector<JobField>& fields = saved.Job->Steps.at(0).Fields;
     EXPECT_NE(std::find(fields.begin(), fields.end(), JobField{"R 1", "0.35"}), fields.end());
-    QSettings settings(Path("s.ini"), QSettings::IniFormat);
-    EXPECT_EQ(settings.value("Settings/RecentJobs").toStringList(),
-              QStringList{Path("start.spjob")});
+    EXPECT_EQ(ReadRecentJobs(Path("s.ini")), QStringList{Path("start.spjob")});
 
     // The next run lists it; a job never saved closes without a question.
     CamJob next;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace spirolan {
 namespace {
 
@@ -43,19 +45,24 @@ TEST(SettingsTest, StoredTextsConvertOrFallBack) {
 
 struct BrokenFileCase {
     const char* name;
-    const char* contents; // nullptr: the settings path is a folder
+    const char* contents; // nullptr: the settings path is a folder; "|fifo": a named pipe
 };
 
 class BrokenFileTest : public testing::TestWithParam<BrokenFileCase> {};
 
-// Defaults at start; at close a good file, or where a folder is in the way the reported failure.
+// Defaults at start; at close a good file, or where no file can be read the reported failure
+// and nothing replaced.
 TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
-    if (GetParam().contents == nullptr) {
+    const char* contents = GetParam().contents;
+    const bool unreadable = contents == nullptr || std::string_view(contents) == "|fifo";
+    if (contents == nullptr) {
         QDir().mkpath(path);
-    } else if (GetParam().contents[0] != '\0') {
-        test::WriteBytes(path, GetParam().contents);
+    } else if (unreadable) {
+        ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+    } else if (contents[0] != '\0') {
+        test::WriteBytes(path, contents);
     }
     CamJob job;
     EXPECT_EQ(ReadSettings(path, job), WindowPlacement{});
@@ -66,17 +73,19 @@ TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     window->close();
     CamJob next;
     ReadSettings(path, next);
-    EXPECT_EQ(next.Repeat, GetParam().contents != nullptr);
-    EXPECT_EQ(boxes.log.size(), GetParam().contents == nullptr ? 1u : 0u);
+    EXPECT_EQ(next.Repeat, !unreadable);
+    EXPECT_EQ(boxes.log.size(), unreadable ? 1u : 0u);
     for (const std::string& box : boxes.log) {
         EXPECT_TRUE(box.starts_with("Spirolan|")) << box;
         EXPECT_NE(box.find(QDir::toNativeSeparators(path).toStdString()), std::string::npos);
     }
+    EXPECT_EQ(QFileInfo(path).isDir(), contents == nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BrokenFileTest,
     testing::Values(BrokenFileCase{"Missing", ""}, BrokenFileCase{"Folder", nullptr},
+                    BrokenFileCase{"NamedPipe", "|fifo"},
                     BrokenFileCase{"Binary", "\x01\x02\xff\xfe\x80garbage\n\x7f=\x81\n"},
                     BrokenFileCase{"UnclosedSection", "[Settings\nMainLeft=abc\n"},
                     BrokenFileCase{"KeysWithoutValues", "[Settings]\n=x\nMainTop\nRepeat\n"},
@@ -85,14 +94,66 @@ INSTANTIATE_TEST_SUITE_P(
                                    "MainHeight=1,5\nThreadDir=99999\nRepeat=maybe\n"}),
     test::kRowName);
 
-// First run at the default place (in twips /15), written at close; minimised keeps geometry.
+// A file written by hand: every value as written, every line kept, changed values in place.
+TEST(SettingsTest, HandWrittenFileIsReadAsWrittenAndRewrittenLineByLine) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Spirolan.ini");
+    const std::string written = "; my settings\r\n[Window]\r\nMainLeft=5\r\n[Settings]\r\n"
+                                "MainLeft=1000\r\nMainTop=1000\r\nMainWidth=12000\r\n"
+                                "MainHeight=8000\r\nopenpathname=\\\r\n"
+                                "OrvlPathName=\\Program Files\\Orvexa\r\nMaxFaceNumber=384\r\n"
+                                "ThreadDir=0\r\nRepeat=False\r\nExportPathName=\r\n"
+                                "MaxSlideSpeed=\r\nMaxSlideAccel=\r\nRecentJobs=\r\n"
+                                "no equals sign\r\n";
+    test::WriteBytes(path, written);
+    CamJob job;
+    auto window = std::make_unique<frmMain>(job, path, DialogHooks{});
+    window->show();
+    EXPECT_EQ(Keys(job), "\\|\\Program Files\\Orvexa|384|0|False");
+    window->close();
+    EXPECT_EQ(test::ReadBytes(path), written);
+
+    window = test::OpenWindow(job, path);
+    job.OpenPathName = "C:\\Jobs\\Cams, old";
+    job.MaxFaceNumber = 768;
+    window->showMinimized();
+    window->close();
+    CamJob next;
+    ReadSettings(path, next);
+    EXPECT_EQ(Keys(next), "C:\\Jobs\\Cams, old|\\Program Files\\Orvexa|768|0|False");
+    EXPECT_EQ(WriteSetting(path, "LaterKey", "a, b|c").Ok, true);
+    std::string expected = written;
+    expected.replace(expected.find("=\\\r"), 3, "=C:\\Jobs\\Cams, old\r");
+    expected.replace(expected.find("=384"), 4, "=768");
+    expected.insert(expected.find("no equals"), "LaterKey=a, b|c\r\n");
+    EXPECT_EQ(test::ReadBytes(path), expected);
+    EXPECT_EQ(ReadSetting(path, "LaterKey"), "a, b|c");
+
+    // A value that would not read back is not written and is reported; the others are.
+    window = test::OpenWindow(job, path);
+    job.OpenPathName = "/a\nMainLeft=1";
+    job.ThreadDir = 1;
+    test::MessageBoxWatcher boxes;
+    window->showMinimized();
+    window->close();
+    ReadSettings(path, next);
+    EXPECT_EQ(Keys(next), "C:\\Jobs\\Cams, old|\\Program Files\\Orvexa|768|1|False");
+    ASSERT_EQ(boxes.log.size(), 1u);
+    EXPECT_NE(boxes.log[0].find("OpenPathName"), std::string::npos) << boxes.log[0];
+}
+
+// The stored place is the outer one and comes back exactly; a minimised window keeps it.
 TEST(SettingsTest, RoundTripAcrossRuns) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
     CamJob job;
     job.LeadCount = 3;
-    auto window = test::OpenWindow(job, path);
-    EXPECT_EQ(window->pos(), QPoint(67, 67));
+    auto window = std::make_unique<frmMain>(job, path, DialogHooks{});
+    window->show();
+    QApplication::processEvents();
+    // Twips /15, rounded; the offscreen platform draws a frame of 2 pixels.
+    EXPECT_EQ(window->frameGeometry(), QRect(67, 67, 800, 533));
+    EXPECT_EQ(window->geometry(), QRect(69, 69, 796, 529));
     EXPECT_EQ(job.LeadCount, 1.0);
     EXPECT_EQ(job.PI, 3.141592653589);
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -102,29 +163,45 @@ TEST(SettingsTest, RoundTripAcrossRuns) {
     job.ThreadDir = -1;
     job.Repeat = true;
     job.LastCafFile = "/data/a.caf";
+    window->close();
+    CamJob second;
+    EXPECT_EQ(ReadSettings(path, second), WindowPlacement{});
+    EXPECT_EQ(Keys(second), "|/opt/orvexa|768|-1|True");
+    EXPECT_EQ(test::ReadBytes(path).find("LastCafFile"), std::string::npos);
+
+    window = test::OpenWindow(second, path);
+    EXPECT_TRUE(second.LastCafFile.empty());
     window->move(150, 90);
     window->resize(900, 640);
     QApplication::processEvents();
     window->close();
-    const std::string stored = test::ReadBytes(path);
-    for (const char* line :
-         {"[Settings]", "MainLeft=2250", "MainTop=1350", "MainWidth=13500", "MainHeight=9600",
-          "MaxFaceNumber=768", "ThreadDir=-1", "Repeat=True", "OrvlPathName=/opt/orvexa"}) {
-        EXPECT_NE(stored.find(line), std::string::npos) << line << " in\n" << stored;
-    }
-    EXPECT_EQ(stored.find("LastCafFile"), std::string::npos);
+    const WindowPlacement moved{2250, 1350, 904 * 15, 644 * 15};
+    EXPECT_EQ(ReadSettings(path, second), moved);
 
-    CamJob second;
     window = test::OpenWindow(second, path);
-    EXPECT_EQ(Keys(second), "|/opt/orvexa|768|-1|True");
-    EXPECT_TRUE(second.LastCafFile.empty());
     second.ThreadDir = 1;
     window->move(300, 200);
     window->showMinimized();
     window->close();
     CamJob third;
-    EXPECT_EQ(ReadSettings(path, third), (WindowPlacement{2250, 1350, 13500, 9600}));
+    EXPECT_EQ(ReadSettings(path, third), moved);
     EXPECT_EQ(third.ThreadDir, 1);
+}
+
+// Sizes too small to show a window are raised to the smallest usable one.
+TEST(SettingsTest, TinyOrNegativeStoredSizesAreRaised) {
+    for (const char* size : {"MainWidth=0\nMainHeight=7", "MainWidth=-100\nMainHeight=-3e38"}) {
+        QTemporaryDir dir;
+        test::WriteBytes(dir.filePath("s.ini"), std::string("[Settings]\n") + size + "\n");
+        CamJob job;
+        frmMain window(job, dir.filePath("s.ini"), DialogHooks{});
+        window.show();
+        QApplication::processEvents();
+        // The toolbar's buttons may ask for a little more width.
+        const QSize frame = window.frameGeometry().size();
+        EXPECT_TRUE(frame.width() >= 320 && frame.width() < 400 && frame.height() == 240) << size;
+        EXPECT_TRUE(window.isVisible());
+    }
 }
 
 // A stored place far off the screen is applied as it stands and still starts a window; a size

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -194,6 +195,8 @@ TEST(DesktopHandoffTest, LocateDialogStartsInTheFolderWithItsFiltersAndGivesTheP
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->nameFilters(), QStringList({"All Files(*.*)", "exe Files(*.exe)"}));
+        // Names without a dot are listed too.
+        EXPECT_EQ(dialog->findChild<QFileSystemModel*>()->nameFilters(), QStringList{"*"});
         EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
         dialog->selectFile(file);
         static_cast<QDialog*>(dialog)->accept();

@@ -6,10 +6,13 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QThread>
 
 namespace spirolan::test {
 
@@ -47,6 +50,19 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath, Di
 
 std::string ReferenceModeA(CamJob& job) {
     return GenerateShape1(testing_support::ReferenceGroove(), job).ModeAText;
+}
+
+QStringList CopyEnvironment(const QString& folder) {
+    return QProcess::systemEnvironment()
+           << "XDG_CONFIG_HOME=" + folder + "/config"
+           << "XDG_RUNTIME_DIR=" + folder << "QT_QPA_PLATFORM=offscreen";
+}
+
+bool WaitForFile(const QString& path) {
+    for (int waited = 0; !QFileInfo::exists(path) && waited < 60000; waited += 20) {
+        QThread::msleep(20);
+    }
+    return QFileInfo::exists(path);
 }
 
 std::string ReadBytes(const QString& path) {

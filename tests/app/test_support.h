@@ -52,6 +52,13 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
 /// Generates the Shape 1 reference groove into `job`; gives its Mode-A text.
 std::string ReferenceModeA(CamJob& job);
 
+/// The environment of a real copy of the program whose settings and lock live in `folder`:
+/// settings in `folder`/config/Spirolan/Spirolan.ini, the lock `folder`/Spirolan.lock.
+QStringList CopyEnvironment(const QString& folder);
+
+/// Waits up to a minute for `path` to exist; whether it does.
+bool WaitForFile(const QString& path);
+
 std::string ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const std::string& bytes);
 
