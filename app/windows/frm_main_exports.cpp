@@ -2,6 +2,7 @@
 // libraries compute, the shell writes.
 #include "app/windows/frm_main.h"
 
+#include "app/shell/caf_saving.h"
 #include "app/shell/setup_sheet_print.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/messages.h"
@@ -43,8 +44,8 @@ bool frmMain::HasModeAData(const QString& caption) {
 
 void frmMain::Export(const QStringList& filters,
                      const std::function<QByteArray(int filter)>& bytes) {
-    const QString folder = QString::fromStdString(
-        job_.ExportPathName.empty() ? job_.OpenPathName : job_.ExportPathName);
+    const QString folder =
+        SaveDialogFolder(job_.ExportPathName.empty() ? job_.OpenPathName : job_.ExportPathName);
     const ExportChoice choice = chooseExportFile_(this, folder, filters);
     if (choice.Path.isEmpty()) {
         return;

@@ -192,7 +192,7 @@ TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
 
     const QString pictures = QDir::toNativeSeparators(dir_.filePath("pictures"));
     const QString graphFilters = " SVG Files(*.svg),PNG Files(*.png),PDF Files(*.pdf)";
-    EXPECT_EQ(offered_, (QStringList{"\\ CSV Files(*.csv)",
+    EXPECT_EQ(offered_, (QStringList{"/ CSV Files(*.csv)",
                                      QDir::toNativeSeparators(dir_.path()) + graphFilters,
                                      pictures + graphFilters, pictures + graphFilters}));
     EXPECT_EQ(job_.ExportPathName, pictures.toStdString());

@@ -22,17 +22,19 @@ MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer) {
         if (box == nullptr || !box->isVisible()) {
             return;
         }
-        log.push_back(QStringLiteral("%1|%2|%3")
-                          .arg(box->windowTitle(), box->text())
-                          .arg(static_cast<int>(box->icon()))
-                          .toStdString());
         QAbstractButton* button = box->button(answer);
         if (button == nullptr && box->buttons().size() == 1) {
             button = box->buttons().front();
         }
-        if (button != nullptr) {
-            QTest::mouseClick(button, Qt::LeftButton);
+        // A box this watcher cannot answer is left to another one, unlogged.
+        if (button == nullptr) {
+            return;
         }
+        log.push_back(QStringLiteral("%1|%2|%3")
+                          .arg(box->windowTitle(), box->text())
+                          .arg(static_cast<int>(box->icon()))
+                          .toStdString());
+        QTest::mouseClick(button, Qt::LeftButton);
     });
     timer_.start(5);
 }

@@ -35,7 +35,8 @@ void PrintTo(const Row& row, std::ostream* os) {
 }
 inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
-/// Answers message boxes while it lives: notes "caption|text|icon", clicks `answer` or the one.
+/// Answers message boxes while it lives: notes "caption|text|icon", clicks `answer` or the one
+/// button; a box with neither is left to another watcher.
 class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
