@@ -2,6 +2,7 @@
 #include "app/shell/settings_file.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace spirolan {
 
@@ -194,7 +195,12 @@ bool PutSetting(SettingsText& text, std::string_view section, std::string_view k
     }
     std::vector<std::string> added;
     if (!header) {
-        added.push_back("[" + std::string(section) + "]" + cr);
+        // Appended piece by piece: g++ 12 warns falsely about "[" + std::string at -O3.
+        std::string sectionLine(1, '[');
+        sectionLine += section;
+        sectionLine += ']';
+        sectionLine += cr;
+        added.push_back(std::move(sectionLine));
     }
     added.push_back(std::string(key) + "=" + std::string(value) + cr);
     if (insertAt == text.Lines.size()) {
