@@ -349,39 +349,33 @@ void frmMain::mnuFaceCopy_Click() {
                     ToQString(kNoModeAData));
         return;
     }
-    if (hooks_.FaceCopy) {
-        hooks_.FaceCopy({job_, *this, *this});
+    OpenDialog(hooks_.FaceCopy);
+}
+
+void frmMain::OpenDialog(const DialogOpener& opener) {
+    if (opener) {
+        opener({job_, *this, *this});
     }
 }
 
 void frmMain::mnuSquare_Click() {
-    if (hooks_.DataInput1) {
-        hooks_.DataInput1({job_, *this, *this});
-    }
+    OpenDialog(hooks_.DataInput1);
 }
 
 void frmMain::mnuBall_Click() {
-    if (hooks_.DataInput2) {
-        hooks_.DataInput2({job_, *this, *this});
-    }
+    OpenDialog(hooks_.DataInput2);
 }
 
 void frmMain::mnuShape3_Click() {
-    if (hooks_.DataInput3) {
-        hooks_.DataInput3({job_, *this, *this});
-    }
+    OpenDialog(hooks_.DataInput3);
 }
 
 void frmMain::mnuFeed_Click() {
-    if (hooks_.FeedCalculation) {
-        hooks_.FeedCalculation({job_, *this, *this});
-    }
+    OpenDialog(hooks_.FeedCalculation);
 }
 
 void frmMain::mnuHelpAbout_Click() {
-    if (hooks_.frmAbout) {
-        hooks_.frmAbout({job_, *this, *this});
-    }
+    OpenDialog(hooks_.frmAbout);
 }
 
 void frmMain::mnuOrvl_Click() {
@@ -389,9 +383,7 @@ void frmMain::mnuOrvl_Click() {
 }
 
 void frmMain::StartOrvexa() {
-    if (hooks_.StartOrvexa) {
-        hooks_.StartOrvexa({job_, *this, *this});
-    }
+    OpenDialog(hooks_.StartOrvexa);
 }
 
 } // namespace spirolan

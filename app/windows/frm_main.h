@@ -148,6 +148,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// Runs a dialog opener with the job, this window as host and as the window to centre over;
+    /// an empty opener does nothing.
+    void OpenDialog(const DialogOpener& opener);
     void Form_Load();
     void Form_Unload();
     void FitFrame();

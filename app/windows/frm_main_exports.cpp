@@ -109,9 +109,7 @@ void frmMain::mnuPrint_Click() {
 }
 
 void frmMain::mnuMachineLimits_Click() {
-    if (hooks_.MachineLimits) {
-        hooks_.MachineLimits({job_, *this, *this});
-    }
+    OpenDialog(hooks_.MachineLimits);
 }
 
 } // namespace spirolan
