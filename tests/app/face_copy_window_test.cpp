@@ -145,18 +145,15 @@ TEST_F(FaceCopyWindowTest, TooLongChamfersAreRefusedThenOkHandsOverTheModeBText)
     EXPECT_FALSE(host_.picture2.LinesIn(kCurveYellow).empty());
 }
 
-// Enter in the length goes to OK, which shows that Enter presses it, in a chamfer nowhere;
-// Cancel and Esc restore the last OK's length.
+// Enter in the length goes to OK, in a chamfer nowhere; Cancel and Esc restore the last OK's.
 TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
     job_.CutLength = 12;
     job_.SavedCutLength = 12;
     for (const bool escape : {false, true}) {
         Open();
         Retype(Find("txtCutLength"), QStringLiteral("20"));
-        EXPECT_FALSE(Ok()->isDefault());
         QTest::keyClick(Find("txtCutLength"), Qt::Key_Return);
         EXPECT_EQ(dialog_->focusWidget(), Ok());
-        EXPECT_TRUE(Ok()->isDefault());
         Click("Check1");
         Find("Text1")->setFocus();
         QTest::keyClick(Find("Text1"), Qt::Key_Return);
@@ -175,8 +172,8 @@ TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
     }
 }
 
-// The focus opens where the user goes on: in the length box, or on OK while the box is locked;
-// Tab follows Enter from the length to OK.
+// The focus opens where the user goes on: in the length box, or on OK while the box is locked.
+// Tab follows Enter from the length to OK; reached by Enter, OK shows that Enter presses it.
 TEST_F(FaceCopyWindowTest, OpensInTheLengthOrOnOkAndTabFollowsEnter) {
     job_.CutLength = 12.3456789012345;
     Open();
@@ -190,6 +187,11 @@ TEST_F(FaceCopyWindowTest, OpensInTheLengthOrOnOkAndTabFollowsEnter) {
     EXPECT_EQ(QApplication::focusWidget(), Ok());
     QTest::keyClick(window, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("Command2"));
+    QTest::mouseClick(length, Qt::LeftButton);
+    EXPECT_FALSE(Ok()->isDefault());
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), Ok());
+    EXPECT_TRUE(Ok()->isDefault());
     QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
 
     job_.Repeat = true;
