@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -97,19 +96,8 @@ TEST_F(FaceCopyWindowTest, FirstOpeningAfterStartUp) {
     EXPECT_TRUE(messages_.log.empty());
 }
 
-// The typed length gives the conditions; OK then advances the progress once per face.
-TEST_F(FaceCopyWindowTest, TypedLengthGivesTheConditionsAndOkOneStepPerFace) {
-    Open();
-    Click("MaxFace0");
-    Click("swThreadDir1");
-    Retype(Find("txtCutLength"), QStringLiteral("20"));
-    EXPECT_EQ(Shown(), "20| 12|167|0.1197|OK");
-    QTest::mouseClick(Ok(), Qt::LeftButton);
-    EXPECT_EQ(host_.calls.at(0), "SetModeBText (progress 167/167)");
-}
-
-// "ON" locks in the pitch, "OFF" empties it; too long for 192, then 384 from the kept length.
-TEST_F(FaceCopyWindowTest, RepeatOnOffAndTooLongCuttingLengthThenChoosing384) {
+// "ON" locks in the pitch and goes to OK, "OFF" empties it and goes back to the length.
+TEST_F(FaceCopyWindowTest, RepeatOnLocksThePitchAndOffEmptiesIt) {
     Open();
     Click("swRepeat0");
     EXPECT_EQ(Shown(), "[ 3.6]|-1|360|0.01|OK");
@@ -122,11 +110,6 @@ TEST_F(FaceCopyWindowTest, RepeatOnOffAndTooLongCuttingLengthThenChoosing384) {
     EXPECT_EQ(Shown(), "|-2|180|0.02|-");
     EXPECT_EQ(dialog_->focusWidget(), Find("txtCutLength"));
     EXPECT_FALSE(job_.Repeat);
-    Retype(Find("txtCutLength"), QStringLiteral("30"));
-    EXPECT_EQ(messages_.log, Strings{"Face copy error|Too long cutting length !!|2"});
-    EXPECT_EQ(Shown(), "|-2|150|0.02|-"); // those of "3", typed on the way to "30"
-    Click("MaxFace1");
-    EXPECT_EQ(Shown(), "|-8|375|0.08|-");
 }
 
 // The decided refusal keeps the dialog open; OK then fills the Mode-B pane, closes and draws.
@@ -158,10 +141,6 @@ TEST_F(FaceCopyWindowTest, TooLongChamfersAreRefusedThenOkHandsOverTheModeBText)
                                                    {"Enter", std::nullopt},
                                                    {"Exit", std::nullopt}}}}));
     EXPECT_EQ(testing_support::LineCount(host_.modeB), 5 + 333 * 362 + 1);
-    EXPECT_TRUE(
-        host_.modeB.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n 0\r\n"));
-    EXPECT_NE(host_.modeB.find("\r\nE 2\r\n360/ 600/0\r\n"), std::string::npos);
-    EXPECT_TRUE(host_.modeB.ends_with("\r\nEND\r\n"));
     EXPECT_EQ(job_.SavedCutLength, 20.0);
     EXPECT_FALSE(host_.picture2.LinesIn(kCurveYellow).empty());
 }
@@ -219,22 +198,6 @@ TEST_F(FaceCopyWindowTest, OpensInTheLengthOrOnOkAndTabFollowsEnter) {
     Open();
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), Ok());
-}
-
-TEST_F(FaceCopyWindowTest, FromTheMainWindowOkFillsTheModeBPaneAndDrawsBothGraphs) {
-    QTemporaryDir dir;
-    const auto window = test::OpenWindow(job_, dir.filePath("s.ini"), DefaultDialogHooks());
-    window->SetModeAText("Mode-A\r\n");
-    window->findChild<QAction*>("mnuFaceCopy")->trigger();
-    dialog_ = test::FindDialog<FaceCopy>();
-    ASSERT_NE(dialog_, nullptr);
-    Retype(Find("txtCutLength"), QStringLiteral("20"));
-    QTest::mouseClick(Ok(), Qt::LeftButton);
-    EXPECT_EQ(test::FindDialog<FaceCopy>(), nullptr);
-    EXPECT_EQ(window->txtDataB().LineCount(), 5u + 333u * 362u + 1u + 1u);
-    EXPECT_EQ(window->Picture2().Picture().pixelColor(2, 2), QColor(8, 0, 0));
-    EXPECT_EQ(window->Picture2().cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(window->Picture1().Picture().pixelColor(2, 2), QColor(8, 0, 0));
 }
 
 } // namespace

@@ -147,6 +147,11 @@ Texts With(Texts texts, const Texts& more) {
     return texts;
 }
 
+const Texts kBall{{"Nose-R", "0.2"},   {"PITCH", "2"}, {"Diameter 1", "10"},
+                  {"Diameter 2", "9"}, {"R 1", "0.3"}, {"R 2", "0.6 mm"}};
+const Texts kShape3{{"Nose-R", "0.2"},     {"PITCH", "7.2"},  {"WIDTH", "1"}, {"Diameter 1", "10"},
+                    {"Diameter 2", "8.8"}, {"Angle 1", "60"}, {"R 1", "0.4"}, {"R 2", "1"}};
+
 const RoundTripCase kRoundTrips[] = {
     {"Shape1InternalStartXs",
      {"mnuSquare", With(kGroove, {{"Start XS vale", "0.5"}, {"Spindle speed for G", "60"}}), "1",
@@ -159,29 +164,11 @@ const RoundTripCase kRoundTrips[] = {
                    {{"txtCutLength", "20"}, {"Text1", "1.5"}, {"Text2", "2"}}},
      R"("Exit": "2")"},
     {"Shape2FaceCopyRepeatOn",
-     {"mnuBall",
-      {{"Nose-R", "0.2"},
-       {"PITCH", "2"},
-       {"Diameter 1", "10"},
-       {"Diameter 2", "9"},
-       {"R 1", "0.3"},
-       {"R 2", "0.6 mm"}},
-      "1",
-      true},
+     {"mnuBall", kBall, "1", true},
      FaceCopyInput{{"MaxFace0", "swRepeat0"}, {}},
      R"("Repeat function": "ON")"},
     {"Shape3TwoLeadsFaceCopyLeftHand",
-     {"mnuShape3",
-      {{"Nose-R", "0.2"},
-       {"PITCH", "7.2"},
-       {"WIDTH", "1"},
-       {"Diameter 1", "10"},
-       {"Diameter 2", "8.8"},
-       {"Angle 1", "60"},
-       {"R 1", "0.4"},
-       {"R 2", "1"}},
-      "2",
-      true},
+     {"mnuShape3", kShape3, "2", true},
      FaceCopyInput{{"MaxFace2"}, {{"txtCutLength", "12.5"}}},
      R"("Thread direction": "Left hand")"},
 };
