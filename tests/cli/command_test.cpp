@@ -90,7 +90,6 @@ TEST_F(CommandTest, FaceCopyModeBFileStartsAndEndsAsBuilt) {
     // Face 2 starts at degree 6, face 3 at degree 12.
     EXPECT_NE(bytes.find("\r\nE 2\r\n360/ 600/0\r\n-36\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\nE 3\r\n360/ 1201/0\r\n-146\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\r\nE 333\r\n"), std::string::npos);
     EXPECT_TRUE(bytes.ends_with("END\r\n\r\n"));
 }
 
@@ -156,7 +155,8 @@ TEST_F(CommandTest, StoredRepeatCopiesOnePitchOfEachShape) {
 struct FailureCase {
     const char* name;
     std::string job;  // written to the file that "JOB" stands for
-    const char* args; // split at blanks; "FILE": an output file that must not appear
+    const char* args; // split at blanks; "FILE": an output file that must not appear; "JOB"
+                      // may start a word
     int exitCode;
     std::string err; // the whole standard error on exit 1, its start on exit 2
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
@@ -170,8 +170,8 @@ TEST_P(FailureTest, NamesTheProblemAndWritesNothing) {
     std::vector<std::string> files;
     std::istringstream words(c.args);
     for (std::string word; words >> word;) {
-        if (word == "JOB") {
-            word = Job(c.job);
+        if (word.starts_with("JOB")) {
+            word.replace(0, 3, Job(c.job));
         } else if (word == "FILE") {
             word = files.emplace_back(Out("file" + std::to_string(files.size())));
         }
@@ -180,8 +180,8 @@ TEST_P(FailureTest, NamesTheProblemAndWritesNothing) {
     const CommandResult r = RunCommand(args);
     EXPECT_EQ(r.ExitCode, c.exitCode);
     std::string err = c.err;
-    if (err.starts_with("JOB")) {
-        err.replace(0, 3, Out("job.json"));
+    if (const size_t job = err.find("JOB"); job != std::string::npos) {
+        err.replace(job, 3, Out("job.json"));
     }
     EXPECT_EQ(c.exitCode == 1 ? r.Err : r.Err.substr(0, err.size()), err);
     for (const std::string& file : files) {
@@ -261,21 +261,14 @@ const FailureCase kFailureCases[] = {
     {"FeedArguments", "", "feed 2", 2, "spirolan-cli feed: PITCH and FEED are needed"},
     {"OptionTwice", kShape1, "run JOB --table FILE --mode-a FILE --table FILE", 2,
      "spirolan-cli run: --table is given twice\nusage:"},
+    {"UnwritableOutput", kShape1, "run JOB --table FILE --mode-a JOB/a.caf", 2,
+     "cannot write JOB/a.caf: "},
     {"JobIsADevice", "", "run /dev/zero --table FILE", 2,
      "cannot read /dev/zero: not a regular file\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Messages, FailureTest, testing::ValuesIn(kFailureCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CommandTest, UnwritableOutputWritesNoFile) {
-    std::ofstream(Out("plain")) << "x";
-    CommandResult r = RunCommand(
-        {"run", Job(kShape1), "--table", Out("t.csv"), "--mode-a", Out("plain") + "/a.caf"});
-    EXPECT_EQ(r.ExitCode, 2);
-    EXPECT_TRUE(r.Err.starts_with("cannot write " + Out("plain") + "/a.caf: ")) << r.Err;
-    EXPECT_FALSE(fs::exists(Out("t.csv")));
-}
 
 // Outputs that would overwrite each other or the job: refused before the job is read.
 TEST_F(CommandTest, OutputsNamingOneFileAreRefused) {
