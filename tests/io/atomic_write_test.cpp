@@ -113,17 +113,6 @@ template <typename Prepare, typename Check> int InChild(Prepare prepare, Check c
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-// A process whose files may not grow beyond `limit` bytes, as on a full disk.
-template <typename Check> int WithFileSizeLimit(rlim_t limit, Check check) {
-    return InChild(
-        [limit] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit size{limit, limit};
-            setrlimit(RLIMIT_FSIZE, &size);
-        },
-        check);
-}
-
 TEST_F(AtomicWrite, ReadOnlyFileIsNotReplaced) {
     Put("locked", "kept");
     fs::permissions(At("locked"),
@@ -150,12 +139,19 @@ TEST_F(AtomicWrite, FullDiskKeepsEveryExistingFile) {
     Put("small", "old small");
     Put("large", "old large");
     const QByteArray large(64 * 1024, 'x');
-    const int verdict = WithFileSizeLimit(4096, [&] {
-        const FileWriteResult written =
-            WriteFilesAtomically({{Q("small"), "new"}, {Q("large"), large}});
-        return !written.Ok &&
-               written.Reason == Q("large") + ": " + QString::fromUtf8(std::strerror(EFBIG));
-    });
+    // Files may not grow beyond 4 KiB in the child, as on a full disk.
+    const int verdict = InChild(
+        [] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &size);
+        },
+        [&] {
+            const FileWriteResult written =
+                WriteFilesAtomically({{Q("small"), "new"}, {Q("large"), large}});
+            return !written.Ok &&
+                   written.Reason == Q("large") + ": " + QString::fromUtf8(std::strerror(EFBIG));
+        });
     EXPECT_EQ(verdict, 0);
     EXPECT_EQ(Read(At("small")), "old small");
     EXPECT_EQ(Read(At("large")), "old large");
