@@ -367,7 +367,7 @@ class HostileTextTest : public testing::TestWithParam<HostileCase> {};
 TEST_P(HostileTextTest, GivesAResultOrDataError) {
     const std::string text = GetParam().text;
     CamJob used;
-    testing_support::GenerateThreeLeadGroove(used);
+    Generate(1, Pairs(kThreeLeads), used);
     for (int shape = 1; shape <= 3; ++shape) {
         Edits all;
         for (const auto& [caption, unused] : Prefill(shape, CamJob{}).texts) {
