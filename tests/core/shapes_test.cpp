@@ -203,7 +203,6 @@ const FailureCase kFailureCases[] = {
     {"Shape1PitchZero", 1, "PITCH=0"},
     {"Shape1BottomRadiusEqualsNoseR", 1, "R 2=0.2"},
     {"Shape1RadialFlanksSharpCorners", 1, "Angle 1=90;Angle 2=90;R 1=0;R 2=0;R 3=0;R 4=0"},
-    {"Shape1NoLeadEntry", 1, "lead=-1"},
     {"Shape1LeadIndexOutsideList", 1, "lead=3"},
     {"Shape1StartXSBeyondSingle", 1, "Start XS vale=1E39"},
     {"Shape1DepthOverflows", 1, "Diameter 1=1.7E308;Diameter 2=-1.7E308"},

