@@ -162,13 +162,6 @@ TEST(Conversions, RoundHalvesToEvenAndFailOnOverflow) {
     EXPECT_EQ(ToSingle(0x1.ffffffp127), std::nullopt);
 }
 
-TEST(CafText, ModeATextOfZerosIs1476Bytes) {
-    const std::string text = caf::BuildModeAText({});
-    EXPECT_EQ(text.size(), 1476u);
-    EXPECT_TRUE(text.starts_with("CAM4\r\nU\r\n0\r\nM\r\n1\r\nE1\r\n360/0/0\r\n 0\r\n"));
-    EXPECT_TRUE(text.ends_with(" 0\r\nEND\r\n"));
-}
-
 TEST(CafText, LineForms) {
     std::string text;
     caf::AppendHeader(text, " 333");
