@@ -31,9 +31,7 @@ TEST_P(LabelStrideTest, SmallestStrideThatKeepsLabelsApart) {
 }
 
 const StrideCase kStrideCases[] = {
-    {"AllStandApart", {0, 10, 20, 30}, {8, 8, 8, 8}, 1},
     {"TouchingIsApart", {0, 10, 20}, {10, 10, 10}, 1},
-    {"EveryOther", {0, 10, 20, 30, 40}, {15, 15, 15, 15, 15}, 2},
     // Only the wide label in the middle needs room: 0, 20 and 40 are drawn.
     {"OneWideLabel", {0, 10, 20, 30, 40}, {5, 5, 15, 5, 5}, 2},
     {"EveryThird", {0, 10, 20, 30, 40, 50, 60}, {25, 25, 25, 25, 25, 25, 25}, 3},

@@ -113,7 +113,6 @@ const char* const kNoGravity = "Max.Gravity = 0. G";
 
 const ModeACase kModeACases[] = {
     {"NoSpindleSpeedNoRedCurve", 0, Spike100, "", kNoSpeed, kNoGravity},
-    {"NegativeSpindleSpeed", -5, Spike100, "", kNoSpeed, kNoGravity},
     {"SpindleSpeedNotANumber", NAN, Spike100, "", kNoSpeed, kNoGravity},
     {"EmptyTableFlatLines", 1000, [](Table&) {}, "Spindle Speed  =  1000 min-1", kNoSpeed,
      kNoGravity},
@@ -151,7 +150,6 @@ TEST(MotionFigures, NotFiniteShowsDashNeverCrashes) {
 }
 
 TEST(FigureLines, SpindleSpeed) {
-    EXPECT_EQ(SpindleSpeedLine(1500), "Spindle Speed  =  1500 min-1");
     EXPECT_EQ(SpindleSpeedLine(2.5), "Spindle Speed  =  2.5 min-1");
     EXPECT_EQ(SpindleSpeedLine(0.5), "Spindle Speed  =  .5 min-1");
 }
@@ -173,8 +171,6 @@ TEST_P(FigureNumber, BothFormats) {
 }
 
 const NumberCase kNumberCases[] = {
-    {"Half", 0.5, "0.5", "0.5"},
-    {"Rounded", 123.456, "123.46", "123.456"},
     {"Gravity", 26.44897959, "26.45", "26.449"},
     {"ExactHalfAwayFromZero", 0.125, "0.13", "0.125"},
     {"ExactHalfNegative", -0.125, "-0.13", "-0.125"},
@@ -300,7 +296,7 @@ struct HostileCase {
     double leadCount = 1;
     bool repeat = false;
     bool drawn = false; // anything at all: surface and read-out box untouched otherwise
-    bool curve = false;
+    bool curve = false; // implies drawn
     friend void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -310,8 +306,9 @@ TEST_P(ModeBHostile, BoundedWorkNeverRefused) {
     const HostileCase& c = GetParam();
     CountingSurface picture2, picture3;
     DrawModeBGraph(ModeBJob(c.cutLength, c.leadPitch, c.leadCount, c.repeat), picture2, picture3);
-    EXPECT_EQ(picture2.ops > 0, c.drawn);
-    EXPECT_EQ(picture3.ops, c.drawn ? 1 : 0);
+    const bool drawn = c.drawn || c.curve;
+    EXPECT_EQ(picture2.ops > 0, drawn);
+    EXPECT_EQ(picture3.ops, drawn ? 1 : 0);
     EXPECT_EQ(picture2.curve > 0, c.curve);
     EXPECT_LE(picture2.ops, 40 + (kMaxDrawnTurns + 2) * 360 + 4 * (kMaxZGridLines + 1));
     if (c.curve) { // the curve still runs to the end of the cutting length
@@ -329,22 +326,10 @@ const HostileCase kHostileCases[] = {
     {.name = "LengthInfinite", .cutLength = kInf, .leadPitch = 3.6},
     {.name = "FourLeads", .cutLength = 12, .leadPitch = 3.6, .leadCount = 4, .drawn = true},
     {.name = "ZeroLeadPitch", .cutLength = 12, .leadPitch = 0.0, .drawn = true},
-    {.name = "LeadPitchTooSmallForFiniteTurns",
-     .cutLength = 12,
-     .leadPitch = 1e-320,
-     .drawn = true},
-    {.name = "BillionTurns", .cutLength = 1e6, .leadPitch = 1e-3, .drawn = true, .curve = true},
-    {.name = "MillionGridLines",
-     .cutLength = 1e6,
-     .leadPitch = 1e2,
-     .repeat = true,
-     .drawn = true,
-     .curve = true},
-    {.name = "BeyondSinglePrecision",
-     .cutLength = 1e300,
-     .leadPitch = 1,
-     .drawn = true,
-     .curve = true},
+    {.name = "NoFiniteTurnCount", .cutLength = 12, .leadPitch = 1e-320, .drawn = true},
+    {.name = "BillionTurns", .cutLength = 1e6, .leadPitch = 1e-3, .curve = true},
+    {.name = "MillionGridLines", .cutLength = 1e6, .leadPitch = 1e2, .repeat = true, .curve = true},
+    {.name = "BeyondSinglePrecision", .cutLength = 1e300, .leadPitch = 1, .curve = true},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, ModeBHostile, testing::ValuesIn(kHostileCases),
                          testing::PrintToStringParamName());

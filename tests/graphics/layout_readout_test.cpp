@@ -84,7 +84,6 @@ TEST_P(BoxesOfTheToolbarBand, ShownOnlyWhereTheyKeepClearOfTheButtons) {
 
 // The boxes begin at W - 6430 (Picture5), W - 3730 (Picture4) and W - 1230 (Picture3).
 const BoxesCase kBoxesCases[] = {
-    {"AllClear", 12000, 4140, {true, true, true}},
     {"TouchingTheLastButton", 10570, 4140, {true, true, true}},
     {"Picture5WouldCover", 10569, 4140, {true, true, false}},
     {"OnlyTheReadoutLeft", 6000, 4140, {true, false, false}},

@@ -1,6 +1,5 @@
 // SVG surface and export: coordinates, clipping, texts, and the golden pictures of the reference
 // groove (SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/; review the diff like code).
-#include "core/shape1.h"
 #include "facecopy/face_copy_model.h"
 #include "graphics/graph_style.h"
 #include "graphics/svg_export.h"
@@ -80,30 +79,18 @@ TEST(SvgSurface, SizeIsClamped) {
     EXPECT_EQ(SvgSurface({.Width = 1 << 30, .Height = 420}).Width(), kMaxSvgSide);
 }
 
-// The Shape 1 reference groove with spindle speed 1000, generated as its dialog's OK does.
-CamJob ReferenceGrooveJob() {
-    CamJob job;
-    Shape1Input input = testing_support::ReferenceGroove();
-    input.SpindleSpeed = "1000";
-    const ShapeResult result = GenerateShape1(input, job);
-    EXPECT_TRUE(result.Ok()) << result.Error;
-    return job;
-}
-
 TEST(SvgGolden, ReferenceGrooveModeA) {
-    CamJob job = ReferenceGrooveJob();
+    CamJob job = testing_support::ReferenceGrooveJob();
     EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_mode_a.svg",
                                            ModeAGraphSvg(job).Document),
               "");
 }
 
 TEST(SvgGolden, ReferenceGrooveFaceCopyModeB) {
-    CamJob job = ReferenceGrooveJob();
+    CamJob job = testing_support::ReferenceGrooveJob();
     FaceCopyModel dialog(job, [](const FaceCopyMessage& m) { ADD_FAILURE() << m.text; });
     ASSERT_TRUE(dialog.Open());
-    dialog.MaxFace_Click(1); // 384
-    dialog.swThreadDir_Click(kRightHand);
-    dialog.swRepeat_Click(kRepeatOff);
+    dialog.swThreadDir_Click(kRightHand); // 384 faces, repeat off by default
     dialog.TypeCutLength("20");
     ASSERT_TRUE(dialog.Command1_Click().has_value());
     EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_face_copy_mode_b.svg",

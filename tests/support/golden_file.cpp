@@ -30,10 +30,9 @@ std::string CheckGolden(const std::string& relativePath, const std::string& actu
     if (expected == actual) {
         return {};
     }
-    size_t at = 0;
-    while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) {
-        ++at;
-    }
+    const size_t at = static_cast<size_t>(
+        std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first -
+        expected.begin());
     const size_t lineStart = expected.rfind('\n', at == 0 ? 0 : at - 1);
     const size_t from = lineStart == std::string::npos || at == 0 ? 0 : lineStart + 1;
     auto lineAt = [from](const std::string& text) {

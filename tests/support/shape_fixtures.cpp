@@ -17,11 +17,12 @@ Shape3Input ReferenceShape3() {
     return {"0.2", "3.6", "1", "10", "8.8", "60", "0.4", "1", 1, true};
 }
 
-void GenerateThreeLeadGroove(CamJob& job) {
+CamJob ReferenceGrooveJob() {
+    CamJob job;
     Shape1Input in = ReferenceGroove();
-    in.Pitch = "7.2";
-    in.LeadIndex = 0;
+    in.SpindleSpeed = "1000";
     GenerateShape1(in, job);
+    return job;
 }
 
 std::string DataLine(const std::string& modeAText, int index) {

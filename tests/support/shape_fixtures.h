@@ -23,8 +23,8 @@ Shape3Input ReferenceShape3();
 /// Data line `index` (C = index degrees) of a Mode-A text, without its CR LF.
 std::string DataLine(const std::string& modeAText, int index);
 
-/// A job left by a Shape 1 run with three leads (the reference groove at pitch 7.2).
-void GenerateThreeLeadGroove(CamJob& job);
+/// The job left by the reference groove's OK with spindle speed 1000.
+CamJob ReferenceGrooveJob();
 
 /// Number of CR LF ended lines of a text.
 int LineCount(const std::string& text);
