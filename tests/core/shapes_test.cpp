@@ -199,31 +199,25 @@ const FailureCase kFailureCases[] = {
     {"Shape1ThreeLeadsGrooveLongerThanPeriod", 1, "lead=0",
      [](const CamJob& j) { return j.LeadPitch == 1.2 && j.XSTable[100].value_or(0) < 0; }},
     {"Shape1Angle1Zero", 1, "Angle 1=0"},
-    {"Shape1Angle2Zero", 1, "Angle 2=0"},
     {"Shape1PitchZero", 1, "PITCH=0"},
     {"Shape1BottomRadiusEqualsNoseR", 1, "R 2=0.2"},
     {"Shape1RadialFlanksSharpCorners", 1, "Angle 1=90;Angle 2=90;R 1=0;R 2=0;R 3=0;R 4=0"},
     {"Shape1LeadIndexOutsideList", 1, "lead=3"},
-    {"Shape1StartXSBeyondSingle", 1, "Start XS vale=1E39"},
     {"Shape1DepthOverflows", 1, "Diameter 1=1.7E308;Diameter 2=-1.7E308"},
     {"Shape1CornersLargerThanGroove", 1, "R 1=5;R 2=3;R 3=3;R 4=5"},
     {"Shape2RadiiZero", 2, "R 1=0;R 2=0",
      [](const CamJob& j) { return !j.Angle1 && j.LeadPitch == 2.0 && j.Width == 0.0; }},
     {"Shape2RadiiCancel", 2, "R 2=-0.3"},
     {"Shape2RadiiSumOverflows", 2, "R 1=1.5E308;R 2=1.5E308"},
-    {"Shape2PitchZero", 2, "PITCH=0"},
     {"Shape2CornersLargerThanGroove", 2, "R 1=5;R 2=5"},
     {"Shape2FieldOverflows", 2, "Diameter 2=1E400"},
     {"Shape2NoLeadEntry", 2, "lead=-1",
      [](const CamJob& j) { return j.R3 == 0.6 && j.R4 == 0.3 && !j.LeadPitch; }},
-    {"Shape2LeadIndexOutsideList", 2, "lead=2"},
     {"Shape3SecondRadiusEqualsDepth", 3, "Diameter 2=9;R 2=0.5", Angle2NotDerived},
-    {"Shape3DepthAboveTwiceSecondRadius", 3, "Diameter 2=9;R 2=0.2", Angle2NotDerived},
     {"Shape3NegativeDepth", 3, "Diameter 2=11", Angle2NotDerived},
     {"Shape3Angle1Zero", 3, "Angle 1=0", Angle2Derived},
     // 180 minus this angle is exactly the derived Angle2: the crest angle is 0.
     {"Shape3CrestAngleZero", 3, "Angle 1=113.57817847818508", Angle2Derived},
-    {"Shape3PitchZero", 3, "PITCH=0", Angle2Derived},
     {"Shape3NoLeadEntry", 3, "lead=-1", Angle2NotDerived},
     {"Shape3FieldOverflows", 3, "R 1=1E400", Angle2NotDerived},
 };
@@ -301,7 +295,6 @@ const PrefillCase kPrefillCases[] = {
      "WIDTH=0;Diameter 1=10.6520762541007;Angle 2=66.4218215218149;R 2=0.543396878417264;"
      "R 3=0.543396878417264;R 4=1",
      2, false},
-    {"Shape2Fresh", 2, 0, "", "", 1, false},
     {"Shape2AfterThreeLeads", 2, 1, kThreeLeads, "", -1, true},
     {"Shape2AfterTwoLeads", 2, 2, "PITCH=4;lead=0", "PITCH=4", 0, true},
     {"Shape3Fresh", 3, 0, "", "", 1, false},
@@ -332,10 +325,8 @@ const WidthCase kWidthCases[] = {
     {"NoDigitGrouping", "", "1234.5", "1234.500"},
     {"ReferenceCorners", "Angle 1=60;Angle 2=60;R 2=0.4;R 3=0.4", "1", "0.538"},
     {"NegativeWidth", "Angle 1=90;Angle 2=90;R 2=1;R 3=1", "0.5", "-1.500"},
-    {"RoundsToZeroWithoutSign", "", "-0.0001", "0.000"},
     {"NonNumericReadsZero", "", "abc", "0.000"},
     {"EmptyKeepsWidth", "", "", std::nullopt},
-    {"OverflowingWDKeepsWidth", "", "1E400", std::nullopt},
     {"OverflowingAngleKeepsWidth", "Angle 1=1E400", "1", std::nullopt},
     {"InfiniteResultKeepsWidth", "Angle 1=90;Angle 2=90;R 2=-1E308;R 3=-1E308", "1E308",
      std::nullopt},
@@ -385,9 +376,10 @@ TEST_P(HostileTextTest, GivesAResultOrDataError) {
 
 // Empty, non-numeric and control texts all read 0: one row stands for them.
 const HostileCase kHostileCases[] = {
-    {"Empty", ""},          {"CommaDecimal", "2,5"},     {"Hex", "&HFFFF"},
-    {"LargeD", "1D308"},    {"NegativeLarge", "-1D308"}, {"Overflow", "1E400"},
-    {"Denormal", "1E-320"}, {"Negative", "-3"},
+    {"Empty", ""},
+    {"Hex", "&HFFFF"},
+    {"NegativeLarge", "-1D308"},
+    {"Overflow", "1E400"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Shapes, HostileTextTest, testing::ValuesIn(kHostileCases), kRowName);
