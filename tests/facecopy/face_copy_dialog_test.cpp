@@ -118,7 +118,6 @@ const LengthCase kLengthCases[] = {
     // Not accepted after "20": the conditions on display stay.
     {"CopyNumberRoundsToZero", 1, {"20", "0.005"}, " 6", "333", "0.06", 0.005, Disabled},
     {"Negative", 1, {"20", "-5"}, " 6", "333", "0.06", 20, Disabled},
-    {"Empty", 1, {"20", ""}, " 6", "333", "0.06", 20, Disabled},
     {"Overflow", 1, {"20", "1E400"}, " 6", "333", "0.06", 20, TooLong},
     {"Huge", 1, {"20", "1e300"}, " 6", "333", "0.06", 1e300, TooLong},
     // A larger maximum derives from the kept length while the box stays empty.

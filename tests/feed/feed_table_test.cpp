@@ -19,8 +19,6 @@ TEST(FeedTable, WorkedExamples) {
     EXPECT_EQ(FeedTable(2, 0.3), kHeader + "1.995  \t0.285  \t8\r\n1.998  \t0.333  \t6\r\n"
                                            "2  \t0.25  \t8\r\n2.002  \t0.286  \t7\r\n"
                                            "2.004  \t0.334  \t6\r\n");
-    EXPECT_EQ(FeedTable(1.5, 0.5),
-              kHeader + "1.497  \t0.499  \t3\r\n1.5  \t0.5  \t3\r\n1.503  \t0.501  \t3\r\n");
 }
 
 struct Case {
@@ -52,7 +50,6 @@ TEST_P(FeedTableCase, LineCountAndEnds) {
     }
 }
 
-constexpr double kInf = HUGE_VAL;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 const Case kCases[] = {
@@ -66,7 +63,6 @@ const Case kCases[] = {
      "-2147483.648  \t-0.001  \t2147483648", "-2147483.644  \t0.004  \t-536870910"},
     {"PitchBeyond32Bits", 1e7, 0.3, 0},
     {"FeedBeyond32Bits", 2, 1e7, 0},
-    {"InfinitePitch", kInf, 0.3, 0},
     {"NaNPitch", kNaN, 0.3, 0},
     // Steps of 0.001 lost in the value or rounded to whole ulps: the loops still end.
     {"StepLostInHugeFeed", 2, 1e300, 0},

@@ -36,7 +36,6 @@ const StrideCase kStrideCases[] = {
     {"OneWideLabel", {0, 10, 20, 30, 40}, {5, 5, 15, 5, 5}, 2},
     {"EveryThird", {0, 10, 20, 30, 40, 50, 60}, {25, 25, 25, 25, 25, 25, 25}, 3},
     {"NoTwoFitOnlyTheFirst", {0, 1, 2}, {50, 50, 50}, 3},
-    {"SingleLabel", {0}, {50}, 1},
     {"NoLabels", {}, {}, 1},
     {"WidthNotANumber", {0, 10, 20}, {kNaN, 1, 1}, 3},
 };

@@ -65,7 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(LimitCase{"SpeedLimited", {100, std::nullopt}, true, 0},
                     LimitCase{"SpeedLimitedUnderALooseAccel", {50, 1000}, true, 0},
                     LimitCase{"AccelLimited", {std::nullopt, 5}, false, 728},
-                    LimitCase{"AccelLimitedUnderALooseSpeed", {100000, 0.5}, false, 0},
                     LimitCase{"TightestLimitIsZero", {1e-9, std::nullopt}, true, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -121,14 +120,12 @@ TEST_P(LimitReadingTest, AcceptsPositiveNumbersInRangeOnly) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, LimitReadingTest,
                          testing::Values(ReadingCase{"EmptyIsNoLimit", "", std::nullopt, false},
-                                         ReadingCase{"BlanksIsNoLimit", "  ", std::nullopt, false},
                                          ReadingCase{"Decimal", " 12.5 ", 12.5, false},
                                          ReadingCase{"Largest", "100000", 100000, false},
                                          ReadingCase{"Zero", "0", std::nullopt, true},
                                          ReadingCase{"TrailingText", "12mm", std::nullopt, true},
                                          ReadingCase{"Huge", "1e308", std::nullopt, true},
-                                         ReadingCase{"NotANumber", "nan", std::nullopt, true},
-                                         ReadingCase{"Infinite", "inf", std::nullopt, true}),
+                                         ReadingCase{"NotANumber", "nan", std::nullopt, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AccelLimitReading, RefusesBeyond1000G) {

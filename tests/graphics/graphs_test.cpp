@@ -130,9 +130,6 @@ const ModeACase kModeACases[] = {
     // The last red segment still rises by 13.22 G.
     {"SpikeAt360InNoMaximum", 60, [](Table& xs) { xs[360] = 1.0; }, "Spindle Speed  =  60 min-1",
      kNoSpeed, kNoGravity, -13.2244898f},
-    // 5 mm is beyond the visible 3.5: drawn as computed, for the surface to clip.
-    {"CurveLeavesSurface", 0, [](Table& xs) { xs[10] = 5.0, xs[11] = -5.0; }, "", kNoSpeed,
-     kNoGravity},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, ModeAGraph, testing::ValuesIn(kModeACases),
                          testing::PrintToStringParamName());
@@ -173,7 +170,6 @@ TEST_P(FigureNumber, BothFormats) {
 const NumberCase kNumberCases[] = {
     {"Gravity", 26.44897959, "26.45", "26.449"},
     {"ExactHalfAwayFromZero", 0.125, "0.13", "0.125"},
-    {"ExactHalfNegative", -0.125, "-0.13", "-0.125"},
     {"StoredBelowHalf", 2.675, "2.67", "2.675"},
     {"CarryIntoInteger", 9.999, "10.", "9.999"},
     {"NegativeRoundsToZero", -0.0001, "0.", "0."},
@@ -317,13 +313,11 @@ TEST_P(ModeBHostile, BoundedWorkNeverRefused) {
 }
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 const HostileCase kHostileCases[] = {
     {.name = "NoFaceCopyYet", .cutLength = std::nullopt, .leadPitch = 3.6},
     {.name = "ZeroLength", .cutLength = 0.0, .leadPitch = 3.6},
     {.name = "LengthNotANumber", .cutLength = kNaN, .leadPitch = 3.6},
-    {.name = "LengthInfinite", .cutLength = kInf, .leadPitch = 3.6},
     {.name = "FourLeads", .cutLength = 12, .leadPitch = 3.6, .leadCount = 4, .drawn = true},
     {.name = "ZeroLeadPitch", .cutLength = 12, .leadPitch = 0.0, .drawn = true},
     {.name = "NoFiniteTurnCount", .cutLength = 12, .leadPitch = 1e-320, .drawn = true},
