@@ -85,13 +85,6 @@ TEST_P(ModeAGraph, OperationsCurvesAndFigureBoxes) {
     }
     EXPECT_EQ(picture1.Texts(), labels);
 
-    const std::vector<SurfaceOp> yellow = picture1.LinesIn(kCurveYellow);
-    for (int i = 0; i < 360; ++i) {
-        EXPECT_EQ(yellow[i].x1, i);
-        EXPECT_EQ(yellow[i].y1, static_cast<float>(-ValueOf(job.XSTable[i]))) << i;
-        EXPECT_EQ(yellow[i].y2, static_cast<float>(-ValueOf(job.XSTable[i + 1]))) << i;
-    }
-
     if (figures) {
         const SurfaceOp lastRed = picture1.LinesIn(kAccelerationRed).back();
         EXPECT_EQ(lastRed.x2, 358);
