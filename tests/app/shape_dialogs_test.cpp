@@ -155,8 +155,7 @@ TEST_P(ShapeFromMainWindowTest, ReferenceGrooveReachesPaneAndGraphAndLeavesStatu
 
 INSTANTIATE_TEST_SUITE_P(Routes, ShapeFromMainWindowTest,
                          testing::Values(RouteCase{"Shape1Menu", &kShape1, false},
-                                         RouteCase{"Shape2Toolbar", &kShape2, true},
-                                         RouteCase{"Shape3Menu", &kShape3, false}),
+                                         RouteCase{"Shape2Toolbar", &kShape2, true}),
                          test::kRowName);
 
 class ShapeDialogTest : public test::DialogFixture,

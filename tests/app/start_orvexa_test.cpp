@@ -110,10 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
         HandoffCase{.name = "WindowNotReady",
                     .failingStep = 1,
                     .expected = "front 4242; idle; ask Spirolan; "},
-        HandoffCase{
-            .name = "MenuKeysFail",
-            .failingStep = 2,
-            .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; idle; ask Spirolan; "},
         HandoffCase{.name = "PathFails",
                     .lastCafFile = "/c/a.caf",
                     .failingStep = 3,
