@@ -64,11 +64,11 @@ struct OutputFile {
 // Writes every file, or none of them when any cannot be written. Paths are the command line's
 // own bytes, used as given.
 std::string WriteAll(const std::vector<OutputFile>& files) {
-    std::vector<PendingNativeFile> pending;
+    std::vector<PendingFile> pending;
     for (const OutputFile& file : files) {
         pending.push_back({fs::path(file.Path), QByteArray::fromStdString(file.Bytes)});
     }
-    const FileWriteResult written = WriteNativeFilesAtomically(pending);
+    const FileWriteResult written = WriteFilesAtomically(pending);
     return written.Ok ? std::string() : "cannot write " + written.Reason.toStdString();
 }
 

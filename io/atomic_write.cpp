@@ -238,16 +238,6 @@ FileWriteResult WriteFilesAtomically(const std::vector<PendingFile>& files) {
     std::vector<fs::path> paths;
     std::vector<QByteArrayView> contents;
     for (const PendingFile& file : files) {
-        paths.push_back(NativePath(file.Path));
-        contents.emplace_back(file.Bytes);
-    }
-    return WriteGroup(paths, contents);
-}
-
-FileWriteResult WriteNativeFilesAtomically(const std::vector<PendingNativeFile>& files) {
-    std::vector<fs::path> paths;
-    std::vector<QByteArrayView> contents;
-    for (const PendingNativeFile& file : files) {
         paths.push_back(file.Path);
         contents.emplace_back(file.Bytes);
     }

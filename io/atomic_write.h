@@ -25,9 +25,10 @@ struct FileWriteResult {
 /// a directory is refused.
 FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes);
 
-/// One file of a group written together.
+/// One file of a group written together, named by the system's own path and used as given: on
+/// POSIX systems its bytes, whatever their encoding (as a command line gives them).
 struct PendingFile {
-    QString Path;
+    std::filesystem::path Path;
     QByteArray Bytes;
 };
 
@@ -35,16 +36,6 @@ struct PendingFile {
 /// temporaries, then the files that are not regular are written, and only then does the first
 /// temporary replace its target. On failure `Reason` names the file that failed and why.
 FileWriteResult WriteFilesAtomically(const std::vector<PendingFile>& files);
-
-/// A file of a group named by the system's own path, used as given: on POSIX systems its bytes,
-/// whatever their encoding (as a command line gives them).
-struct PendingNativeFile {
-    std::filesystem::path Path;
-    QByteArray Bytes;
-};
-
-/// WriteFilesAtomically for paths given as the system's own.
-FileWriteResult WriteNativeFilesAtomically(const std::vector<PendingNativeFile>& files);
 
 /// The file that a write to `path` replaces: `path` with its symbolic links followed, a link to a
 /// file not yet made included. On a loop of links or a link that cannot be read, `error` says

@@ -14,7 +14,7 @@ namespace spirolan {
 namespace {
 
 // A JSON string: quotes, backslashes and control characters escaped, the rest as UTF-8.
-std::string Quoted(const std::string& text) {
+std::string JsonString(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -33,12 +33,12 @@ std::string Quoted(const std::string& text) {
 }
 
 std::string StepText(const JobStep& step) {
-    std::string text = "    {\n      \"dialog\": " + Quoted(step.Dialog) + ",\n      \"fields\": {";
+    std::string text = "    {\n      \"dialog\": " + JsonString(step.Dialog) + ",\n      \"fields\": {";
     const char* separator = "\n";
     for (const JobField& field : step.Fields) {
         text += separator;
-        text += "        " + Quoted(field.Caption) + ": " +
-                (field.Value ? Quoted(*field.Value) : std::string("null"));
+        text += "        " + JsonString(field.Caption) + ": " +
+                (field.Value ? JsonString(*field.Value) : std::string("null"));
         separator = ",\n";
     }
     text += step.Fields.empty() ? "}\n    }" : "\n      }\n    }";
@@ -48,7 +48,7 @@ std::string StepText(const JobStep& step) {
 } // namespace
 
 std::string JobDocumentText(const std::vector<JobStep>& steps) {
-    std::string text = "{\n  \"format\": " + Quoted(std::string(kJobFormat)) +
+    std::string text = "{\n  \"format\": " + JsonString(std::string(kJobFormat)) +
                        ",\n  \"version\": " + std::to_string(kJobVersion) + ",\n  \"steps\": [";
     const char* separator = "\n";
     for (const JobStep& step : steps) {

@@ -78,16 +78,27 @@ SettingsWriteResult NotWritten(const QString& path, const QString& reason) {
                        .arg(QDir::toNativeSeparators(path), reason)};
 }
 
-using KeyValues = std::vector<std::pair<std::string_view, std::string>>;
+// One key to write. A stored text that `Means` the value is kept as it stands, so that a file
+// written by hand keeps its bytes; without `Means` only the same text is.
+struct KeyValue {
+    std::string_view Key;
+    std::string Value;
+    bool (*Means)(const std::string& stored, const std::string& value) = nullptr;
+};
+using KeyValues = std::vector<KeyValue>;
 
-// Puts every pair into the file, in order; a refused value is reported and the rest written.
+// Puts every value into the file, in order; a refused value is reported and the rest written.
 SettingsWriteResult WriteKeys(const QString& path, const KeyValues& keys) {
     LoadedSettings loaded = LoadSettings(path);
     if (!loaded.Problem.isEmpty()) {
         return NotWritten(path, loaded.Problem);
     }
     QStringList refused;
-    for (const auto& [key, value] : keys) {
+    for (const auto& [key, value, means] : keys) {
+        const auto stored = FindSetting(loaded.Text, kSection, key);
+        if (stored && means != nullptr && means(*stored, value)) {
+            continue;
+        }
         if (!PutSetting(loaded.Text, kSection, key, value)) {
             refused << QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
         }
@@ -176,14 +187,9 @@ WindowPlacement ReadSettings(const QString& path, CamJob& job) {
 
 namespace {
 
-// The text to store for `MaxFaceNumber`: the stored text while it still reads as the number (so
-// that a file written by hand keeps its bytes), else the number's plain text.
-std::string MaxFaceNumberText(const QString& path, double maxFaceNumber) {
-    const auto stored = FindSetting(LoadSettings(path).Text, kSection, "MaxFaceNumber");
-    if (stored && ReadLenient(*stored) == maxFaceNumber) {
-        return *stored;
-    }
-    return PlainText(maxFaceNumber);
+// MaxFaceNumber is read leniently, as the dialog reads numbers.
+bool ReadsTheSame(const std::string& stored, const std::string& value) {
+    return ReadLenient(stored) == ReadLenient(value);
 }
 
 } // namespace
@@ -200,7 +206,7 @@ SettingsWriteResult WriteSettings(const QString& path,
     }
     keys.insert(keys.end(), {{"OpenPathName", job.OpenPathName},
                              {"OrvlPathName", job.OrvlPathName},
-                             {"MaxFaceNumber", MaxFaceNumberText(path, job.MaxFaceNumber)},
+                             {"MaxFaceNumber", PlainText(job.MaxFaceNumber), ReadsTheSame},
                              {"ThreadDir", std::to_string(job.ThreadDir)},
                              {"Repeat", job.Repeat ? "True" : "False"},
                              {"ExportPathName", job.ExportPathName},

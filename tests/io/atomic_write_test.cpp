@@ -83,8 +83,7 @@ TEST_F(AtomicWrite, FullDeviceGivesTheSystemsReason) {
         GTEST_SKIP() << "no /dev/full";
     }
     Put("kept", "kept");
-    const FileWriteResult written =
-        WriteFilesAtomically({{Q("kept"), "new"}, {QStringLiteral("/dev/full"), "x"}});
+    const FileWriteResult written = WriteFilesAtomically({{At("kept"), "new"}, {"/dev/full", "x"}});
     EXPECT_FALSE(written.Ok);
     EXPECT_EQ(written.Reason.toStdString(), "/dev/full: " + std::string(std::strerror(ENOSPC)));
     EXPECT_EQ(Read(At("kept")), "kept");
@@ -94,7 +93,7 @@ TEST_F(AtomicWrite, FullDeviceGivesTheSystemsReason) {
 
 TEST_F(AtomicWrite, DirectoryIsRefusedAndNothingWritten) {
     fs::create_directory(At("folder"));
-    const FileWriteResult written = WriteFilesAtomically({{Q("a"), "a"}, {Q("folder"), "b"}});
+    const FileWriteResult written = WriteFilesAtomically({{At("a"), "a"}, {At("folder"), "b"}});
     EXPECT_FALSE(written.Ok);
     EXPECT_EQ(written.Reason.toStdString(), At("folder").string() + ": " + std::strerror(EISDIR));
     EXPECT_EQ(Entries(), 1U);
@@ -148,7 +147,7 @@ TEST_F(AtomicWrite, FullDiskKeepsEveryExistingFile) {
         },
         [&] {
             const FileWriteResult written =
-                WriteFilesAtomically({{Q("small"), "new"}, {Q("large"), large}});
+                WriteFilesAtomically({{At("small"), "new"}, {At("large"), large}});
             return !written.Ok &&
                    written.Reason == Q("large") + ": " + QString::fromUtf8(std::strerror(EFBIG));
         });
@@ -160,7 +159,7 @@ TEST_F(AtomicWrite, FullDiskKeepsEveryExistingFile) {
 
 TEST_F(AtomicWrite, NativeNamesAreUsedAsGiven) {
     const fs::path name = At("t\xff\xfe.csv");
-    ASSERT_TRUE(WriteNativeFilesAtomically({{name, "bytes"}}).Ok);
+    ASSERT_TRUE(WriteFilesAtomically({{name, "bytes"}}).Ok);
     EXPECT_EQ(Read(name), "bytes");
     EXPECT_EQ(Entries(), 1U);
 }
