@@ -145,15 +145,13 @@ TEST_F(FaceCopyWindowTest, TooLongChamfersAreRefusedThenOkHandsOverTheModeBText)
     EXPECT_FALSE(host_.picture2.LinesIn(kCurveYellow).empty());
 }
 
-// Enter in the length goes to OK, in a chamfer nowhere; Cancel and Esc restore the last OK's.
+// Enter in a chamfer goes nowhere; Cancel and Esc restore the length of the last OK.
 TEST_F(FaceCopyWindowTest, EnterKeysThenCancelAndEscapeRestoreTheLength) {
     job_.CutLength = 12;
     job_.SavedCutLength = 12;
     for (const bool escape : {false, true}) {
         Open();
         Retype(Find("txtCutLength"), QStringLiteral("20"));
-        QTest::keyClick(Find("txtCutLength"), Qt::Key_Return);
-        EXPECT_EQ(dialog_->focusWidget(), Ok());
         Click("Check1");
         Find("Text1")->setFocus();
         QTest::keyClick(Find("Text1"), Qt::Key_Return);

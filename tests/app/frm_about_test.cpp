@@ -97,7 +97,6 @@ TEST_P(SysInfoTest, StartsTheFirstToolFoundOrSaysItIsUnavailable) {
 INSTANTIATE_TEST_SUITE_P(
     Tools, SysInfoTest,
     testing::Values(ToolCase{"NoneOnPath", {}, ""},
-                    ToolCase{"KdeInfoCenter", {"kinfocenter"}, "kinfocenter"},
                     ToolCase{"HardInfoBeforeInfoCenter", {"kinfocenter", "hardinfo"}, "hardinfo"},
                     ToolCase{"NewHardInfoFirst", {"hardinfo", "hardinfo2"}, "hardinfo2"}),
     test::kRowName);

@@ -48,7 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "\x7f"
                     "ELF",
                     false, "/usr/bin/wine", false, true},
-        CommandCase{"ScriptAsItIs", "#!/bin/sh", false, "/usr/bin/wine", false, true},
         // A missing file is started as it is, so that the start fails with the usual question.
         CommandCase{"MissingFileAsItIs", "", false, "", false, true}),
     test::kRowName);

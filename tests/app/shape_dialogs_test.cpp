@@ -45,54 +45,42 @@ Form ToForm(const Input& input, const std::array<DialogTextField<Input>, N>& fie
     return form;
 }
 
-// The Mode-A text the library makes of a reference input on a fresh job.
-template <auto Input, auto Generate> std::string LibraryText() {
-    CamJob job;
-    return Generate(Input(), job).ModeAText;
-}
-
 struct ShapeCase {
     const char* name;
-    struct {
-        const char *menuEntry, *toolbarKey, *caption;
-    } id;
+    const char* caption;
     const char* labels; // in the dialog's order, then the lead entries
     ShapeDialog* (*open)(CamJob&, DialogHost&);
     Form (*reference)();
     Form (*prefill)(const CamJob&);
-    std::string (*modeA)(); // the library's text of the reference
-    const char* inactive;   // the ShowModeBInactive call logged
+    const char* inactive; // the ShowModeBInactive call logged
 };
 
 const ShapeCase kShape1{
     "Shape1",
-    {"mnuSquare", "Square", "Shape 1 data input"},
+    "Shape 1 data input",
     "Nose-R|PITCH|WIDTH|Diameter 1|Diameter 2|Angle 1|Angle 2|R 1|R 2|R 3|R 4|Calculate for "
     "width. WD|Spindle speed for G|Start XS vale||3|2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput1(job, host); },
     [] { return ToForm(testing_support::ReferenceGroove(), kShape1TextFields); },
     [](const CamJob& job) { return ToForm(PrefillShape1(job), kShape1TextFields); },
-    LibraryText<testing_support::ReferenceGroove, GenerateShape1>,
     "ShowModeBInactive(normal pointer)"};
 
 const ShapeCase kShape2{
     "Shape2",
-    {"mnuBall", "Ball", "Shape 2 data input"},
+    "Shape 2 data input",
     "Nose-R|PITCH|Diameter 1|Diameter 2|R 1|R 2||2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput2(job, host); },
     [] { return ToForm(testing_support::ReferenceBall(), kShape2TextFields); },
     [](const CamJob& job) { return ToForm(PrefillShape2(job), kShape2TextFields); },
-    LibraryText<testing_support::ReferenceBall, GenerateShape2>,
     "ShowModeBInactive"};
 
 const ShapeCase kShape3{
     "Shape3",
-    {"mnuShape3", "Shape3", "Shape 3 data input"},
+    "Shape 3 data input",
     "Nose-R|PITCH|WIDTH|Diameter 1|Diameter 2|Angle 1|R 1|R 2||2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput3(job, host); },
     [] { return ToForm(testing_support::ReferenceShape3(), kShape3TextFields); },
     [](const CamJob& job) { return ToForm(PrefillShape3(job), kShape3TextFields); },
-    LibraryText<testing_support::ReferenceShape3, GenerateShape3>,
     "ShowModeBInactive(normal pointer)"};
 
 // Types the texts, picks the lead by arrow keys (typed keys could join) and the position.
@@ -115,49 +103,34 @@ Form Shown(const ShapeDialog& dialog, const Form& like) {
     return form;
 }
 
-struct RouteCase {
-    const char* name;
-    const ShapeCase* shape;
-    bool toolbar;
-};
+using ShapeFromMainWindowTest = test::DialogFixture;
 
-class ShapeFromMainWindowTest : public test::DialogFixture,
-                                public testing::WithParamInterface<RouteCase> {};
-
-TEST_P(ShapeFromMainWindowTest, ReferenceGrooveReachesPaneAndGraphAndLeavesStatusBar) {
-    const ShapeCase& c = *GetParam().shape;
+// One shape end to end from its toolbar button: the pane gets the library's text, the graph is
+// drawn, Mode-B is emptied and shown inactive, the status bar keeps its text.
+TEST_F(ShapeFromMainWindowTest, ReferenceBallReachesPaneAndGraphAndLeavesStatusBar) {
     QTemporaryDir dir;
     const auto window = test::OpenWindow(job_, dir.filePath("s.ini"), DefaultDialogHooks());
     window->SetModeBText("old Mode-B text\r\n");
     window->sbStatusBar().SetText(QStringLiteral("before"));
-    if (GetParam().toolbar) {
-        QTest::mouseClick(
-            window->tbToolBar().widgetForAction(window->ToolbarAction(c.id.toolbarKey)),
-            Qt::LeftButton);
-    } else {
-        window->findChild<QAction*>(c.id.menuEntry)->trigger();
-    }
+    QTest::mouseClick(window->tbToolBar().widgetForAction(window->ToolbarAction("Ball")),
+                      Qt::LeftButton);
     auto* dialog = FindDialog<ShapeDialog>();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), c.id.caption);
-    Type(*dialog, c.reference());
+    EXPECT_EQ(dialog->windowTitle(), kShape2.caption);
+    Type(*dialog, kShape2.reference());
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
 
     EXPECT_TRUE(messages_.log.empty());
     EXPECT_EQ(FindDialog<ShapeDialog>(), nullptr);
-    EXPECT_EQ(window->txtDataA().Text(), c.modeA());
+    CamJob fresh;
+    EXPECT_EQ(window->txtDataA().Text(),
+              GenerateShape2(testing_support::ReferenceBall(), fresh).ModeAText);
     EXPECT_TRUE(window->txtDataB().IsEmpty());
     EXPECT_EQ(window->Picture1().Picture().pixelColor(2, 2), QColor(8, 0, 0));
     EXPECT_EQ(window->Picture2().Picture().pixelColor(2, 2),
               window->Picture2().palette().color(QPalette::Button));
     EXPECT_EQ(window->sbStatusBar().Text(), QStringLiteral("before"));
 }
-
-INSTANTIATE_TEST_SUITE_P(Routes, ShapeFromMainWindowTest,
-                         testing::Values(RouteCase{"Shape1Menu", &kShape1, false},
-                                         RouteCase{"Shape2Toolbar", &kShape2, true},
-                                         RouteCase{"Shape3Menu", &kShape3, false}),
-                         test::kRowName);
 
 class ShapeDialogTest : public test::DialogFixture,
                         public testing::WithParamInterface<ShapeCase> {};
@@ -183,6 +156,7 @@ TEST_P(ShapeDialogTest, PrefilledFocusTabAndEnterChainThenTheHandOverInOrder) {
     ShapeDialog* dialog = GetParam().open(job_, host);
     QApplication::processEvents();
     EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(dialog->windowTitle(), GetParam().caption);
     QStringList texts;
     for (const auto* label : dialog->findChildren<QLabel*>()) {
         if (qobject_cast<QLineEdit*>(label->buddy()) != nullptr) {
@@ -254,7 +228,7 @@ TEST_P(ShapeDialogTest, PrefilledFocusTabAndEnterChainThenTheHandOverInOrder) {
         host.calls,
         (Strings{"SetModeAText (dialog shown)", "SetModeBText(empty) (closed)",
                  std::string(GetParam().inactive) + " (closed)", "DrawModeAGraph (closed)",
-                 "RecordStep " + std::string(GetParam().id.caption).substr(0, 7) + " (closed)"}));
+                 "RecordStep " + std::string(GetParam().caption).substr(0, 7) + " (closed)"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapeDialogTest, testing::Values(kShape1, kShape2, kShape3),

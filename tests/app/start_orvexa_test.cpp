@@ -105,15 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
                     .lastCafFile = "/tmp/a%b{c}+^~(d) e.caf",
                     .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; wait 1; "
                                 "keys /tmp/a%b{c}+^~(d) e.caf; keys <Alt+O>; idle; "},
-        HandoffCase{
-            .name = "MissingExecutable", .failingStep = 0, .expected = "idle; ask Spirolan; "},
         HandoffCase{.name = "WindowNotReady",
                     .failingStep = 1,
                     .expected = "front 4242; idle; ask Spirolan; "},
-        HandoffCase{
-            .name = "MenuKeysFail",
-            .failingStep = 2,
-            .expected = "front 4242; wait 5; keys <Alt+F><Down><Enter>; idle; ask Spirolan; "},
         HandoffCase{.name = "PathFails",
                     .lastCafFile = "/c/a.caf",
                     .failingStep = 3,
