@@ -33,7 +33,8 @@ std::string JsonString(const std::string& text) {
 }
 
 std::string StepText(const JobStep& step) {
-    std::string text = "    {\n      \"dialog\": " + JsonString(step.Dialog) + ",\n      \"fields\": {";
+    std::string text =
+        "    {\n      \"dialog\": " + JsonString(step.Dialog) + ",\n      \"fields\": {";
     const char* separator = "\n";
     for (const JobField& field : step.Fields) {
         text += separator;
