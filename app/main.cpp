@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the desktop program.
 #include "app/shell/command_line.h"
 #include "app/shell/startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Face Copy's OK on the largest job (2828 faces): from the click to the main window showing the
 // new Mode-B pane and graph.
 #include "app/windows/dialog_hooks.h"

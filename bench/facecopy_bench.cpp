@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode-B text of the largest job (2828 faces) against a floor of bare integer formatting.
 #include "facecopy/face_copy_model.h"
 #include "facecopy/mode_b_text.h"

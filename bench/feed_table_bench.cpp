@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feed table: one press of "Calculation", for a sparse and a dense table.
 #include "feed/feed_table.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cam graphs: the Mode-B graph of the longest cutting length Face copy accepts (117 turns,
 // about 42,000 segments) on the test recorder and on the SVG surface, and a Mode-A export.
 #include "graphics/mode_b_graph.h"

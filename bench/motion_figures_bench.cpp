@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Motion figures: the cost they add to every Mode-A drawing, figure lines included.
 #include "graphics/motion_figures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: the per-line cost of every CAF text.
 #include "core/caf_text.h"
 #include "core/number_text.h"

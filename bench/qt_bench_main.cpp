@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the benchmarks that need Qt widgets: one application object for the whole run,
 // gone before Qt's own globals are (a static one crashes at exit).
 #include <QApplication>

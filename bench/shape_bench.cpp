@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape generation: one OK of each shape dialog on its reference groove, walk to Mode-A text.
 #include "core/shape1.h"
 #include "core/shape2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mode-B pane: taking in and first painting the largest Mode-B text (2828 faces, about a
 // million lines), in the program's text pane and in a stock QPlainTextEdit.
 #include "app/widgets/text_pane.h"

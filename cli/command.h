@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spirolan-cli command line: run a job file or print a feed table.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spirolan-cli --help and --version.
 #include "cli/help.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spirolan-cli: replays dialog input on a job state, for scripting and testing without windows.
 #include "cli/command.h"
 

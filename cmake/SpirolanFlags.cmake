@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler flags shared by every target. Results must be bit-exact on every compiler: no FMA
 # contraction and never -ffast-math.
 add_compile_options(-ffp-contract=off -fno-fast-math -Wall -Wextra -Wpedantic)

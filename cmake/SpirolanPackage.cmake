@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: the install tree under /usr. Its Depends are the shared libraries that
 # dpkg-shlibdeps finds in the programs, the two fonts the windows name, and Qt's platform
 # plugins, which the programs load at run time and so no library search finds.

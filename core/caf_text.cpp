@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAF cam text: the line format of the Mode-A and Mode-B texts, CR LF after every line.
 #include "core/caf_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CamJob: the one job state shared by every window for the whole run.
 #pragma once
 

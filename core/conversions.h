@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounding and integer conversions with the program's exact rules.
 #pragma once
 

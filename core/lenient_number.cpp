@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lenient reading of typed numbers: the longest leading number of a text, blanks ignored.
 #include "core/lenient_number.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: plain text for dialog fields, signed-column text for CAF lines and displays.
 #pragma once
 

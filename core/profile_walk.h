@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight-segment profile walk, the lead replication and the final Mode-A values of the shapes.
 #pragma once
 

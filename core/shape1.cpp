@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape 1: the trapezoidal groove with four corner radii; its dialog record, pre-fill and
 // generator.
 #include "core/shape1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape 2: the groove with a rounded bottom and derived flank angle; dialog record and generator.
 #include "core/shape2.h"
 

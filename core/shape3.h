@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape 3: the profile walked from the root level with a derived crest; dialog record, generator.
 #pragma once
 

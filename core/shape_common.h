@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three shape dialogs and generators share: the result, the lead lists, field storing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked arithmetic of the shape generators: every failure of a computation becomes one flag.
 #pragma once
 

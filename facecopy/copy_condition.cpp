@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy conditions: shift angle, copy number and Z-axis pitch derived from a cutting length.
 #include "facecopy/copy_condition.h"
 

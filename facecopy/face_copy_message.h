@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages of face copy: what the window shows in a modal message box, as values.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Face Copy dialog's behaviour, without a toolkit: its fields, handlers and messages.
 #pragma once
 

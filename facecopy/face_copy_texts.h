@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Face Copy dialog's texts in one table: captions, choices and messages, shared by the window
 // and spirolan-cli.
 #pragma once

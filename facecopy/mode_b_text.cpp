@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode-B text: the one-turn table copied into many faces along Z, with entry and exit chamfers.
 #include "facecopy/mode_b_text.h"
 

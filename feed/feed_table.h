@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feed table: pitches near a pitch and feeds near a feed where the pitch is a multiple of the feed.
 #pragma once
 

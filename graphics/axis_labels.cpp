@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Axis labels of the cam graphs: the thinning rule and the printing.
 #include "graphics/axis_labels.h"
 

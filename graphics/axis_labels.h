@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Axis labels of the cam graphs: thinned so that the labels drawn never run into each other.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label form of the cam graphs.
 #include "graphics/graph_style.h"
 

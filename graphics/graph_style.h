@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours, font sizes and label form shared by the two cam graphs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GraphSurface: the drawing operations the graphs and the pointer read-out need of a surface.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout rule of the main window: where the panes, graphs and figure boxes go for a window size.
 #include "graphics/layout_rule.h"
 

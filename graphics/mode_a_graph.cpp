@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode-A graph: grid, labels, XS curve, acceleration curve and figure boxes.
 #include "graphics/mode_a_graph.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode-A graph: XS and the slide acceleration against the spindle angle, with the figure boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode-B graph: grid, labels and the XS curve of every spindle turn along Z.
 #include "graphics/mode_b_graph.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode-B graph: the XS table laid out turn after turn along Z over the cutting length.
 #pragma once
 

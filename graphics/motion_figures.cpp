@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Motion figures: slide speed and acceleration of the XS table at a spindle speed.
 #include "graphics/motion_figures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NullSurface: a surface that keeps nothing, for the read-out box of a picture no pointer reaches.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer read-out: the status text and the two lines shown while the pointer is over a graph.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RecordingSurface: keeps the operations drawn on it.
 #include "graphics/recording_surface.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RecordingSurface: a GraphSurface that keeps every operation, so tests can check what is drawn.
 #pragma once
 

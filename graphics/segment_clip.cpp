@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting a line segment down to a rectangle, for surfaces that must not pass far-off points on.
 #include "graphics/segment_clip.h"
 

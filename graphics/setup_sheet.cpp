@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed setup sheet's texts, from the shape dialogs' own captions and pre-fill.
 #include "graphics/setup_sheet.h"
 

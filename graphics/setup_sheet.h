@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed setup sheet's texts: the job's shape as typed, the motion figures and the Face
 // Copy conditions.
 #pragma once

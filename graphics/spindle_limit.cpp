@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Machine limits: the highest spindle speed within the slide's limits, found with the figures.
 #include "graphics/spindle_limit.h"
 

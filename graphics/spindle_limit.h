@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Machine limits: the highest spindle speed at which the slide stays within its speed and
 // acceleration limits, and the line that shows it on the Mode-A graph.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surface geometry: user coordinates to pixels and text metrics.
 #include "graphics/surface_geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surface geometry: user coordinates to pixels and text metrics, shared by the SVG writer and
 // the test recorder so that both place text lines alike.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SVG export of the two cam graphs, the same pictures the window shows.
 #pragma once
 

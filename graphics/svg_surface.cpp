@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SvgSurface: the picture of a surface as SVG 1.1 elements, and the page that holds them.
 #include "graphics/svg_surface.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SvgSurface: a GraphSurface that keeps its picture as SVG 1.1 text, and a page that places
 // several such surfaces side by side.
 #pragma once

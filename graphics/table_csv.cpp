@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job's table as CSV, with the motion columns computed as the Mode-A graph computes them.
 #include "graphics/table_csv.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job's table as CSV: XS per degree and, with a spindle speed, the slide's speed and
 // acceleration.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-or-nothing file writes: temporaries beside their targets, synced, then renamed.
 #include "io/atomic_write.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one writer of every file the program and the batch command write: whole or not at all.
 #pragma once
 

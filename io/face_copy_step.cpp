@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Face Copy steps: the dialog driven through its model, then OK.
 #include "core/shape_common.h"
 #include "facecopy/face_copy_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the job document text and reading job documents from disk.
 #include "io/job_document.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Job documents (".spjob"): the job file of the batch command as the window saves and opens it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Job files: the dialog steps to replay, read from JSON; the document form adds its format keys.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replaying a job's dialog steps on a fresh job state: the one replay of the window and the
 // batch command.
 #pragma once

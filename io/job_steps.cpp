@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Job steps from what a dialog showed at OK.
 #include "io/job_steps.h"
 

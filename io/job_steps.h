@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Job steps from what a dialog showed at OK, and the Face Copy captions that steps name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and syncing a file by the system's own path: one implementation per platform.
 #pragma once
 

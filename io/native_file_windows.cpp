@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and syncing a file by its wide path on Windows.
 #include "io/native_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape steps: the Shape 1, 2 and 3 dialogs filled in and confirmed.
 #include "core/shape1.h"
 #include "core/shape2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The -h/--help and -v/--version options that both programs' command lines take.
 #include "io/standard_options.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed Spirolan under PREFIX (an install tree or an unpacked package): every file
 # is there, the desktop entry, the AppStream metadata, the MIME type and the manual pages are
 # valid, and both programs answer --version and --help.

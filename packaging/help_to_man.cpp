@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: turns a program's --help text into its manual page, so that both say the same.
 //
 // The help text has this form: a synopsis block starting with "usage: " (any letter case);

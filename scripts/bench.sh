@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and runs them all (arguments go to every program).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a build needs, when any is missing. Usage: deps.sh run|test|package
 set -euo pipefail
 

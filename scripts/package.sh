@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program (Release, g++) in its own folder and writes the
 # Debian package build/package/spirolan_VERSION_ARCH.deb; then checks the package: no -dev
 # package among its Depends, and its unpacked files pass the install tree's checks.

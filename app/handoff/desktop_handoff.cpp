@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's hand-off services.
 #include "app/handoff/desktop_handoff.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's hand-off services: Qt for processes and dialogs, X11 for windows and keys.
 #pragma once
 

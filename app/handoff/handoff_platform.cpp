@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building blocks of keystroke texts.
 #include "app/handoff/handoff_platform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the hand-off to the cam-machining program needs of the desktop, as one small interface.
 #pragma once
 

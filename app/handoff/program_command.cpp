@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How an executable file is started.
 #include "app/handoff/program_command.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How an executable file is started: as it is, or a Windows program through wine.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-off to Orvexa and the responsive pause it waits with.
 #include "app/handoff/start_orvexa.h"
 

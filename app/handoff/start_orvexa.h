@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-off to the cam-machining program Orvexa: start it and make it open the last CAF file.
 #pragma once
 

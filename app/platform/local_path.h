@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths kept in Windows form (settings, the Orvexa folder) as the local system reads them.
 #pragma once
 

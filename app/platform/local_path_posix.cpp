@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-form paths off Windows: every backslash is a separator.
 #include "app/platform/local_path.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-form paths on Windows: used as they stand.
 #include "app/platform/local_path.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard lock states that the toolkit does not report: asked of the windowing system.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Num lock state from the X server's keyboard indicators.
 #include "app/platform/platform_keys.h"
 

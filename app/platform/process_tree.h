@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which processes descend from a started program, so that only its windows are typed into.
 #pragma once
 

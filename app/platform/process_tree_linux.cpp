@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process ancestry on Linux: the parent links of /proc/<pid>/stat.
 #include "app/platform/process_tree.h"
 

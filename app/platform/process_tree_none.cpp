@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process ancestry where the system keeps no readable parent links: a process is only itself.
 #include "app/platform/process_tree.h"
 

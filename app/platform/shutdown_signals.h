@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Requests of the system to end the program, turned into a normal close.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No termination signals on this system: the session's end reaches the program as a close.
 #include "app/platform/shutdown_signals.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Termination signals reach the event loop through a pipe: the handler only writes one byte.
 #include "app/platform/shutdown_signals.h"
 

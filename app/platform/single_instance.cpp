@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock file that keeps the program to one running copy.
 #include "app/platform/single_instance.h"
 

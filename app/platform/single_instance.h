@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single instance: a lock file held while the program runs, so that a second copy can refuse.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the desktop's system-information tool, and the registry reading it needs on Windows.
 #pragma once
 

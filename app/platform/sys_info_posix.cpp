@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system-information tool off Windows: the first desktop tool found on the PATH.
 #include "app/platform/sys_info.h"
 

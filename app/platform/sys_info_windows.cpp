@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system-information tool and the registry on Windows.
 #include "app/platform/sys_info.h"
 

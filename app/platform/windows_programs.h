@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether Windows programs (such as ORVEXA.EXE) run here as they are.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows runs Windows programs as they are.
 #include "app/platform/windows_programs.h"
 

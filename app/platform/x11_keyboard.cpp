@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 side of the hand-off, through libxdo: window search, focus, and XTEST typing.
 #include "app/platform/x11_keyboard.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a started program's window on an X display, bringing it forward, and typing into the
 // focused window through the XTEST extension.
 #pragma once

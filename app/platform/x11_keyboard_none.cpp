@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-off's window side for builds without X11 and libxdo.
 #include "app/platform/x11_keyboard.h"
 

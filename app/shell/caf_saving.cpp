@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save dialog and the atomic CAF file write.
 #include "app/shell/caf_saving.h"
 

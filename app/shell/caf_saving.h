@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the cam texts: the save dialog and the atomic write of a CAF file.
 #pragma once
 

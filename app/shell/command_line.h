@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's command line: --help, --version and the one file to open.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export dialog and the atomic write of an exported file.
 #include "app/shell/export_saving.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exporting results: the export dialog with its format filters and the atomic write.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of both graphs: the graphs library draws them on painter surfaces or as SVG.
 #include "app/shell/graph_pictures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of both graphs as the window shows them: SVG, PNG and PDF bytes, and painting them
 // onto a page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open and save dialogs of job documents and the question at exit.
 #include "app/shell/job_dialogs.h"
 

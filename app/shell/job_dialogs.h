@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asking for job documents: the open and save dialogs of ".spjob" files and the question at exit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's text, line by line.
 #include "app/shell/settings_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's text: "[Section]" headers and "Key=value" lines, read and rewritten
 // line by line so that whatever it does not understand stays as it was.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-user settings of the "Settings" section, read at start and written at close: the nine
 // keys, the keys of later additions, and single keys read and written on their own.
 #pragma once

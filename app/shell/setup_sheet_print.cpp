@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup sheet laid out on one page: texts in two columns, the graphs below.
 #include "app/shell/setup_sheet_print.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed setup sheet: its texts and both graphs on one page.
 #pragma once
 

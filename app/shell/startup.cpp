@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start of the program, and its end however it is asked for.
 #include "app/shell/startup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start of the program: one running copy, the main window, the event loop.
 #pragma once
 

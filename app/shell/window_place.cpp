@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's place in twips and in pixels.
 #include "app/shell/window_place.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's place: stored twips to its outer rectangle in pixels, and back.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file under the "All Files(*.*)" choice of a file dialog.
 #include "app/widgets/every_file_filter.h"
 

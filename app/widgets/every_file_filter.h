@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "All Files(*.*)" choice of the program's file dialogs: every file, dot or none.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt graph surface: a kept image fitted to the client area, the pointer and the inactive look.
 #include "app/widgets/graph_surface_widget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GraphSurfaceWidget: the Qt surface the graphs, the figure boxes and the read-out draw on.
 #pragma once
 

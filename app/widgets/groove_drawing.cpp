@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape dialogs' groove drawings, in a 360 x 230 drawing space scaled to the widget.
 #include "app/widgets/groove_drawing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GrooveDrawing: the static dimensioned drawing of a shape dialog's groove.
 #pragma once
 

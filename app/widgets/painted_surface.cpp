@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PaintedSurface: user coordinates, clipped lines and texts painted into an area.
 #include "app/widgets/painted_surface.h"
 

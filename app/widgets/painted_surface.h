@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PaintedSurface: the GraphSurface drawing that the window's surfaces and the pictures share.
 #pragma once
 

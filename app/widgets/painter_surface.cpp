@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PainterSurface: the graphs drawn onto any painter, clipped to their rectangle.
 #include "app/widgets/painter_surface.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PainterSurface: a GraphSurface that draws straight onto a painter, for pictures and pages.
 #pragma once
 

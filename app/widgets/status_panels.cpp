@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five-panel status bar.
 #include "app/widgets/status_panels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast read-only text pane: a line index, painting of the visible lines, selection and copy.
 #include "app/widgets/text_pane.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TextPane: a read-only view of a long CAF text that paints only the lines in sight.
 #pragma once
 

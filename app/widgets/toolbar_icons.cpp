@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Toolbar icons: theme icons where the desktop has them, small drawings otherwise; the
 // program's icon from its SVG picture, rendered at build time.
 #include "app/widgets/toolbar_icons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Icons of the toolbar buttons and of the program.
 #pragma once
 

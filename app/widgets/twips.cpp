@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips to pixels and back.
 #include "app/widgets/twips.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips (1/1440 inch) to screen pixels and back, at a screen's logical dots per inch.
 #pragma once
 

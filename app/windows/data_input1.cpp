@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Shape 1 dialog: its fields in the dialog's order, the WD rewrite and the generation.
 #include "app/windows/data_input1.h"
 

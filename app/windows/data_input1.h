@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DataInput1: the "Shape 1 data input" dialog.
 #pragma once
 

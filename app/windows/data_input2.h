@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DataInput2: the "Shape 2 data input" dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Shape 3 dialog: its fields in the dialog's order and the generation.
 #include "app/windows/data_input3.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DataInput3: the "Shape 3 data input" dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's dialogs, registered with the main window's commands.
 #include "app/windows/dialog_hooks.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the dialog windows plug into the main window's commands.
 #pragma once
 

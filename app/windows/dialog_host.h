@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DialogHost: what the dialogs need of the main window, so that they never reach into it.
 #pragma once
 

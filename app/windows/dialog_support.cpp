@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal showing, placement and window buttons of dialogs; Enter, Tab and widths of their fields.
 #include "app/windows/dialog_support.h"
 

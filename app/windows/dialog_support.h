@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Behaviour every dialog shares: application-modal showing and the keyboard rules of its fields.
 #pragma once
 

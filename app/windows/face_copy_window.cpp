@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Face Copy dialog: its widgets, and the traffic between them and FaceCopyModel.
 #include "app/windows/face_copy_window.h"
 

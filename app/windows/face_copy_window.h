@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FaceCopy: the "Face Copy" dialog, a view of FaceCopyModel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The feed calculation dialog: two inputs, the result box and its two buttons.
 #include "app/windows/feed_calculation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmAbout: title, version, and the way to the system-information tool.
 #include "app/windows/frm_about.h"
 

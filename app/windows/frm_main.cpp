@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain: loading and closing, layout, read-out, redraw and the commands carried out here.
 #include "app/windows/frm_main.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain: the main window: panes, graphs, menus, toolbar and status bar; its commands.
 #pragma once
 

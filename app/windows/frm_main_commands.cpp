@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain's command table: the menus and the toolbar are built from it and dispatch through it.
 #include "app/windows/frm_main.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain's exports, print and machine limits: the window gathers the job and the files; the
 // libraries compute, the shell writes.
 #include "app/windows/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain's job documents: recording the dialogs' steps, opening, saving, recent documents.
 #include "app/windows/frm_main.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine limits dialog: two limits, checked on OK.
 #include "app/windows/machine_limits_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MachineLimitsDialog: the slide's maximum speed and acceleration, kept in the settings.
 #pragma once
 

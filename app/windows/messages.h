@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's modal message boxes: one OK button, a caption and an icon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared frame of the shape dialogs: layout, record transfer, Enter chain, OK and Cancel.
 #include "app/windows/shape_dialog.h"
 

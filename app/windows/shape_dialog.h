@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ShapeDialog: the frame the three shape dialogs share, from labelled fields to the hand-over.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test program of the desktop program; with --instance [FILE] a real copy of the program instead.
 #include "app/shell/startup.h"
 #include "tests/app/test_support.h"

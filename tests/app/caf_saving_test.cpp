@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving: exact bytes, failures that keep the old file, the save commands and the save dialog.
 #include "app/shell/caf_saving.h"
 #include "tests/app/test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's command line: help and version without a display, bad usage refused,
 // and an invalid job document named on it reported over the started window.
 #include "app/shell/command_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every dialog of a command shares: it opens centred over the main window, with a close
 // button but no minimise or maximise button.
 #include "tests/app/test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results that leave the window: table and graph exports, the printed setup sheet and the
 // machine limits dialog, by the window's commands. SPIROLAN_UPDATE_GOLDEN=1 rewrites the PNG and
 // the PDF's text under tests/app/golden/.

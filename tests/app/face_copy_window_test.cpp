@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Face Copy window: fields, states, copy conditions, refusals and OK, by events on the real dialog.
 #include "app/windows/face_copy_window.h"
 #include "graphics/graph_style.h"

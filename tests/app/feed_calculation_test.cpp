@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feed calculation window: empty inputs, the table, the Enter chain and Cancel, by events.
 #include "app/windows/feed_calculation.h"
 #include "feed/feed_table.h"

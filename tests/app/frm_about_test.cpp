@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: texts, icon, buttons, the redraw after OK, and the system-information tool.
 #include "app/platform/sys_info.h"
 #include "app/windows/frm_about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window by events: menus, toolbar, dispatch, status bar, hints, layout and redraw.
 #include "app/windows/frm_main.h"
 #include "tests/app/test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt graph surface: user coordinates both ways, the kept picture, clipping, fonts.
 #include "app/widgets/graph_surface_widget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-off end to end on a private Xvfb (no window manager) to a stand-in ORVEXA.EXE, with a
 // decoy window of another program whose title holds "orvexa".
 #include "app/handoff/desktop_handoff.h"

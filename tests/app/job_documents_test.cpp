@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Job documents in the window by events: round trips through spirolan-cli, refused documents,
 // the caption, the question at exit and the recent list.
 #include "app/shell/settings_store.h"

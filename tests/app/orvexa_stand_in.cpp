@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ORVEXA.EXE for the hand-off test: logs received keys to $SPIROLAN_STAND_IN_LOG until Alt+O.
 // $SPIROLAN_STAND_IN_TITLE names its window; $SPIROLAN_STAND_IN_MODE "child" opens the window in
 // a child process (as a launcher does), "leader" names its process only on the window's client

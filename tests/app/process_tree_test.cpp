@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process ancestry: the test program, its parent, a child and a grandchild it starts.
 #include "app/platform/process_tree.h"
 

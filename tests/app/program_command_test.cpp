@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting ORVEXA.EXE: as it is, or a Windows program through wine, never through a shell.
 #include "app/handoff/desktop_handoff.h"
 #include "app/handoff/program_command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's text: values read to the line end, lines rewritten in place or added.
 #include "app/shell/settings_file.h"
 #include "tests/app/test_support.h"

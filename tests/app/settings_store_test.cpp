@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings: conversions, defaults, broken files, and the round trip across two runs of the window.
 #include "app/shell/settings_store.h"
 #include "core/number_text.h"

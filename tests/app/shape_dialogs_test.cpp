@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape dialogs by events on real widgets: reference grooves, hand-over, refusals, Enter, WD.
 #include "app/windows/data_input1.h"
 #include "app/windows/data_input2.h"

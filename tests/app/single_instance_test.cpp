@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single instance: real second copies refused; abandoned, damaged and misplaced locks not blocking.
 #include "app/platform/single_instance.h"
 #include "tests/app/test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-off: texts, order and pauses on a recording platform; path, pause, real dialogs.
 #include "app/handoff/desktop_handoff.h"
 #include "app/handoff/start_orvexa.h"

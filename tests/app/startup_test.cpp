@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's end when the system asks for it: a real copy ended by a signal, a session's end.
 #include "tests/app/test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the desktop program's tests.
 #include "tests/app/test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the desktop program's tests: message boxes, windows, typing, a recording host.
 #pragma once
 

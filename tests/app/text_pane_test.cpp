@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text pane: line index, selection by pointer and keys, copy, hostile texts.
 #include "app/widgets/text_pane.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spirolan-cli: job replay, output files, messages and exit statuses, through RunCommand and the
 // program.
 #include "cli/command.h"

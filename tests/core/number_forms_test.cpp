@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number forms: lenient reading, plain and signed-column texts, conversions and CAF lines.
 #include "core/caf_text.h"
 #include "core/conversions.h"

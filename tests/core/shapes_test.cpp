@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shapes 1 to 3: worked grooves, failures and what they leave stored, pre-fill, WD, hostile input.
 #include "core/profile_walk.h"
 #include "core/shape1.h"

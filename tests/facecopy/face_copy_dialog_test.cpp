@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Face Copy dialog driven event by event: pre-fill, derivations, refusals, switches, Cancel.
 #include "facecopy/copy_condition.h"
 #include "facecopy/face_copy_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the face copy tests: a job with Mode-A data, an open dialog, text lines.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mode-B text: face order and positions, chamfers, peak value, refusals, job updates.
 #include "facecopy/mode_b_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feed table: exact texts of the dialog's result box, drift, and inputs where it cannot divide.
 #include "feed/feed_table.h"
 

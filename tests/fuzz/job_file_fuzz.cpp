@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the job-file reader and the replay of whatever steps it accepts: no input may crash,
 // hang or leave a step without a clear outcome.
 #include "io/job_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the lenient reading: any text reads as a finite number or as overflow, and a number's
 // plain and signed-column texts read back as the number rounded to 15 digits.
 #include "core/lenient_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the settings file's reader and writer: no input may crash or hang; an untouched file
 // comes back byte for byte, a value put in reads back, and no other setting changes.
 #include "app/shell/settings_file.h"

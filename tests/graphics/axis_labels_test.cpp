@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Axis labels: the thinning rule, and the C and Z axes thinned where labels would run together.
 #include "graphics/axis_labels.h"
 #include "graphics/graph_style.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results that leave the window: the table CSV, the highest spindle speed within machine limits,
 // the setup sheet texts. SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/.
 #include "facecopy/face_copy_model.h"

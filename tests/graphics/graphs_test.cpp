@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cam graphs on a recording surface: what is drawn and in which order, with the motion figures
 // of the worked examples and their number formats; Mode-B grid, turns, early end, hostile jobs.
 #include "graphics/graph_style.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window layout rule for ordinary, short, tiny and broken sizes; the pointer read-out lines.
 #include "graphics/layout_rule.h"
 #include "graphics/pointer_readout.h"

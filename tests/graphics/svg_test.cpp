@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SVG surface and export: coordinates, clipping, texts, and the golden pictures of the reference
 // groove (SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/; review the diff like code).
 #include "facecopy/face_copy_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file writer on real files: replacing, links, FIFOs, devices, a full disk and byte names.
 #include "io/atomic_write.h"
 

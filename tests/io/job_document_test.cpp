@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Job documents: the text the window writes, its format keys, and files that are not jobs.
 #include "io/job_document.h"
 #include "io/job_replay.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and checks the tree there.
 # Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden files: whole outputs compared with reviewed references kept under tests/.
 #include "tests/support/golden_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared inputs and text probes of the shape generator tests.
 #pragma once
 
