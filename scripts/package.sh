@@ -12,9 +12,11 @@ build="$root/build/package"
 
 "$root/scripts/deps.sh" package
 # Every date in the package is the last commit's time (or the caller's SOURCE_DATE_EPOCH), so
-# that two builds of one commit give the same bytes.
+# that two builds of one commit give the same bytes; outside a clone, the release date.
 if [[ -z "${SOURCE_DATE_EPOCH:-}" ]]; then
-    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct)
+    release_date=$(sed -n 's/^set(SPIROLAN_RELEASE_DATE \(.*\))$/\1/p' "$root/CMakeLists.txt")
+    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null ||
+                        date -u -d "$release_date" +%s)
 fi
 export SOURCE_DATE_EPOCH
 
