@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 
 #include <optional>
 
@@ -115,7 +116,14 @@ int frmMain::Pixels(double twips) const {
 }
 
 void frmMain::Form_Load() {
-    storedPlace_ = ReadSettings(settingsPath_, job_);
+    QString settingsProblem;
+    storedPlace_ = ReadSettings(settingsPath_, job_, &settingsProblem);
+    if (!settingsProblem.isEmpty()) {
+        // From the event loop, so that the message shows over the painted window.
+        QTimer::singleShot(0, this, [this, settingsProblem] {
+            ShowMessage(this, QMessageBox::Warning, kAppTitle, settingsProblem);
+        });
+    }
     // The place is used as stored, off-screen included, but a size beyond every screen would
     // make the graphs' kept pictures take all memory: hold it to four times the desktop.
     const QRect frame =

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -46,23 +47,27 @@ TEST(SettingsTest, StoredTextsConvertOrFallBack) {
 
 struct BrokenFileCase {
     const char* name;
-    const char* contents; // nullptr: the settings path is a folder; "|fifo": a named pipe
+    const char* contents; // "|folder", "|fifo", "|link" (dangling), "|large": not readable
 };
 
 class BrokenFileTest : public testing::TestWithParam<BrokenFileCase> {};
 
-// Defaults at start; at close a good file, or where no file can be read the reported failure
-// and nothing replaced.
+// Defaults at start; at close a good file, or where no file can be read a message at start and
+// one at close, each naming the file, and nothing replaced.
 TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
-    const char* contents = GetParam().contents;
-    const bool unreadable = contents == nullptr || std::string_view(contents) == "|fifo";
-    if (contents == nullptr) {
+    const std::string contents = GetParam().contents;
+    const bool unreadable = contents.starts_with('|');
+    if (contents == "|folder") {
         QDir().mkpath(path);
-    } else if (unreadable) {
+    } else if (contents == "|fifo") {
         ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
-    } else if (contents[0] != '\0') {
+    } else if (contents == "|link") {
+        ASSERT_TRUE(QFile::link(dir.filePath("gone.ini"), path));
+    } else if (contents == "|large") {
+        test::WriteBytes(path, "[Settings]\nRepeat=True\n" + std::string(10 << 20, ';'));
+    } else if (!contents.empty()) {
         test::WriteBytes(path, contents);
     }
     CamJob job;
@@ -70,23 +75,34 @@ TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     EXPECT_EQ(Keys(job), "\\|\\Program Files\\Orvexa|384|0|False");
     test::MessageBoxWatcher boxes;
     const auto window = test::OpenWindow(job, path);
+    QTest::qWait(50);
     job.Repeat = true;
     window->close();
     CamJob next;
     ReadSettings(path, next);
     EXPECT_EQ(next.Repeat, !unreadable);
-    EXPECT_EQ(boxes.log.size(), unreadable ? 1u : 0u);
-    for (const std::string& box : boxes.log) {
-        EXPECT_TRUE(box.starts_with("Spirolan|")) << box;
-        EXPECT_NE(box.find(QDir::toNativeSeparators(path).toStdString()), std::string::npos);
+    ASSERT_EQ(boxes.log.size(), unreadable ? 2u : 0u);
+    const std::string name = QDir::toNativeSeparators(path).toStdString();
+    if (unreadable) {
+        EXPECT_TRUE(boxes.log[0].starts_with("Spirolan|The settings could not be read from " +
+                                             name + ".\n"))
+            << boxes.log[0];
+        EXPECT_NE(boxes.log[0].find("\nSpirolan starts with the default settings and does not "
+                                    "replace the file when it closes."),
+                  std::string::npos);
+        EXPECT_TRUE(boxes.log[1].starts_with("Spirolan|The settings could not be written to " +
+                                             name + ".\n"))
+            << boxes.log[1];
     }
-    EXPECT_EQ(QFileInfo(path).isDir(), contents == nullptr);
+    EXPECT_EQ(QFileInfo(path).isDir(), contents == "|folder");
+    EXPECT_EQ(QFileInfo(path).isSymLink(), contents == "|link");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BrokenFileTest,
-    testing::Values(BrokenFileCase{"Missing", ""}, BrokenFileCase{"Folder", nullptr},
-                    BrokenFileCase{"NamedPipe", "|fifo"},
+    testing::Values(BrokenFileCase{"Missing", ""}, BrokenFileCase{"Folder", "|folder"},
+                    BrokenFileCase{"NamedPipe", "|fifo"}, BrokenFileCase{"DanglingLink", "|link"},
+                    BrokenFileCase{"TenMegabytes", "|large"},
                     BrokenFileCase{"Binary", "\x01\x02\xff\xfe\x80garbage\n\x7f=\x81\n"},
                     BrokenFileCase{"ValuesThatDoNotConvert",
                                    "[Settings]\nMainLeft=abc\nMainTop=\nMainWidth=1e39\n"
