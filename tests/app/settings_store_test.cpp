@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Settings: conversions, defaults, broken files, and the round trip across two runs of the window.
 #include "app/shell/settings_store.h"
+#include "app/shell/window_place.h"
 #include "core/number_text.h"
 #include "tests/app/test_support.h"
 
@@ -219,18 +220,49 @@ TEST(SettingsTest, TinyOrNegativeStoredSizesAreRaised) {
     }
 }
 
-// A stored place far off the screen is applied as it stands and still starts a window; a size
-// beyond every screen is held to four desktops, so the graphs' pictures stay small.
-TEST(SettingsTest, FarOffStoredPlaceAndHugeSizeStartAWindow) {
+// Where a stored place puts the window on two screens side by side (the second lower and
+// smaller) at 96 dpi, 15 twips to a pixel; a usable place is stored again unchanged.
+TEST(WindowPlaceTest, OffScreenComesBackAndOversizeIsReduced) {
+    const QList<QRect> screens{{0, 0, 1280, 1000}, {1280, 200, 800, 600}};
+    const struct {
+        const char* name;
+        WindowPlacement stored;
+        QRect frame;
+        bool usable;
+    } rows[] = {
+        {"OnScreenAsStored", {1500, 1500, 12000, 8000}, {100, 100, 800, 533}, true},
+        {"PartlyOffStaysAsStored", {-3000, 1500, 12000, 8000}, {-200, 100, 800, 533}, true},
+        {"OnTheSecondScreen", {19500, 4500, 6000, 4500}, {1300, 300, 400, 300}, true},
+        {"FarBelowComesToTheNearest", {1000, 1e8f, 12000, 8000}, {67, 467, 800, 533}, false},
+        {"FarRightComesToTheSecond", {1e8f, 4500, 12000, 8000}, {1280, 267, 800, 533}, false},
+        {"LargerThanItsScreen", {0, 0, 76770, 45000}, {0, 0, 1280, 1000}, false},
+        {"BeyondEveryScreenNearestTheSecond",
+         {3e38f, -3e38f, 3e38f, 3e38f},
+         {1280, 200, 800, 600},
+         false},
+        {"TinyIsRaised", {15, 15, 0, 0}, {1, 1, 320, 240}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QRect frame = PlacedFrame(row.stored, 96, screens);
+        EXPECT_EQ(frame, row.frame);
+        if (row.usable) {
+            EXPECT_EQ(PlacementToStore(row.stored, frame, 96), row.stored);
+        }
+    }
+}
+
+// A stored place far off the screen and a size beyond it still open a window on the screen.
+TEST(SettingsTest, FarOffStoredPlaceAndHugeSizeStartAWindowOnTheScreen) {
     QTemporaryDir dir;
     test::WriteBytes(dir.filePath("s.ini"),
                      "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=3e38\n");
     CamJob job;
-    auto window = test::OpenWindow(job, dir.filePath("s.ini"));
-    EXPECT_TRUE(window->isVisible());
-    const QSize desktop = window->screen()->virtualGeometry().size();
-    EXPECT_LE(window->width(), 4 * desktop.width());
-    EXPECT_LE(window->height(), 4 * desktop.height());
+    frmMain window(job, dir.filePath("s.ini"), DialogHooks{});
+    window.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
 }
 
 } // namespace
