@@ -35,7 +35,8 @@ int WriteAll(int file, QByteArrayView bytes);
 /// standard stream. The errno of the first failure, or 0.
 int Finish(int file, bool sync);
 
-/// Whether the existing file `path` may be written; false with errno set (EACCES) when not.
+/// Whether the existing file `path` may be written and replaced; false with errno set when not
+/// (EACCES; EPERM for another user's file in a folder with the sticky bit).
 bool MayWrite(const std::filesystem::path& path);
 
 /// A second name `link` for the file `path` (a hard link); false with errno set when the file

@@ -129,7 +129,21 @@ int Finish(int file, bool sync) {
 }
 
 bool MayWrite(const std::filesystem::path& path) {
-    return access(path.c_str(), W_OK) == 0;
+    if (access(path.c_str(), W_OK) != 0) {
+        return false;
+    }
+    // In a folder with the sticky bit (/tmp) only the file's owner or the folder's may replace
+    // it: known before anything is written, as the rename would fail only at the end.
+    const std::filesystem::path parent = path.has_parent_path() ? path.parent_path() : ".";
+    struct stat file {};
+    struct stat folder {};
+    const uid_t self = geteuid();
+    if (self != 0 && stat(path.c_str(), &file) == 0 && stat(parent.c_str(), &folder) == 0 &&
+        (folder.st_mode & S_ISVTX) != 0 && file.st_uid != self && folder.st_uid != self) {
+        errno = EPERM;
+        return false;
+    }
+    return true;
 }
 
 bool LinkFile(const std::filesystem::path& path, const std::filesystem::path& link) {

@@ -147,6 +147,31 @@ TEST_F(AtomicWrite, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(Entries(), 1U);
 }
 
+// Another user's file in a folder with the sticky bit cannot be replaced: the group is refused
+// before anything is written, and no second name of the file is left behind.
+TEST_F(AtomicWrite, OtherUsersFileInAStickyFolderIsNotReplaced) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "another user's file needs root to set up";
+    }
+    Put("a.caf", "old caf");
+    fs::permissions(At("a.caf"), fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                     ~fs::perms::others_exec);
+    fs::permissions(dir_, fs::perms::all | fs::perms::sticky_bit);
+    const int verdict = InChild(
+        [] { (void)!setuid(65534); },
+        [&] {
+            Put("t.csv", "old table");
+            const FileWriteResult written =
+                WriteFilesAtomically({{At("t.csv"), "new"}, {At("a.caf"), "new"}});
+            return !written.Ok &&
+                   written.Reason == Q("a.caf") + ": " + QString::fromUtf8(std::strerror(EPERM));
+        });
+    EXPECT_EQ(verdict, 0);
+    EXPECT_EQ(Read(At("t.csv")), "old table");
+    EXPECT_EQ(Read(At("a.caf")), "old caf");
+    EXPECT_EQ(Entries(), 2U);
+}
+
 TEST_F(AtomicWrite, FullDiskKeepsEveryExistingFile) {
     Put("small", "old small");
     Put("large", "old large");

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening a job document at the size bound: read, parsed and replayed in about a second, in a
+// small multiple of its size (one long caption, as a hostile file may have).
+#include "io/job_document.h"
+#include "io/job_replay.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/resource.h>
+
+namespace {
+
+// A document just under the bound whose one field has a caption of nearly all of it.
+QString LargeDocument(const std::string& caption) {
+    const QString path = QDir::temp().filePath(QStringLiteral("spirolan-bench-large.spjob"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(spirolan::JobDocumentText({{"Shape 1", {{caption, "1"}}}}).c_str());
+    }
+    return path;
+}
+
+void BM_OpenDocumentAtTheBound(benchmark::State& state) {
+    const auto bytes = static_cast<size_t>(spirolan::kMaxJobFileBytes - 4096);
+    const QString path = LargeDocument(std::string(bytes, 'x'));
+    for (auto _ : state) {
+        const spirolan::JobFileResult parsed = spirolan::ReadJobDocument(path, "large.spjob");
+        if (parsed.Job) {
+            benchmark::DoNotOptimize(spirolan::ReplayJob(*parsed.Job, "large.spjob").Failure);
+        }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    // The peak resident size against the document's size.
+    state.counters["peak_per_byte"] = static_cast<double>(usage.ru_maxrss) * 1024 / bytes;
+    QFile::remove(path);
+}
+BENCHMARK(BM_OpenDocumentAtTheBound)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace
