@@ -2,6 +2,8 @@
 // Job files: the dialog steps to replay, read from JSON.
 #include "io/job_file.h"
 
+#include "io/quoted_text.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,7 +51,7 @@ std::string StepPrefix(std::string_view source, qsizetype index) {
 JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray(json.data(), static_cast<qsizetype>(json.size())), &parseError);
+        QByteArray::fromRawData(json.data(), static_cast<qsizetype>(json.size())), &parseError);
     const std::string file(source);
     if (parseError.error != QJsonParseError::NoError) {
         return Failure(file + ": not valid JSON at offset " + std::to_string(parseError.offset) +
@@ -62,7 +64,7 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() != QLatin1String("steps") && it.key() != QLatin1String("format") &&
             it.key() != QLatin1String("version")) {
-            return Failure(file + ": unknown top-level key \"" + it.key().toStdString() + "\"");
+            return Failure(file + ": unknown top-level key " + Quoted(it.key().toStdString()));
         }
     }
     if (std::string problem = FormatProblem(top); !problem.empty()) {
@@ -81,7 +83,7 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
         const QJsonObject step = steps.at(i).toObject();
         for (auto it = step.begin(); it != step.end(); ++it) {
             if (it.key() != QLatin1String("dialog") && it.key() != QLatin1String("fields")) {
-                return Failure(prefix + "unknown key \"" + it.key().toStdString() + "\"");
+                return Failure(prefix + "unknown key " + Quoted(it.key().toStdString()));
             }
         }
         if (!step.value(QLatin1String("dialog")).isString()) {
@@ -99,8 +101,8 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
             if (it.value().isString()) {
                 field.Value = it.value().toString().toStdString();
             } else if (!it.value().isNull()) {
-                return Failure(prefix + "field \"" + field.Caption +
-                               "\" must be a string (or null)");
+                return Failure(prefix + "field " + Quoted(field.Caption) +
+                               " must be a string (or null)");
             }
             parsed.Fields.push_back(std::move(field));
         }

@@ -48,7 +48,7 @@ int RunSpirolan(QApplication& application, const QString& jobDocument) {
     });
 
     const QString settingsPath = DefaultSettingsPath();
-    SingleInstance instance(DefaultLockPath(settingsPath));
+    SingleInstance instance(DefaultLockPath(settingsPath), FallbackLockPath(settingsPath));
     const InstanceCheck check = instance.Acquire();
     if (!check.Ok) {
         ShowMessage(nullptr, QMessageBox::Warning, kAppTitle, check.Message);

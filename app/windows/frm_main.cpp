@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 
 #include <optional>
 
@@ -103,23 +104,26 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     Form_Load();
 }
 
-namespace {
-
-// How many desktops wide and high a stored window size may be.
-constexpr int kMaxDesktops = 4;
-
-} // namespace
-
 int frmMain::Pixels(double twips) const {
     return TwipsToPixels(twips, logicalDpiX());
 }
 
 void frmMain::Form_Load() {
-    storedPlace_ = ReadSettings(settingsPath_, job_);
-    // The place is used as stored, off-screen included, but a size beyond every screen would
-    // make the graphs' kept pictures take all memory: hold it to four times the desktop.
-    const QRect frame =
-        PlacedFrame(storedPlace_, logicalDpiX(), screen()->virtualGeometry().size() * kMaxDesktops);
+    QString settingsProblem;
+    storedPlace_ = ReadSettings(settingsPath_, job_, &settingsProblem);
+    if (!settingsProblem.isEmpty()) {
+        // From the event loop, so that the message shows over the painted window.
+        QTimer::singleShot(0, this, [this, settingsProblem] {
+            ShowMessage(this, QMessageBox::Warning, kAppTitle, settingsProblem);
+        });
+    }
+    // The place is used as stored while the window is on a screen; one wholly off every
+    // screen comes back, and one larger than its screen is reduced to it.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    const QRect frame = PlacedFrame(storedPlace_, logicalDpiX(), screens);
     move(frame.topLeft());
     resize(frame.size());
     pendingFrameSize_ = frame.size();

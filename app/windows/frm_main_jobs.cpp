@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 
 #include <algorithm>
@@ -20,6 +21,9 @@
 namespace spirolan {
 
 namespace {
+
+// About how many characters of a recent job's path its menu entry shows.
+constexpr int kRecentJobCharacters = 60;
 
 // The caption writes the revision straight after the minor version: 2.2.0.3 gives "2.23".
 const QString kTitle =
@@ -227,10 +231,16 @@ void frmMain::AddRecentJob(const QString& path) {
 
 void frmMain::ShowRecentJobs() {
     recentJobsMenu_->clear();
+    // A long path is elided in its middle, where it says least, so that the menu stays readable;
+    // the status bar shows it whole.
+    const QFontMetrics metrics(recentJobsMenu_->font());
+    const int readable = metrics.averageCharWidth() * kRecentJobCharacters;
     for (qsizetype i = 0; i < recentJobs_.size(); ++i) {
-        QString shown = Native(recentJobs_[i]);
+        const QString path = Native(recentJobs_[i]);
+        QString shown = metrics.elidedText(path, Qt::ElideMiddle, readable);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = recentJobsMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        entry->setStatusTip(path);
         entry->setObjectName(QStringLiteral("mnuRecentJob%1").arg(i + 1));
         connect(entry, &QAction::triggered, this,
                 [this, i] { OpenRecentJob(static_cast<int>(i)); });

@@ -29,6 +29,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace spirolan {
 namespace {
@@ -205,6 +206,21 @@ TEST_F(ExportsTest, AFailedExportSaysWhyKeepsTheOldFileAndTheFolder) {
         << boxes.log[0];
     EXPECT_EQ(ReadBytes(choice_.Path), "old");
     EXPECT_TRUE(job_.ExportPathName.empty());
+}
+
+// Export Table to a FIFO that no program reads: refused at once, naming it; the window never
+// waits in the file's open.
+TEST_F(ExportsTest, ExportToAPipeWithoutReaderIsRefusedAtOnce) {
+    GenerateReferenceGroove();
+    const QString fifo = dir_.filePath("table.fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    choice_ = {fifo, 0};
+    test::MessageBoxWatcher boxes;
+    window_->mnuExportTable_Click();
+    ASSERT_EQ(boxes.log.size(), 1u);
+    const std::string name = QDir::toNativeSeparators(fifo).toStdString();
+    EXPECT_EQ(boxes.log[0], "Export error|" + name + "\n\nThe file could not be exported: " + name +
+                                ": no program reads from this pipe|2");
 }
 
 TEST_F(ExportsTest, SetupSheetPrintedToPdfOnOnePage) {

@@ -309,5 +309,25 @@ TEST_F(JobDocumentTest, RecentJobsKeepEightNewestFirstAndDropAMissingOne) {
     EXPECT_EQ(menu->actions().front()->text(), "&1 " + Path("j8.spjob"));
 }
 
+// A path of thousands of characters is elided in its middle in the menu, which stays narrower
+// than a small screen; the status bar shows the whole path.
+TEST(RecentJobsTest, LongPathIsElidedInItsMiddleAndWholeInTheStatusTip) {
+    QTemporaryDir dir;
+    const QString start = dir.filePath("start-") + QString(2000, QLatin1Char('a'));
+    const QString path = start + QStringLiteral("/") + QString(2000, QLatin1Char('z')) +
+                         QStringLiteral("/end.spjob");
+    ASSERT_TRUE(WriteRecentJobs(dir.filePath("s.ini"), {path}).Ok);
+    CamJob job;
+    const auto window = test::OpenWindow(job, dir.filePath("s.ini"));
+    QMenu* menu = window->findChild<QMenu*>("mnuRecentJobs");
+    ASSERT_EQ(menu->actions().size(), 1);
+    const QAction* entry = menu->actions().front();
+    EXPECT_TRUE(entry->text().startsWith("&1 " + dir.filePath("start-")));
+    EXPECT_TRUE(entry->text().endsWith(QStringLiteral("zzz/end.spjob")));
+    EXPECT_LT(entry->text().size(), 120);
+    EXPECT_EQ(entry->statusTip(), path);
+    EXPECT_LT(menu->sizeHint().width(), 600);
+}
+
 } // namespace
 } // namespace spirolan

@@ -3,6 +3,7 @@
 #include "io/job_document.h"
 #include "io/job_replay.h"
 #include "io/job_steps.h"
+#include "io/quoted_text.h"
 
 #include "core/shape1.h"
 #include "tests/support/shape_fixtures.h"
@@ -107,6 +108,45 @@ TEST(JobSteps, RecordedShapeAndFaceCopyStepsReplay) {
     EXPECT_EQ(replay.Session.ModeAText, GenerateShape1(groove, fresh).ModeAText);
     EXPECT_EQ(replay.Output.substr(0, 31), "Shape 1: OK\nFace Copy: OK\nShift");
     EXPECT_FALSE(replay.Session.ModeBText.empty());
+}
+
+} // namespace
+} // namespace spirolan
+
+namespace spirolan {
+namespace {
+
+// `count` times "½", two bytes each in UTF-8.
+std::string Halves(int count) {
+    std::string halves;
+    for (int i = 0; i < count; ++i) {
+        halves += "\xc2\xbd";
+    }
+    return halves;
+}
+
+// What a message quotes of a file's text: characters (not bytes) counted, controls escaped.
+TEST(QuotedText, ShortOneLineAndHarmlessToATerminal) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string quoted;
+    } rows[] = {
+        {"Plain", "PITCH", "\"PITCH\""},
+        {"LineBreaksAndEscape", "a\r\n\tb\x1b]0;t\x07\x7f",
+         "\"a\\r\\n\\tb\\u001b]0;t\\u0007\\u007f\""},
+        {"C1Control",
+         "a\xc2\x9b"
+         "b\xc2\xa0",
+         "\"a\\u009bb\xc2\xa0\""},
+        {"EightyCharacters", std::string(80, 'x'), "\"" + std::string(80, 'x') + "\""},
+        {"CutAfterEighty", std::string(81, 'x'), "\"" + std::string(80, 'x') + "...\""},
+        {"TwoByteCharactersCountOnce", std::string(40, 'y') + Halves(41),
+         "\"" + std::string(40, 'y') + Halves(40) + "...\""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Quoted(row.text), row.quoted) << row.name;
+    }
 }
 
 } // namespace
