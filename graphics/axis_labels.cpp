@@ -32,7 +32,8 @@ int LabelStride(std::span<const float> lefts, std::span<const float> widths) {
     return static_cast<int>(std::max<std::size_t>(stride, 1));
 }
 
-void PrintAxisLabels(GraphSurface& surface, std::span<const AxisLabel> labels, float y) {
+void PrintAxisLabels(TextPlacer& texts, std::span<const AxisLabel> labels, float y) {
+    GraphSurface& surface = texts.Surface();
     std::vector<float> lefts;
     std::vector<float> widths;
     lefts.reserve(labels.size());
@@ -43,8 +44,7 @@ void PrintAxisLabels(GraphSurface& surface, std::span<const AxisLabel> labels, f
     }
     const auto stride = static_cast<std::size_t>(LabelStride(lefts, widths));
     for (std::size_t i = 0; i < labels.size(); i += stride) {
-        surface.SetCurrentPosition(labels[i].Left, y);
-        surface.PrintLine(labels[i].Text);
+        texts.Print(labels[i].Left, y, labels[i].Text);
     }
 }
 

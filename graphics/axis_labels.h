@@ -2,7 +2,7 @@
 // Axis labels of the cam graphs: thinned so that the labels drawn never run into each other.
 #pragma once
 
-#include "graphics/graph_surface.h"
+#include "graphics/text_placer.h"
 
 #include <span>
 #include <string>
@@ -23,8 +23,9 @@ struct AxisLabel {
 int LabelStride(std::span<const float> lefts, std::span<const float> widths);
 
 /// Prints `labels` (ordered by their left edges) with their tops on the line y in the current
-/// font and colour, as many of them as fit by LabelStride: the grid they stand on is the
+/// font and colour, as many of them as fit by LabelStride (and, when `texts` keeps them apart,
+/// as stand whole and clear of the texts printed before): the grid they stand on is the
 /// caller's and stays whole.
-void PrintAxisLabels(GraphSurface& surface, std::span<const AxisLabel> labels, float y);
+void PrintAxisLabels(TextPlacer& texts, std::span<const AxisLabel> labels, float y);
 
 } // namespace spirolan
