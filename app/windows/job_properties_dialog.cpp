@@ -5,7 +5,6 @@
 #include "app/windows/dialog_support.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,29 +23,20 @@ JobPropertiesDialog::JobPropertiesDialog(const std::string& part, const std::str
     notes_->setPlainText(QString::fromStdString(notes));
     // Tab leaves the note for the buttons; Enter starts a new line in it.
     notes_->setTabChangesFocus(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command1"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("Command2"));
-    UseAsPlainButton(ok);
-    UseAsPlainButton(cancel);
+    const OkCancelButtons buttons = MakeOkCancelButtons();
     MoveFocusOnEnter(part_, notes_);
-    connect(ok, &QPushButton::clicked, this, [this] {
+    connect(buttons.Ok, &QPushButton::clicked, this, [this] {
         accepted_(part_->text().toStdString(), notes_->toPlainText().toStdString());
         close();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(buttons.Cancel, &QPushButton::clicked, this, &QDialog::close);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Part number"), part_);
     fields->addRow(QStringLiteral("Notes"), notes_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* column = new QVBoxLayout(this);
     column->addLayout(fields);
-    column->addLayout(buttons);
+    column->addLayout(buttons.Row);
     part_->setFocus();
 }
 
