@@ -2,6 +2,8 @@
 // Axis labels of the cam graphs: the thinning rule and the printing.
 #include "graphics/axis_labels.h"
 
+#include "graphics/graph_style.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -45,6 +47,28 @@ void PrintAxisLabels(TextPlacer& texts, std::span<const AxisLabel> labels, float
     const auto stride = static_cast<std::size_t>(LabelStride(lefts, widths));
     for (std::size_t i = 0; i < labels.size(); i += stride) {
         texts.Print(labels[i].Left, y, labels[i].Text);
+    }
+}
+
+void PrintXsLabels(TextPlacer& texts, float x) {
+    const int lowest = texts.KeepsApart() ? -2 : -3;
+    for (int v = 3; v >= lowest; --v) {
+        texts.Print(x, static_cast<float>(-v - 0.3), IntegerLabel(v));
+    }
+}
+
+void PrintLowestXsLabel(TextPlacer& texts, float x) {
+    if (!texts.KeepsApart()) {
+        return;
+    }
+    // At its place, else lifted to end at the graph's bottom edge (y = 3.5), else at the grid's.
+    const auto y = static_cast<float>(3 - 0.3);
+    const float height = texts.Surface().TextHeight();
+    const std::string label = IntegerLabel(-3);
+    for (const float top : {y, std::min(y, 3.5f - height), std::min(y, 3 - height)}) {
+        if (texts.Print(x, top, label)) {
+            return;
+        }
     }
 }
 

@@ -28,4 +28,14 @@ int LabelStride(std::span<const float> lefts, std::span<const float> widths);
 /// caller's and stays whole.
 void PrintAxisLabels(TextPlacer& texts, std::span<const AxisLabel> labels, float y);
 
+/// Prints the XS labels 3 .. -3 with their left edges at x, each with its top 0.3 above its grid
+/// line (y = -XS). Kept apart, the lowest is left to PrintLowestXsLabel, which the caller calls
+/// once the labels under the grid stand.
+void PrintXsLabels(TextPlacer& texts, float x);
+
+/// Kept apart: the XS label -3 at its place or, where that stands cut or meets a label under
+/// the grid, lifted to end at the graph's bottom edge (y = 3.5), else on the grid's bottom line
+/// (y = 3). Does nothing otherwise.
+void PrintLowestXsLabel(TextPlacer& texts, float x);
+
 } // namespace spirolan

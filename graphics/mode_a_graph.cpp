@@ -29,9 +29,7 @@ void DrawModeAFrame(GraphSurface& surface, bool withSpindleSpeed, const GraphSty
     surface.SetFontSize(kGraphFontPoints);
     surface.SetForeColor(style.Label);
     TextPlacer texts(surface, style.KeepTextsApart, {-20, -3.5f, 400, 7});
-    for (int v = 3; v >= -3; --v) {
-        texts.Print(-13, static_cast<float>(-v - 0.3), IntegerLabel(v));
-    }
+    PrintXsLabels(texts, -13);
     texts.Print(0, -3.5f, "mm");
     if (withSpindleSpeed) {
         surface.SetForeColor(style.Acceleration);
@@ -43,6 +41,7 @@ void DrawModeAFrame(GraphSurface& surface, bool withSpindleSpeed, const GraphSty
         cLabels.push_back({static_cast<float>(a - 7), IntegerLabel(a)});
     }
     PrintAxisLabels(texts, cLabels, 3);
+    PrintLowestXsLabel(texts, -13);
     texts.PrintToTheRight(362, 2.5f, "deg");
 }
 

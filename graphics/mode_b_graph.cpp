@@ -37,9 +37,7 @@ void DrawModeBFrame(GraphSurface& surface, double L, double s, const GraphStyle&
     surface.SetForeColor(style.Label);
     TextPlacer texts(surface, style.KeepTextsApart, visible);
     const auto labelX = static_cast<float>(-0.035 * L);
-    for (int v = 3; v >= -3; --v) {
-        texts.Print(labelX, static_cast<float>(-v - 0.3), IntegerLabel(v));
-    }
+    PrintXsLabels(texts, labelX);
     texts.Print(0, -3.5f, "mm");
     std::vector<AxisLabel> zLabels;
     for (double j = 0; j * step <= L; ++j) {
@@ -47,6 +45,7 @@ void DrawModeBFrame(GraphSurface& surface, double L, double s, const GraphStyle&
         zLabels.push_back({static_cast<float>(z - 0.02 * L), IntegerLabel(z)});
     }
     PrintAxisLabels(texts, zLabels, 3);
+    PrintLowestXsLabel(texts, labelX);
     texts.PrintToTheRight(static_cast<float>(1.01 * L), 2.5f, "mm");
 }
 

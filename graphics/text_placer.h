@@ -26,6 +26,7 @@ public:
     TextPlacer(GraphSurface& surface, bool keepApart, UserRect visible);
 
     GraphSurface& Surface() { return surface_; }
+    bool KeepsApart() const { return keepApart_; }
 
     /// Prints `text` with its top-left corner at (x, y), on a box of `background` when given
     /// (so that no line drawn before crosses it). True when printed.
