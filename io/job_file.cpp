@@ -11,6 +11,7 @@
 #include <QJsonParseError>
 
 #include <cmath>
+#include <utility>
 
 namespace spirolan {
 namespace {
@@ -63,9 +64,18 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     const QJsonObject top = document.object();
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() != QLatin1String("steps") && it.key() != QLatin1String("format") &&
-            it.key() != QLatin1String("version")) {
+            it.key() != QLatin1String("version") && it.key() != QLatin1String("part") &&
+            it.key() != QLatin1String("notes")) {
             return Failure(file + ": unknown top-level key " + Quoted(it.key().toStdString()));
         }
+    }
+    JobFile job;
+    for (const auto& [key, text] : {std::pair{"part", &job.Part}, std::pair{"notes", &job.Notes}}) {
+        const QJsonValue value = top.value(QLatin1String(key));
+        if (!value.isUndefined() && !value.isString()) {
+            return Failure(file + ": \"" + key + "\" must be a string");
+        }
+        *text = value.toString().toStdString();
     }
     if (std::string problem = FormatProblem(top); !problem.empty()) {
         return Failure(file + ": " + problem);
@@ -74,7 +84,6 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
         return Failure(file + ": \"steps\" must be an array");
     }
     const QJsonArray steps = top.value(QLatin1String("steps")).toArray();
-    JobFile job;
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const std::string prefix = StepPrefix(source, i);
         if (!steps.at(i).isObject()) {

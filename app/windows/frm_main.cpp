@@ -104,6 +104,14 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
     Form_Load();
 }
 
+namespace {
+
+// The export dialog's style choice in the settings: "Screen", else the print style.
+constexpr std::string_view kExportStyleKey = "ExportStyle";
+constexpr std::string_view kExportScreenStyle = "Screen";
+
+} // namespace
+
 int frmMain::Pixels(double twips) const {
     return TwipsToPixels(twips, logicalDpiX());
 }
@@ -130,6 +138,8 @@ void frmMain::Form_Load() {
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
     recentJobs_ = ReadRecentJobs(settingsPath_).mid(0, kMaxRecentJobs);
+    exportScreenStyle_ = ReadSetting(settingsPath_, kExportStyleKey) == kExportScreenStyle;
+    storedScreenStyle_ = exportScreenStyle_;
     ShowRecentJobs();
 }
 
@@ -172,6 +182,11 @@ void frmMain::Form_Unload() {
     const SettingsWriteResult recent = WriteRecentJobs(settingsPath_, recentJobs_);
     if (written.Ok) {
         written = recent;
+    }
+    // Only a choice made in this run is written: a file without the key stays without it.
+    if (written.Ok && exportScreenStyle_ != storedScreenStyle_) {
+        written = WriteSetting(settingsPath_, kExportStyleKey,
+                               exportScreenStyle_ ? kExportScreenStyle : "Print");
     }
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
@@ -245,16 +260,16 @@ void frmMain::ReGraphic_Click() {
 }
 
 void frmMain::DrawModeAGraph() {
-    const MotionFigures figures =
-        spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+    const MotionFigures figures = spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_,
+                                                           *Picture3_, kScreenStyle);
     job_.MaxSpeed = figures.MaxSpeed;
     job_.MaxGravity = figures.MaxGravity;
-    DrawSpindleLimit(job_, *Picture1_);
+    DrawSpindleLimit(job_, *Picture1_, kScreenStyle);
     ShowReadoutBox();
 }
 
 void frmMain::DrawModeBGraph() {
-    spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_);
+    spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_, kScreenStyle);
     ShowReadoutBox();
 }
 
@@ -332,6 +347,8 @@ void frmMain::SaveCaf(const TextPane& pane, const QString& emptyMessage) {
         return;
     }
     const QFileInfo saved(path);
+    savedCafFiles_.push_back({QDir::toNativeSeparators(saved.absoluteFilePath()).toStdString(),
+                              static_cast<long long>(saved.size())});
     job_.OpenPathName = QDir::toNativeSeparators(saved.absolutePath()).toStdString();
     job_.LastCafFile = QDir::toNativeSeparators(saved.absoluteFilePath()).toStdString();
 }

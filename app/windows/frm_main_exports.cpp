@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 namespace spirolan {
 
@@ -24,15 +26,26 @@ namespace {
 // The graph formats in the order of the export dialog's filters.
 enum GraphFormat { kSvg, kPng, kPdf };
 
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+
 } // namespace
 
-GraphsView frmMain::CurrentGraphsView() const {
+GraphsView frmMain::CurrentGraphsView(const GraphStyle& style, const QString& date) const {
     // A graph the layout left without area (a tiny window) is pictured at the export size.
     const auto sized = [](QSize size) {
         return size.isEmpty() ? QSize(kSvgGraphWidth, kSvgGraphHeight) : size;
     };
+    QString heading;
+    if (!date.isEmpty()) {
+        heading = QStringLiteral("Job %1%2")
+                      .arg(JobName(), JobUnsaved() ? QStringLiteral("  (Not saved)") : QString());
+        if (!jobPart_.empty()) {
+            heading += QStringLiteral(" - Part number %1").arg(QString::fromStdString(jobPart_));
+        }
+        heading += QStringLiteral(" - ") + date;
+    }
     return {sized(Picture1_->contentsRect().size()), sized(Picture2_->contentsRect().size()),
-            !txtDataB_->IsEmpty()};
+            !txtDataB_->IsEmpty(), style, heading.toStdString()};
 }
 
 bool frmMain::HasModeAData(const QString& caption) {
@@ -43,15 +56,18 @@ bool frmMain::HasModeAData(const QString& caption) {
     return true;
 }
 
-void frmMain::Export(const QStringList& filters,
-                     const std::function<QByteArray(int filter)>& bytes) {
+void frmMain::Export(const QStringList& filters, std::optional<bool> screenStyle,
+                     const std::function<QByteArray(const ExportChoice& choice)>& bytes) {
     const QString folder =
         SaveDialogFolder(job_.ExportPathName.empty() ? job_.OpenPathName : job_.ExportPathName);
-    const ExportChoice choice = chooseExportFile_(this, folder, filters);
+    const ExportChoice choice = chooseExportFile_(this, folder, filters, screenStyle);
     if (choice.Path.isEmpty()) {
         return;
     }
-    const QString failure = WriteExportFile(choice.Path, bytes(choice.Filter));
+    if (screenStyle) {
+        exportScreenStyle_ = choice.ScreenStyle;
+    }
+    const QString failure = WriteExportFile(choice.Path, bytes(choice));
     if (!failure.isEmpty()) {
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Export error"), failure);
         return;
@@ -64,19 +80,21 @@ void frmMain::mnuExportTable_Click() {
     if (!HasModeAData(QStringLiteral("Export error"))) {
         return;
     }
-    Export({QStringLiteral("CSV Files(*.csv)")},
-           [this](int) { return QByteArray::fromStdString(TableCsv(job_)); });
+    Export({QStringLiteral("CSV Files(*.csv)")}, std::nullopt,
+           [this](const ExportChoice&) { return QByteArray::fromStdString(TableCsv(job_)); });
 }
 
 void frmMain::mnuExportGraphs_Click() {
     if (!HasModeAData(QStringLiteral("Export error"))) {
         return;
     }
-    const GraphsView view = CurrentGraphsView();
+    const QString date = QDateTime::currentDateTime().toString(kDateFormat);
     Export({QStringLiteral("SVG Files(*.svg)"), QStringLiteral("PNG Files(*.png)"),
             QStringLiteral("PDF Files(*.pdf)")},
-           [this, view](int filter) {
-               switch (filter) {
+           exportScreenStyle_, [this, &date](const ExportChoice& choice) {
+               const GraphsView view =
+                   CurrentGraphsView(choice.ScreenStyle ? kScreenStyle : kPrintStyle, date);
+               switch (choice.Filter) {
                case kPng:
                    return GraphsPngBytes(job_, view);
                case kPdf:
@@ -87,6 +105,17 @@ void frmMain::mnuExportGraphs_Click() {
            });
 }
 
+SheetContext frmMain::CurrentSheetContext(const std::string& printed) const {
+    return {"Spirolan " + VersionText().toStdString(),
+            printed,
+            jobPath_.isEmpty() ? std::string() : JobName().toStdString(),
+            !txtDataB_->IsEmpty(),
+            JobUnsaved(),
+            jobPart_,
+            jobNotes_,
+            savedCafFiles_};
+}
+
 void frmMain::mnuPrint_Click() {
     if (!HasModeAData(QStringLiteral("Print error"))) {
         return;
@@ -94,14 +123,16 @@ void frmMain::mnuPrint_Click() {
     QPrinter printer;
     printer.setResolution(96);
     printer.setDocName(QStringLiteral("Spirolan setup sheet"));
-    const SheetContext context{
-        "Spirolan " + VersionText().toStdString(),
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString(),
-        jobPath_.isEmpty() ? std::string() : QFileInfo(jobPath_).fileName().toStdString(),
-        !txtDataB_->IsEmpty()};
+    const SheetContext context =
+        CurrentSheetContext(QDateTime::currentDateTime().toString(kDateFormat).toStdString());
     const GraphsView view = CurrentGraphsView();
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
+    // The page is read at its width, in a window as large as the screen allows.
+    preview.resize(screen()->availableGeometry().size() * 0.9);
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
+        pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &context, &view](QPrinter* target) {
                 PaintSetupSheet(*target, job_, context, view);

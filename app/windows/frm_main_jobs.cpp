@@ -3,6 +3,7 @@
 #include "app/windows/frm_main.h"
 
 #include "app/spirolan_version.h"
+#include "app/windows/job_properties_dialog.h"
 #include "app/windows/messages.h"
 #include "core/caf_text.h"
 #include "facecopy/face_copy_texts.h"
@@ -55,7 +56,26 @@ void frmMain::RecordStep(JobStep step) {
 }
 
 std::string frmMain::JobText() const {
-    return JobDocumentText(jobSteps_);
+    return JobDocumentText({jobSteps_, jobPart_, jobNotes_});
+}
+
+QString frmMain::JobName() const {
+    return jobPath_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(jobPath_).fileName();
+}
+
+bool frmMain::JobUnsaved() const {
+    return jobPath_.isEmpty() ? !jobSteps_.empty() : JobChanged();
+}
+
+void frmMain::mnuJobProperties_Click() {
+    OpenJobProperties(
+        jobPart_, jobNotes_,
+        [this](std::string part, std::string notes) {
+            jobPart_ = std::move(part);
+            jobNotes_ = std::move(notes);
+            ShowJobCaption();
+        },
+        this);
 }
 
 bool frmMain::JobChanged() const {
@@ -108,6 +128,8 @@ bool frmMain::OpenJobFile(const QString& path) {
         steps.push_back(InDialogOrder(step));
     }
     AdoptReplay(replay.Session, std::move(steps));
+    jobPart_ = parsed.Job->Part;
+    jobNotes_ = parsed.Job->Notes;
     jobPath_ = QFileInfo(path).absoluteFilePath();
     savedJobText_ = JobText();
     AddRecentJob(jobPath_);
@@ -182,7 +204,8 @@ bool frmMain::SaveJobFile(const QString& path) {
     // A document that would not give the panes' texts is never written: a shape input that
     // failed after stored fields, for example, leaves a job no replay can reach.
     const std::string text = JobText();
-    const ReplayResult replay = ReplayJob({jobSteps_}, Native(path).toStdString());
+    const ReplayResult replay =
+        ReplayJob({jobSteps_, jobPart_, jobNotes_}, Native(path).toStdString());
     if (replay.Failure.Status != StepStatus::Ok || replay.Session.ModeAText != txtDataA_->Text() ||
         replay.Session.ModeBText != txtDataB_->Text()) {
         ShowMessage(this, QMessageBox::Warning, caption,

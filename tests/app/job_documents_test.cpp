@@ -4,6 +4,7 @@
 #include "app/shell/settings_store.h"
 #include "app/windows/face_copy_window.h"
 #include "app/windows/frm_main.h"
+#include "app/windows/job_properties_dialog.h"
 #include "app/windows/shape_dialog.h"
 #include "io/job_document.h"
 #include "tests/app/test_support.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -259,6 +261,44 @@ TEST_F(JobDocumentTest, CaptionMarksChangesAndExitAsksOnlyForAChangedDocument) {
     EXPECT_EQ(window_->txtDataA().Text(), changedModeA);
     EXPECT_TRUE(window_->close());
     EXPECT_EQ(messages_.log, std::vector<std::string>{});
+}
+
+// File > Job Properties: a part number and a note of two lines go into the document, count as a
+// change of a saved job and come back when it is opened.
+TEST_F(JobDocumentTest, JobPropertiesAreSavedAndComeBack) {
+    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
+    const auto properties = [this](const char* part, const QStringList& lines) {
+        window_->findChild<QAction*>("mnuJobProperties")->trigger();
+        auto* dialog = FindDialog<JobPropertiesDialog>();
+        ASSERT_NE(dialog, nullptr);
+        Retype(dialog->findChild<QLineEdit*>("txtPart"), part);
+        auto* notes = dialog->findChild<QPlainTextEdit*>("txtNotes");
+        notes->clear();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QTest::keyClicks(notes, lines[i]);
+            if (i + 1 < lines.size()) {
+                QTest::keyClick(notes, Qt::Key_Return);
+            }
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    };
+    properties("SP-4711", {"Check the insert.", "Deburr."});
+    choice_ = Path("p.spjob");
+    window_->findChild<QAction*>("mnuJobSaveAs")->trigger();
+    const std::string saved = test::ReadBytes(Path("p.spjob"));
+    EXPECT_NE(saved.find("  \"version\": 1,\n  \"part\": \"SP-4711\",\n"
+                         "  \"notes\": \"Check the insert.\\u000aDeburr.\",\n  \"steps\": ["),
+              std::string::npos)
+        << saved;
+    EXPECT_FALSE(window_->isWindowModified());
+    properties("SP-4712", {"Check the insert."});
+    EXPECT_TRUE(window_->isWindowModified());
+
+    CamJob next;
+    const auto reopened = test::OpenWindow(next, Path("t.ini"), DefaultDialogHooks());
+    ASSERT_TRUE(reopened->OpenJobFile(Path("p.spjob")));
+    EXPECT_EQ(reopened->JobPart(), "SP-4711");
+    EXPECT_EQ(reopened->JobNotes(), "Check the insert.\nDeburr.");
 }
 
 TEST_F(JobDocumentTest, SaveNeedsModeADataAReplayableJobAndAWritableFile) {

@@ -23,7 +23,7 @@ const std::vector<JobStep> kSteps{
 };
 
 TEST(JobDocument, TextHasFixedKeysAndIndentAndReadsBackInDialogOrder) {
-    const std::string text = JobDocumentText(kSteps);
+    const std::string text = JobDocumentText({kSteps, "", ""});
     EXPECT_TRUE(text.starts_with("{\n  \"format\": \"spirolan-job\",\n  \"version\": 1,\n"
                                  "  \"steps\": [\n    {\n      \"dialog\": \"Shape 1\",\n"));
     EXPECT_NE(text.find("        \"R 1\": \"a \\\"quoted\\\\\\\" \\u0001 text\"\n"),
@@ -94,7 +94,9 @@ TEST(JobSteps, RecordedShapeAndFaceCopyStepsReplay) {
                              .Text2 = "typed, then unticked",
                              .txtCutLength = "20"};
     const JobFile job{{ShapeStepOf(kShape1Dialog, groove, kShape1TextFields, kShape1LeadEntries),
-                       FaceCopyStepOf(shown)}};
+                       FaceCopyStepOf(shown)},
+                      "",
+                      ""};
     EXPECT_EQ(job.Steps[1], (JobStep{"Face Copy",
                                      {{"Max. number of face", "384"},
                                       {"Repeat function", "OFF"},
