@@ -21,7 +21,8 @@ struct CommandResult {
 
 /// Runs `spirolan-cli` with `args` (without the program name):
 ///   run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE] [--svg-a FILE] [--svg-b FILE]
-///                [--csv FILE] [--max-speed MM_PER_S] [--max-accel G]
+///                [--csv FILE] [--max-speed MM_PER_S] [--max-accel G] [--check]
+///                [--svg-profile FILE]
 ///   feed PITCH FEED
 /// Output files are written only when the whole run succeeds.
 CommandResult RunCommand(const std::vector<std::string>& args);

@@ -2,6 +2,7 @@
 // The printed setup sheet's texts, from the shape dialogs' own captions and pre-fill.
 #include "graphics/setup_sheet.h"
 
+#include "core/groove_checks.h"
 #include "core/number_text.h"
 #include "core/shape1.h"
 #include "core/shape2.h"
@@ -105,6 +106,14 @@ SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context) {
     sheet.Sections.push_back(MotionSection(job));
     if (context.WithFaceCopy) {
         sheet.Sections.push_back(FaceCopySection(job));
+    }
+    // The design warnings go to the machine with the sheet; a groove without any prints none.
+    SheetSection check{"Check", {}};
+    for (const std::string& warning : CheckGroove(job)) {
+        check.Rows.push_back({"Warning", warning});
+    }
+    if (!check.Rows.empty()) {
+        sheet.Sections.push_back(std::move(check));
     }
     return sheet;
 }

@@ -38,7 +38,8 @@ struct SetupSheet {
 /// The sheet of `job`: a section for the last shape generated with every field of its dialog as
 /// the dialog shows it (captions of the dialog, the lead count and the cutting position); a
 /// section with the spindle speed, the three figure lines and, with machine limits, the highest
-/// spindle speed; and, when `context.WithFaceCopy`, the Face Copy conditions.
+/// spindle speed; when `context.WithFaceCopy`, the Face Copy conditions; and a "Check" section
+/// with each design warning of the groove, when there are any.
 SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context);
 
 } // namespace spirolan

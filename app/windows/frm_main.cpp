@@ -247,6 +247,7 @@ void frmMain::DrawModeAGraph() {
     job_.MaxGravity = figures.MaxGravity;
     DrawSpindleLimit(job_, *Picture1_);
     ShowReadoutBox();
+    ShowChecks();
 }
 
 void frmMain::DrawModeBGraph() {
