@@ -12,8 +12,10 @@
 #include "graphics/motion_figures.h"
 #include "graphics/spindle_limit.h"
 
+#include <algorithm>
 #include <span>
 #include <string_view>
+#include <utility>
 
 namespace spirolan {
 namespace {
@@ -93,6 +95,30 @@ SheetSection FaceCopySection(const CamJob& job) {
             }};
 }
 
+// Characters of a warning line: what the value column of the sheet's right half holds.
+constexpr size_t kCheckLineLength = 48;
+
+// `text` in lines of at most `length` characters, broken at blanks (a longer word stands alone).
+std::vector<std::string> WrappedLines(const std::string& text, size_t length) {
+    std::vector<std::string> lines;
+    std::string line;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, end - at);
+        if (!line.empty() && line.size() + 1 + word.size() > length) {
+            lines.push_back(std::move(line));
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        at = end + 1;
+    }
+    if (!line.empty()) {
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 } // namespace
 
 SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context) {
@@ -107,10 +133,14 @@ SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context) {
     if (context.WithFaceCopy) {
         sheet.Sections.push_back(FaceCopySection(job));
     }
-    // The design warnings go to the machine with the sheet; a groove without any prints none.
+    // The design warnings go to the machine with the sheet, each in lines that fit the value
+    // column (continued under a blank label); a groove without any prints none.
     SheetSection check{"Check", {}};
     for (const std::string& warning : CheckGroove(job)) {
-        check.Rows.push_back({"Warning", warning});
+        std::string label = "Warning";
+        for (std::string& line : WrappedLines(warning, kCheckLineLength)) {
+            check.Rows.push_back({std::exchange(label, " "), std::move(line)});
+        }
     }
     if (!check.Rows.empty()) {
         sheet.Sections.push_back(std::move(check));

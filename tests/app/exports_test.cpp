@@ -235,6 +235,8 @@ TEST_F(ExportsTest, SetupSheetPrintedToPdfOnOnePage) {
     // The graphs' own texts: the figure boxes and the axis labels.
     EXPECT_NE(text.find("Max.Gravity="), std::string::npos);
     EXPECT_NE(text.find("deg"), std::string::npos);
+    // The groove to scale under them.
+    EXPECT_NE(text.find("oneleadpitch=3.6mm"), std::string::npos);
 }
 
 TEST_F(ExportsTest, PrintShowsAPreviewOfOnePage) {
