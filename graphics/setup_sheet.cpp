@@ -96,7 +96,7 @@ SheetSection FaceCopySection(const CamJob& job) {
 }
 
 // Characters of a warning line: what the value column of the sheet's right half holds.
-constexpr size_t kCheckLineLength = 48;
+constexpr size_t kCheckLineLength = 34;
 
 // `text` in lines of at most `length` characters, broken at blanks (a longer word stands alone).
 std::vector<std::string> WrappedLines(const std::string& text, size_t length) {

@@ -277,6 +277,7 @@ void frmMain::ShowHandoffBusy(bool busy) {
 
 void frmMain::SetModeAText(std::string text) {
     txtDataA_->SetText(std::move(text));
+    checksDue_ = true;
 }
 
 void frmMain::SetModeBText(std::string text) {

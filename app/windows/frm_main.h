@@ -219,6 +219,10 @@ private:
     BoxesShown boxesShown_;
     bool readoutShown_ = false;
     int handoffsBusy_ = 0;
+    // The job as its Mode-A text was made, which the checks and the profile show: a failed
+    // generation after it changes the job's fields but not the text.
+    bool checksDue_ = false;
+    CamJob checkedJob_;
     std::vector<std::string> warnings_;
     QWidget* warningPanel_ = nullptr; // icon and first warning, made at the first warning
     GrooveProfileWindow* profileWindow_ = nullptr;

@@ -14,7 +14,13 @@
 namespace spirolan {
 
 void frmMain::ShowChecks() {
-    warnings_ = CheckGroove(job_);
+    // Only a new Mode-A text is a new groove; a redraw keeps what was found.
+    if (!checksDue_) {
+        return;
+    }
+    checksDue_ = false;
+    checkedJob_ = job_;
+    warnings_ = CheckGroove(checkedJob_);
     if (warningPanel_ == nullptr && !warnings_.empty()) {
         warningPanel_ = new QWidget(sbStatusBar_);
         warningPanel_->setObjectName(QStringLiteral("WarningPanel"));
@@ -36,7 +42,7 @@ void frmMain::ShowChecks() {
         warningPanel_->setVisible(!warnings_.empty());
     }
     if (profileWindow_ != nullptr) {
-        profileWindow_->Redraw();
+        profileWindow_->Follow(checkedJob_);
     }
 }
 
@@ -56,12 +62,12 @@ void frmMain::mnuCheck_Click() {
 
 void frmMain::mnuGrooveProfile_Click() {
     if (profileWindow_ == nullptr) {
-        profileWindow_ = new GrooveProfileWindow(job_, settingsPath_, this);
+        profileWindow_ = new GrooveProfileWindow(settingsPath_, this);
     }
     profileWindow_->show();
     profileWindow_->raise();
     profileWindow_->activateWindow();
-    profileWindow_->Redraw();
+    profileWindow_->Follow(txtDataA().IsEmpty() ? CamJob() : checkedJob_);
 }
 
 } // namespace spirolan

@@ -38,8 +38,8 @@ std::optional<QRect> StoredPlace(const QString& settingsPath) {
 
 } // namespace
 
-GrooveProfileWindow::GrooveProfileWindow(const CamJob& job, QString settingsPath, QWidget* parent)
-    : QWidget(parent, Qt::Window), job_(job), settingsPath_(std::move(settingsPath)),
+GrooveProfileWindow::GrooveProfileWindow(QString settingsPath, QWidget* parent)
+    : QWidget(parent, Qt::Window), settingsPath_(std::move(settingsPath)),
       surface_(new GraphSurfaceWidget(9, QColor(192, 192, 192), this)), readout_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Groove Profile"));
     setObjectName(QStringLiteral("GrooveProfile"));
@@ -58,6 +58,11 @@ GrooveProfileWindow::GrooveProfileWindow(const CamJob& job, QString settingsPath
     } else {
         resize(900, 420);
     }
+}
+
+void GrooveProfileWindow::Follow(const CamJob& job) {
+    job_ = job;
+    Redraw();
 }
 
 void GrooveProfileWindow::Redraw() {

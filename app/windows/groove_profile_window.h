@@ -18,10 +18,10 @@ namespace spirolan {
 class GrooveProfileWindow final : public QWidget {
     Q_OBJECT
 public:
-    GrooveProfileWindow(const CamJob& job, QString settingsPath, QWidget* parent = nullptr);
+    explicit GrooveProfileWindow(QString settingsPath, QWidget* parent = nullptr);
 
-    /// Draws the job's groove as it stands now.
-    void Redraw();
+    /// Shows the groove of `job` from now on (a copy: the job may change without a new groove).
+    void Follow(const CamJob& job);
     /// Writes the window's place to the settings file.
     void SavePlace() const;
 
@@ -33,7 +33,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const CamJob& job_;
+    void Redraw();
+
+    CamJob job_;
     QString settingsPath_;
     GraphSurfaceWidget* surface_;
     QLabel* readout_;
