@@ -30,13 +30,15 @@ double Inward(const CamJob& job) {
     return job.LastShape == 3 ? cp : -cp;
 }
 
-// The nose centre over one lead pitch: table entry j of N leads is walk entry N * j.
+// The nose centre over one lead pitch as the cam moves it: table entry j is spindle angle j
+// degrees, where the thread has advanced j / 360 of the pitch (one lead pitch per 360 / N
+// degrees). Shape 2 walked its groove with a longer step, so its cam runs it compressed.
 std::vector<ProfilePoint> NoseCentrePath(const CamJob& job, double leadPitch) {
-    const int leads = static_cast<int>(ValueOf(job.LeadCount));
-    const double step = ValueOf(job.ZPerDegree) * leads;
-    const int last = 360 / std::max(leads, 1);
+    const int leads = std::max(static_cast<int>(ValueOf(job.LeadCount)), 1);
+    const int last = 360 / leads;
+    const double step = leadPitch / last;
     std::vector<ProfilePoint> path;
-    for (int j = 0; j < last && j * step < leadPitch; ++j) {
+    for (int j = 0; j < last; ++j) {
         path.push_back({j * step, ValueOf(job.XSTable[static_cast<size_t>(j)])});
     }
     path.push_back({leadPitch, ValueOf(job.XSTable[static_cast<size_t>(last)])});
@@ -48,12 +50,16 @@ std::optional<double> CutAt(const std::vector<ProfilePoint>& path, double z, dou
                             double inward, double leadPitch) {
     std::optional<double> deepest;
     for (const double shift : {-leadPitch, 0.0, leadPitch}) {
-        for (const ProfilePoint& p : path) {
-            const double dz = z - (p.Z + shift);
+        // The path runs forward along Z: only the points within one nose radius can reach z.
+        auto p =
+            std::lower_bound(path.begin(), path.end(), z - shift - noseR,
+                             [](const ProfilePoint& point, double from) { return point.Z < from; });
+        for (; p != path.end() && p->Z <= z - shift + noseR; ++p) {
+            const double dz = z - (p->Z + shift);
             if (std::abs(dz) > noseR) {
                 continue;
             }
-            const double edge = p.XS + inward * std::sqrt(noseR * noseR - dz * dz);
+            const double edge = p->XS + inward * std::sqrt(noseR * noseR - dz * dz);
             if (!deepest || edge * inward > *deepest * inward) {
                 deepest = edge;
             }
