@@ -34,8 +34,8 @@ constexpr std::array kCauses = std::to_array<CauseRow>({
      "PITCH is 0: the flank angle derived from it is 0 and the flank never reaches the bottom."},
     {3, FailureSite::FlankAngle1Zero, "Angle 1 is 0: the flank never reaches the crest."},
     {3, FailureSite::FlankAngle2Zero,
-     "The depth (Diameter 1 - Diameter 2) / 2 is {depth} mm, twice R 2 ({R 4}): the second side "
-     "rises at no angle. Change R 2 or a diameter."},
+     "The depth (Diameter 1 - Diameter 2) / 2 is {depth} mm, 0 or twice R 2 ({R 4}): the second "
+     "side rises at no angle. Change R 2 or a diameter."},
     {2, FailureSite::RadiiSumZero, "R 1 + R 2 is 0: the flank angle cannot be derived."},
     {3, FailureSite::SideEqualsDepth,
      "R 2 ({R 4}) equals the depth (Diameter 1 - Diameter 2) / 2: the angle of the second side "
