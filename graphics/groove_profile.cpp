@@ -112,7 +112,8 @@ GrooveProfile ComputeGrooveProfile(const CamJob& job) {
     profile.Path = NoseCentrePath(job, leadPitch);
 
     const SegmentEnds ends = WalkSegmentEnds(typedWalk->geometry);
-    std::optional<double> departFrom;
+    bool departing = false;
+    double departFrom = 0;
     for (int i = 0; i <= kSamples; ++i) {
         const double z = leadPitch * i / kSamples;
         const std::optional<double> typed = ProfileValueAt(*typedWalk, ends, z);
@@ -126,15 +127,15 @@ GrooveProfile ComputeGrooveProfile(const CamJob& job) {
         const bool departs =
             typed && cut &&
             std::abs(*cut - (*typed + inward * profile.NoseR + start)) > kProfileTolerance;
-        if (departs && !departFrom) {
+        if (departs && !departing) {
             departFrom = z;
-        } else if (!departs && departFrom) {
-            profile.Departures.push_back({*departFrom, z});
-            departFrom.reset();
+        } else if (!departs && departing) {
+            profile.Departures.push_back({departFrom, z});
         }
+        departing = departs;
     }
-    if (departFrom) {
-        profile.Departures.push_back({*departFrom, leadPitch});
+    if (departing) {
+        profile.Departures.push_back({departFrom, leadPitch});
     }
     return profile;
 }
