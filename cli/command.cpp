@@ -6,6 +6,7 @@
 #include "core/caf_text.h"
 #include "core/lenient_number.h"
 #include "feed/feed_table.h"
+#include "graphics/groove_profile.h"
 #include "graphics/spindle_limit.h"
 #include "graphics/svg_export.h"
 #include "graphics/table_csv.h"
@@ -123,6 +124,15 @@ OutputProblem(const std::string& jobPath,
     return std::nullopt;
 }
 
+// The design checks of the steps run, one "Warning: " line each.
+std::string WarningLines(const std::vector<std::string>& warnings) {
+    std::string lines;
+    for (const std::string& warning : warnings) {
+        lines += "Warning: " + warning + "\n";
+    }
+    return lines;
+}
+
 CommandResult Run(const std::vector<std::string>& args, const PrintOut& printOut) {
     if (args.size() < 2) {
         return Usage("spirolan-cli run: the job file is missing");
@@ -132,9 +142,17 @@ CommandResult Run(const std::vector<std::string>& args, const PrintOut& printOut
     std::vector<std::pair<std::string, std::string>> given;
     MachineLimits limits;
     std::vector<std::string> limitsGiven;
-    const std::vector<std::string> known{"--mode-a", "--mode-b", "--table",     "--svg-a",
-                                         "--svg-b",  "--csv",    "--max-speed", "--max-accel"};
+    bool check = false;
+    const std::vector<std::string> known{"--mode-a",    "--mode-b",    "--table",
+                                         "--svg-a",     "--svg-b",     "--csv",
+                                         "--max-speed", "--max-accel", "--svg-profile"};
     for (size_t i = 2; i < args.size(); i += 2) {
+        // The one option without a value.
+        if (args[i] == "--check") {
+            check = true;
+            --i;
+            continue;
+        }
         if (std::find(known.begin(), known.end(), args[i]) == known.end()) {
             return Usage("spirolan-cli run: unknown option \"" + args[i] + "\"");
         }
@@ -178,22 +196,28 @@ CommandResult Run(const std::vector<std::string>& args, const PrintOut& printOut
     start.Job.SlideAccelLimit = limits.MaxAccel;
     ReplayResult replay = ReplayJob(*parsed.Job, jobPath, std::move(start));
     JobSession& session = replay.Session;
-    CommandResult result{kExitOk, replay.Output, {}};
+    CommandResult result{kExitOk, replay.Output,
+                         check ? WarningLines(replay.Session.Warnings) : ""};
     if (replay.Failure.Status != StepStatus::Ok) {
         result.ExitCode =
             replay.Failure.Status == StepStatus::Refused ? kExitRefused : kExitBadInput;
-        result.Err = replay.Failure.Error + "\n";
+        result.Err += replay.Failure.Error + "\n";
+        if (check && replay.Failure.Status == StepStatus::Refused &&
+            !replay.Session.Cause.empty()) {
+            result.Err += replay.Session.Cause + "\n";
+        }
         return result;
     }
 
     std::vector<OutputFile> files;
     std::string printed;
     for (const auto& [option, path] : outputs) {
-        const bool modeA = option == "--mode-a" || option == "--svg-a" || option == "--csv";
+        const bool modeA = option == "--mode-a" || option == "--svg-a" || option == "--csv" ||
+                           option == "--svg-profile";
         const bool modeB = option == "--mode-b" || option == "--svg-b";
         if ((modeA && session.ModeAText.empty()) || (modeB && session.ModeBText.empty())) {
             result.ExitCode = kExitRefused;
-            result.Err = std::string(modeA ? caf::kModeANoData : caf::kModeBNoData) + "\n";
+            result.Err += std::string(modeA ? caf::kModeANoData : caf::kModeBNoData) + "\n";
             return result;
         }
         std::string bytes;
@@ -207,6 +231,8 @@ CommandResult Run(const std::vector<std::string>& args, const PrintOut& printOut
             bytes = ModeBGraphSvg(session.Job);
         } else if (option == "--csv") {
             bytes = TableCsv(session.Job);
+        } else if (option == "--svg-profile") {
+            bytes = GrooveProfileSvg(session.Job);
         } else {
             bytes = XsTableLines(session.Job);
         }
@@ -232,7 +258,7 @@ CommandResult Run(const std::vector<std::string>& args, const PrintOut& printOut
         return result;
     } else if (!error.empty()) {
         result.ExitCode = kExitBadInput;
-        result.Err = error + "\n";
+        result.Err += error + "\n";
         return result;
     }
     result.Out = printOut ? std::string() : result.Out + printed;

@@ -25,7 +25,8 @@ using PrintOut = std::function<std::string(const std::string& bytes)>;
 
 /// Runs `spirolan-cli` with `args` (without the program name):
 ///   run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE] [--svg-a FILE] [--svg-b FILE]
-///                [--csv FILE] [--max-speed MM_PER_S] [--max-accel G]
+///                [--csv FILE] [--max-speed MM_PER_S] [--max-accel G] [--check]
+///                [--svg-profile FILE]
 ///   feed PITCH FEED
 /// Output files are written only when the whole run succeeds. With `printOut`, a successful run
 /// hands its standard output to it once every output file is ready and before any replaces an

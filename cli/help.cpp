@@ -34,6 +34,13 @@ Options of run:
                    the slide's limits: after each shape's figure lines print
                    "Max. spindle speed=N", the highest whole spindle speed
                    within both
+  --check          after the output, print each design warning of the shape
+                   steps to standard error as "Warning: ...", and after
+                   "Data error " the cause of a failed generation
+  --svg-profile FILE
+                   write the groove profile to scale as an SVG picture: the
+                   groove as typed, the nose-centre path, the cut groove and
+                   marks where the cut leaves the typed groove
 Output files are written only when the whole run succeeds.
 
 Options:

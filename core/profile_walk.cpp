@@ -12,17 +12,6 @@
 namespace spirolan {
 namespace {
 
-// Axial ends of the segments, in mm from the start of the period.
-struct SegmentEnds {
-    double Z1 = 0; // first top corner
-    double W1 = 0; // first bottom corner
-    double Z2 = 0; // first flank
-    double Z3 = 0; // flat bottom
-    double Z4 = 0; // second bottom corner
-    double Z5 = 0; // second flank
-    double Z6 = 0; // second top corner
-};
-
 enum Segment {
     TopCorner1,
     Flank1,
@@ -64,21 +53,30 @@ double SegmentValue(Segment segment, double z, const ProfileWalk& walk, const Se
     const WalkGeometry& g = walk.geometry;
     switch (segment) {
     case TopCorner1:
-        return Place(walk, guard.Sqrt(Square(g.C1) - Square(z)) - g.C1, guard);
+        return Place(walk, guard.Sqrt(Square(g.C1) - Square(z), FailureSite::Corner1Root) - g.C1,
+                     guard);
     case Flank1:
         return Place(walk, -std::tan(g.a1) * (z - g.C1 * std::tan(g.a1 / 2)), guard);
     case BottomCorner2:
-        return Place(walk, BottomCorner(walk, g.C2, guard.Sqrt(Square(g.C2) - Square(e.W1 - z))),
-                     guard);
+        return Place(
+            walk,
+            BottomCorner(walk, g.C2,
+                         guard.Sqrt(Square(g.C2) - Square(e.W1 - z), FailureSite::Corner2Root)),
+            guard);
     case FlatBottom:
         return Place(walk, -g.depth, guard);
     case BottomCorner3:
-        return Place(walk, BottomCorner(walk, g.C3, guard.Sqrt(Square(g.C3) - Square(z - e.Z3))),
-                     guard);
+        return Place(
+            walk,
+            BottomCorner(walk, g.C3,
+                         guard.Sqrt(Square(g.C3) - Square(z - e.Z3), FailureSite::Corner3Root)),
+            guard);
     case Flank2:
         return Place(walk, -std::tan(g.a2) * ((e.Z6 - z) - g.C4 * std::tan(g.a2 / 2)), guard);
     case TopCorner4:
-        return Place(walk, guard.Sqrt(Square(g.C4) - Square(e.Z6 - z)) - g.C4, guard);
+        return Place(walk,
+                     guard.Sqrt(Square(g.C4) - Square(e.Z6 - z), FailureSite::Corner4Root) - g.C4,
+                     guard);
     case FlatTop:
         break;
     }
@@ -100,12 +98,14 @@ SegmentEnds ComputeSegmentEnds(const WalkGeometry& g, ShapeGuard& guard) {
     const double halfTan2 = std::tan(g.a2 / 2);
     SegmentEnds e;
     e.Z1 = guard.Finite(std::sin(g.a1) * g.C1);
-    e.W1 =
-        guard.Finite((halfTan1 * g.C2 + guard.Divide(g.depth, std::tan(g.a1))) + halfTan1 * g.C1);
+    e.W1 = guard.Finite(
+        (halfTan1 * g.C2 + guard.Divide(g.depth, std::tan(g.a1), FailureSite::FlankAngle1Zero)) +
+        halfTan1 * g.C1);
     e.Z2 = guard.Finite(e.W1 - std::sin(g.a1) * g.C2);
     e.Z3 = guard.Finite(e.W1 + g.width);
     e.Z4 = guard.Finite(e.Z3 + std::sin(g.a2) * g.C3);
-    e.Z6 = guard.Finite(((e.Z3 + halfTan2 * g.C3) + guard.Divide(g.depth, std::tan(g.a2))) +
+    e.Z6 = guard.Finite(((e.Z3 + halfTan2 * g.C3) +
+                         guard.Divide(g.depth, std::tan(g.a2), FailureSite::FlankAngle2Zero)) +
                         halfTan2 * g.C4);
     e.Z5 = guard.Finite(e.Z6 - std::sin(g.a2) * g.C4);
     return e;
@@ -136,7 +136,7 @@ ShapeResult WalkToModeA(const ProfileWalk& walk, double leadCount, std::optional
     ShapeGuard guard;
     const SegmentEnds e = ComputeSegmentEnds(walk.geometry, guard);
     if (guard.Failed()) {
-        return ShapeFailure(starts);
+        return ShapeFailure(guard.Site(), starts);
     }
     const std::array<double, kSegmentCount> segmentEnds{e.Z1, e.Z2, e.W1, e.Z3,
                                                         e.Z4, e.Z5, e.Z6, walk.leadPitch};
@@ -150,17 +150,19 @@ ShapeResult WalkToModeA(const ProfileWalk& walk, double leadCount, std::optional
         // Every pass writes one entry and k only grows, so the index test ends every walk.
         do {
             if (k > 360) {
-                return ShapeFailure(starts);
+                ShapeResult failure = ShapeFailure(FailureSite::PastTableEnd, starts);
+                failure.Place.GrooveLength = e.Z6;
+                return failure;
             }
             const double value = SegmentValue(static_cast<Segment>(s), z, walk, e, guard);
             if (guard.Failed()) {
-                return ShapeFailure(starts);
+                return ShapeFailure(guard.Site(), starts);
             }
             table[static_cast<size_t>(k)] = value;
             ++k;
             z = guard.Finite(z + walk.zPerDegree);
             if (guard.Failed()) {
-                return ShapeFailure(starts);
+                return ShapeFailure(guard.Site(), starts);
             }
         } while (z < segmentEnds[static_cast<size_t>(s)]);
     }
@@ -172,7 +174,12 @@ ShapeResult WalkToModeA(const ProfileWalk& walk, double leadCount, std::optional
     }
 
     std::optional<std::string> text = FinishModeA(table, leadCount, startXS);
-    ShapeResult result = text ? ShapeResult{} : ShapeFailure(starts);
+    // A lead count the replication does not know leaves every entry empty; otherwise only a
+    // value too large for the text fails.
+    const bool knownLeads = leadCount == 1 || leadCount == 2 || leadCount == 3;
+    ShapeResult result =
+        text ? ShapeResult{}
+             : ShapeFailure(knownLeads ? FailureSite::Overflow : FailureSite::EmptyEntry, starts);
     if (text) {
         result.ModeAText = std::move(*text);
     }
@@ -184,8 +191,17 @@ ShapeResult WalkToModeA(const ProfileWalk& walk, double leadCount, std::optional
 ShapeResult WalkTopGroove(CamJob& job, double leadPitch, double zPerDegree,
                           std::optional<float> startXS) {
     ShapeGuard guard;
+    const ProfileWalk walk =
+        TopGrooveWalk(job, ValueOf(job.NoseR), leadPitch, zPerDegree, guard, &job.ZPerDegree);
+    if (guard.Failed()) {
+        return ShapeFailure(guard.Site());
+    }
+    return WalkToModeA(walk, ValueOf(job.LeadCount), startXS, job.XSTable);
+}
+
+ProfileWalk TopGrooveWalk(const CamJob& job, double noseR, double leadPitch, double zPerDegree,
+                          ShapeGuard& guard, OptionalNumber* stepField) {
     const double pi = job.PI;
-    const double noseR = ValueOf(job.NoseR);
     ProfileWalk walk;
     WalkGeometry& g = walk.geometry;
     g.a1 = guard.Finite(ValueOf(job.Angle1) * pi / 180);
@@ -194,19 +210,82 @@ ShapeResult WalkTopGroove(CamJob& job, double leadPitch, double zPerDegree,
     g.C2 = guard.Finite(ValueOf(job.R2) - noseR);
     g.C3 = guard.Finite(ValueOf(job.R3) - noseR);
     g.C4 = guard.Finite(ValueOf(job.R4) + noseR);
-    if (!guard.Store(job.ZPerDegree, zPerDegree)) {
-        return ShapeFailure();
+    if (stepField != nullptr) {
+        guard.Store(*stepField, zPerDegree);
     }
     g.depth = guard.Finite((ValueOf(job.Diameter1) - ValueOf(job.Diameter2)) / 2);
     g.width = ValueOf(job.Width);
-    if (guard.Failed()) {
-        return ShapeFailure();
-    }
     walk.leadPitch = leadPitch;
     walk.zPerDegree = zPerDegree;
     walk.cutPosition = job.CutPosition;
     walk.level = ProfileLevel::Top;
-    return WalkToModeA(walk, ValueOf(job.LeadCount), startXS, job.XSTable);
+    return walk;
+}
+
+ProfileWalk RootGrooveWalk(const CamJob& job, double noseR, double zPerDegree, ShapeGuard& guard,
+                           OptionalNumber* stepField) {
+    const double pi = job.PI;
+    const double cp = job.CutPosition;
+    ProfileWalk walk;
+    WalkGeometry& g = walk.geometry;
+    g.a1 = guard.Finite(ValueOf(job.Angle1) * pi / 180);
+    g.a2 = guard.Finite(ValueOf(job.Angle2) * pi / 180);
+    g.C1 = guard.Finite(ValueOf(job.R1) - noseR);
+    g.C2 = guard.Finite(ValueOf(job.R2) + noseR);
+    g.C3 = guard.Finite(ValueOf(job.R3) + noseR);
+    g.C4 = guard.Finite(ValueOf(job.R4) - noseR);
+    if (stepField != nullptr) {
+        guard.Store(*stepField, zPerDegree);
+    }
+    g.depth = guard.Finite((ValueOf(job.Diameter1) - ValueOf(job.Diameter2)) / 2);
+    g.width = ValueOf(job.Width);
+    walk.leadPitch = ValueOf(job.LeadPitch);
+    walk.zPerDegree = zPerDegree;
+    walk.cutPosition = cp;
+    walk.level = ProfileLevel::Root;
+    walk.rootOffset = guard.Finite(
+        guard.Finite((ValueOf(job.Shape3Diameter1) - ValueOf(job.Diameter2)) / 2) * cp);
+    return walk;
+}
+
+std::optional<ProfileWalk> JobWalk(const CamJob& job, double noseR) {
+    ShapeGuard guard;
+    ProfileWalk walk;
+    if (job.LastShape == 1 || job.LastShape == 2) {
+        walk = TopGrooveWalk(job, noseR, ValueOf(job.LeadPitch), ValueOf(job.ZPerDegree), guard,
+                             nullptr);
+    } else if (job.LastShape == 3) {
+        walk = RootGrooveWalk(job, noseR, ValueOf(job.ZPerDegree), guard, nullptr);
+    } else {
+        return std::nullopt;
+    }
+    if (guard.Failed()) {
+        return std::nullopt;
+    }
+    return walk;
+}
+
+SegmentEnds WalkSegmentEnds(const WalkGeometry& geometry) {
+    ShapeGuard guard;
+    return ComputeSegmentEnds(geometry, guard);
+}
+
+std::optional<double> ProfileValueAt(const ProfileWalk& walk, const SegmentEnds& ends, double z) {
+    const std::array<double, kSegmentCount> segmentEnds{ends.Z1, ends.Z2, ends.W1, ends.Z3,
+                                                        ends.Z4, ends.Z5, ends.Z6, walk.leadPitch};
+    int segment = kSegmentCount - 1;
+    for (int s = 0; s < kSegmentCount; ++s) {
+        if (z < segmentEnds[static_cast<size_t>(s)]) {
+            segment = s;
+            break;
+        }
+    }
+    ShapeGuard guard;
+    const double value = SegmentValue(static_cast<Segment>(segment), z, walk, ends, guard);
+    if (guard.Failed()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::optional<std::string> FinishModeA(CamTable& table, double leadCount,

@@ -4,6 +4,7 @@
 
 #include "core/cam_job.h"
 #include "core/shape_common.h"
+#include "core/shape_guard.h"
 
 #include <array>
 #include <optional>
@@ -40,6 +41,43 @@ struct ProfileWalk {
     ProfileLevel level = ProfileLevel::Top;
     double rootOffset = 0; // Root only
 };
+
+/// Axial ends of the segments of a walk, in mm from the start of the period.
+struct SegmentEnds {
+    double Z1 = 0; // first top corner
+    double W1 = 0; // first bottom corner
+    double Z2 = 0; // first flank
+    double Z3 = 0; // flat bottom
+    double Z4 = 0; // second bottom corner
+    double Z5 = 0; // second flank
+    double Z6 = 0; // second top corner
+};
+
+/// The segment ends of `geometry`; with a flank angle of 0 they are meaningless.
+SegmentEnds WalkSegmentEnds(const WalkGeometry& geometry);
+
+/// The walk's value at axial position `z` (mm) by the formula of the segment that `z` lies in
+/// (the first whose end is above `z`; the flat top past the last), as the walk writes it;
+/// nothing where that segment's root is negative or the value is not finite.
+std::optional<double> ProfileValueAt(const ProfileWalk& walk, const SegmentEnds& ends, double z);
+
+/// The walk of the job's last generated shape rebuilt from its stored fields, with the tool nose
+/// radius `noseR`: the job's `NoseR` gives the nose centre's walk, 0 the groove as typed (from
+/// the same level). Nothing before a generation or when a value is not finite.
+std::optional<ProfileWalk> JobWalk(const CamJob& job, double noseR);
+
+/// The walk of Shapes 1 and 2 from the job's `Angle1`, `Angle2`, `R1`..`R4`, `Diameter1`,
+/// `Diameter2`, `Width` and `CutPosition`, convex corners walked with `noseR` added and concave
+/// ones with it subtracted. With `stepField`, `zPerDegree` is stored there after the corner
+/// radii and before the depth, as the generation stores `ZPerDegree`.
+ProfileWalk TopGrooveWalk(const CamJob& job, double noseR, double leadPitch, double zPerDegree,
+                          ShapeGuard& guard, OptionalNumber* stepField);
+
+/// The walk of Shape 3 from its stored fields: the entered corners with `noseR` subtracted, the
+/// derived crest with it added, from the root level of the typed diameters; `stepField` as for
+/// TopGrooveWalk.
+ProfileWalk RootGrooveWalk(const CamJob& job, double noseR, double zPerDegree, ShapeGuard& guard,
+                           OptionalNumber* stepField);
 
 /// Walks the profile into `table`, replicates it for `leadCount` leads and builds the Mode-A text.
 ///

@@ -33,26 +33,41 @@ Shape1Input PrefillShape1(const CamJob& job) {
     return input;
 }
 
-ShapeResult GenerateShape1(const Shape1Input& input, CamJob& job) {
+namespace {
+
+ShapeResult Compute(const Shape1Input& input, CamJob& job) {
     job.CutPosition = input.External ? 1 : -1;
     if (!StoreTyped(job.NoseR, input.NoseR) || !StoreTyped(job.Pitch, input.Pitch) ||
         !StoreTyped(job.Width, input.Width) || !StoreTyped(job.Diameter1, input.Diameter1) ||
         !StoreTyped(job.Diameter2, input.Diameter2) || !StoreTyped(job.Angle1, input.Angle1) ||
         !StoreTyped(job.Angle2, input.Angle2) || !StoreTyped(job.R1, input.R1) ||
         !StoreTyped(job.R2, input.R2) || !StoreTyped(job.R3, input.R3) ||
-        !StoreTyped(job.R4, input.R4) ||
-        !StoreLeadEntry(job.LeadCount, kShape1LeadEntries, input.LeadIndex) ||
-        !StoreTyped(job.SpindleSpeed, input.SpindleSpeed) ||
-        !StoreTypedSingle(job.StartXS, input.StartXS)) {
-        return ShapeFailure();
+        !StoreTyped(job.R4, input.R4)) {
+        return FieldFailure(input, kShape1TextFields);
+    }
+    if (!StoreLeadEntry(job.LeadCount, kShape1LeadEntries, input.LeadIndex)) {
+        return ShapeFailure(FailureSite::NoLeadEntry);
+    }
+    if (!StoreTyped(job.SpindleSpeed, input.SpindleSpeed)) {
+        return FieldFailure(input, kShape1TextFields);
+    }
+    if (!StoreTypedSingle(job.StartXS, input.StartXS)) {
+        return ShapeFailure(FailureSite::StartXSTooLarge);
     }
 
     ShapeGuard guard;
-    const double leadPitch = guard.Divide(ValueOf(job.Pitch), ValueOf(job.LeadCount));
+    const double leadPitch =
+        guard.Divide(ValueOf(job.Pitch), ValueOf(job.LeadCount), FailureSite::EmptyEntry);
     if (!guard.Store(job.LeadPitch, leadPitch)) {
-        return ShapeFailure();
+        return ShapeFailure(guard.Site());
     }
-    return Generated(job, 1, WalkTopGroove(job, leadPitch, leadPitch / 360, job.StartXS));
+    return WalkTopGroove(job, leadPitch, leadPitch / 360, job.StartXS);
+}
+
+} // namespace
+
+ShapeResult GenerateShape1(const Shape1Input& input, CamJob& job) {
+    return Generated(job, 1, Compute(input, job));
 }
 
 std::optional<std::string> WidthForWD(const Shape1Input& dialog, std::string_view wdText,

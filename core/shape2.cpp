@@ -29,35 +29,44 @@ Shape2Input PrefillShape2(const CamJob& job) {
     return input;
 }
 
-ShapeResult GenerateShape2(const Shape2Input& input, CamJob& job) {
+namespace {
+
+ShapeResult Compute(const Shape2Input& input, CamJob& job) {
     job.CutPosition = input.External ? 1 : -1;
     if (!StoreTyped(job.NoseR, input.NoseR) || !StoreTyped(job.Pitch, input.Pitch)) {
-        return ShapeFailure();
+        return FieldFailure(input, kShape2TextFields);
     }
     job.Width = 0.0;
     if (!StoreTyped(job.Diameter1, input.Diameter1) ||
         !StoreTyped(job.Diameter2, input.Diameter2) || !StoreTyped(job.R1, input.R1) ||
         !StoreTyped(job.R2, input.R2)) {
-        return ShapeFailure();
+        return FieldFailure(input, kShape2TextFields);
     }
     job.R3 = job.R2;
     job.R4 = job.R1;
     if (!StoreLeadEntry(job.LeadCount, kShape2LeadEntries, input.LeadIndex)) {
-        return ShapeFailure();
+        return ShapeFailure(FailureSite::NoLeadEntry);
     }
 
     ShapeGuard guard;
-    const double leadPitch = guard.Divide(ValueOf(job.Pitch), ValueOf(job.LeadCount));
+    const double leadPitch =
+        guard.Divide(ValueOf(job.Pitch), ValueOf(job.LeadCount), FailureSite::EmptyEntry);
     if (!guard.Store(job.LeadPitch, leadPitch)) {
-        return ShapeFailure();
+        return ShapeFailure(guard.Site());
     }
     const double radii = guard.Finite(ValueOf(job.R1) + ValueOf(job.R2));
-    const double angle = guard.Finite(std::atan(guard.Divide(leadPitch / 2, radii)) * 180 / job.PI);
+    const double angle = guard.Finite(
+        std::atan(guard.Divide(leadPitch / 2, radii, FailureSite::RadiiSumZero)) * 180 / job.PI);
     if (!guard.Store(job.Angle1, angle) || !guard.Store(job.Angle2, ValueOf(job.Angle1))) {
-        return ShapeFailure();
+        return ShapeFailure(guard.Site());
     }
-    return Generated(job, 2,
-                     WalkTopGroove(job, leadPitch, leadPitch / 360 + kExtraStep, std::nullopt));
+    return WalkTopGroove(job, leadPitch, leadPitch / 360 + kExtraStep, std::nullopt);
+}
+
+} // namespace
+
+ShapeResult GenerateShape2(const Shape2Input& input, CamJob& job) {
+    return Generated(job, 2, Compute(input, job));
 }
 
 } // namespace spirolan

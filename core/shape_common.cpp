@@ -19,9 +19,10 @@ template <typename Field> bool StoreRead(Field& field, std::string_view text) {
 
 } // namespace
 
-ShapeResult ShapeFailure(const std::array<int, kSegmentCount>& segmentStarts) {
+ShapeResult ShapeFailure(FailureSite site, const std::array<int, kSegmentCount>& segmentStarts) {
     ShapeResult result;
     result.Error = kDataError;
+    result.Place.Site = site;
     result.SegmentStarts = segmentStarts;
     return result;
 }
@@ -29,8 +30,14 @@ ShapeResult ShapeFailure(const std::array<int, kSegmentCount>& segmentStarts) {
 ShapeResult Generated(CamJob& job, int shape, ShapeResult result) {
     if (result.Ok()) {
         job.LastShape = shape;
+    } else {
+        result.Cause = FailureCause(shape, result.Place, job);
     }
     return result;
+}
+
+bool Readable(std::string_view text) {
+    return ReadLenient(text).has_value();
 }
 
 int LeadListIndex(const OptionalNumber& leadCount, int entryCount) {

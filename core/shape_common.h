@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/cam_job.h"
+#include "core/failure_causes.h"
 
 #include <array>
 #include <span>
@@ -36,6 +37,9 @@ struct ShapeResult {
     std::string ModeAText;
     /// Empty on success, kDataError on failure.
     std::string Error;
+    /// Where a failure happened, and its cause line for the user (empty on success).
+    FailurePlace Place;
+    std::string Cause;
     /// Table index at which each segment of the profile walk began; -1 for a segment the walk
     /// did not reach (a failure before or during the walk).
     std::array<int, kSegmentCount> SegmentStarts{-1, -1, -1, -1, -1, -1, -1, -1};
@@ -46,16 +50,34 @@ struct ShapeResult {
     bool Ok() const { return Error.empty(); }
 };
 
-/// A failed generation, keeping the segment starts reached so far.
-ShapeResult ShapeFailure(const std::array<int, kSegmentCount>& segmentStarts = {-1, -1, -1, -1, -1,
-                                                                                -1, -1, -1});
+/// A failed generation at `site`, keeping the segment starts reached so far.
+ShapeResult ShapeFailure(FailureSite site, const std::array<int, kSegmentCount>& segmentStarts = {
+                                               -1, -1, -1, -1, -1, -1, -1, -1});
+
+/// Whether a typed text reads as a number (it does not overflow).
+bool Readable(std::string_view text);
+
+/// A field of `input` could not be read: the failure names the first of `fields` whose text
+/// overflows.
+template <typename Input, size_t N>
+ShapeResult FieldFailure(const Input& input, const std::array<DialogTextField<Input>, N>& fields) {
+    ShapeResult result = ShapeFailure(FailureSite::FieldTooLarge);
+    for (const DialogTextField<Input>& field : fields) {
+        if (!Readable(input.*field.Text)) {
+            result.Place.Field = field.Caption;
+            break;
+        }
+    }
+    return result;
+}
 
 /// The lead list entry that a dialog selects for `leadCount` when its entries read N, N-1, .., 1:
 /// entryCount - leadCount, or -1 (no entry selected) when that is not an entry of the list (a job
 /// left with three leads opens the two-entry lists with no selection).
 int LeadListIndex(const OptionalNumber& leadCount, int entryCount);
 
-/// Notes `shape` (1, 2 or 3) as the job's last shape when `result` succeeded; returns `result`.
+/// Notes `shape` (1, 2 or 3) as the job's last shape when `result` succeeded, else gives the
+/// failure its cause line; returns `result`.
 ShapeResult Generated(CamJob& job, int shape, ShapeResult result);
 
 /// Reads a typed text leniently into `field`. False, storing nothing, when the number overflows

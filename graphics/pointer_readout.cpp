@@ -29,4 +29,8 @@ PointerReadout ModeBReadout(float x, float y) {
     return Readout("Mode-B Graphic", "  Z", x, y);
 }
 
+PointerReadout GrooveProfileReadout(float x, float y) {
+    return Readout("Groove Profile", "  Z", x, y);
+}
+
 } // namespace spirolan

@@ -26,4 +26,8 @@ PointerReadout ModeAReadout(float x, float y);
 /// Read-out over the Mode-B graph (x = Z in mm): "Mode-B Graphic", "  Z" and "  XS " lines.
 PointerReadout ModeBReadout(float x, float y);
 
+/// Read-out over the groove profile (x = Z, y = -XS, both in mm): "Groove Profile", "  Z" and
+/// "  XS " lines.
+PointerReadout GrooveProfileReadout(float x, float y);
+
 } // namespace spirolan

@@ -2,6 +2,7 @@
 // The printed setup sheet's texts, from the shape dialogs' own captions and pre-fill.
 #include "graphics/setup_sheet.h"
 
+#include "core/groove_checks.h"
 #include "core/number_text.h"
 #include "core/shape1.h"
 #include "core/shape2.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <span>
 #include <string_view>
+#include <utility>
 
 namespace spirolan {
 namespace {
@@ -132,6 +134,30 @@ SheetSection FaceCopySection(const CamJob& job) {
             }};
 }
 
+// Characters of a warning line: what the value column of the sheet's right half holds.
+constexpr size_t kCheckLineLength = 34;
+
+// `text` in lines of at most `length` characters, broken at blanks (a longer word stands alone).
+std::vector<std::string> WrappedLines(const std::string& text, size_t length) {
+    std::vector<std::string> lines;
+    std::string line;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, end - at);
+        if (!line.empty() && line.size() + 1 + word.size() > length) {
+            lines.push_back(std::move(line));
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        at = end + 1;
+    }
+    if (!line.empty()) {
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 } // namespace
 
 SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context) {
@@ -147,6 +173,18 @@ SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context) {
     sheet.Sections.push_back(MotionSection(job));
     if (context.WithFaceCopy) {
         sheet.Sections.push_back(FaceCopySection(job));
+    }
+    // The design warnings go to the machine with the sheet, each in lines that fit the value
+    // column (continued under a blank label); a groove without any prints none.
+    SheetSection check{"Check", {}};
+    for (const std::string& warning : CheckGroove(job)) {
+        std::string label = "Warning";
+        for (std::string& line : WrappedLines(warning, kCheckLineLength)) {
+            check.Rows.push_back({std::exchange(label, " "), std::move(line)});
+        }
+    }
+    if (!check.Rows.empty()) {
+        sheet.Sections.push_back(std::move(check));
     }
     sheet.Sections.push_back(CafFilesSection(context.SavedCafFiles));
     if (!context.Notes.empty()) {

@@ -52,7 +52,8 @@ struct SetupSheet {
 /// dialog, the lead count and the cutting position); a section with the spindle speed, the
 /// three figure lines, the machine limits used ("no limits set" without) and, with limits, the
 /// highest spindle speed; when `context.WithFaceCopy`, the Face Copy conditions; the CAF files
-/// saved, with their sizes; and the notes, one row a line.
+/// saved, with their sizes; the notes, one row a line; and a "Check" section with each design
+/// warning of the groove, when there are any.
 SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context);
 
 } // namespace spirolan

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace spirolan {
 
@@ -18,6 +19,10 @@ struct JobSession {
     CamJob Job;
     std::string ModeAText;
     std::string ModeBText;
+    /// The design checks of every shape step run, in order, and the cause line of the last
+    /// refused generation.
+    std::vector<std::string> Warnings;
+    std::string Cause;
 };
 
 /// How a step ended: done, refused by the program (its own message), or not a valid step.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shape steps: the Shape 1, 2 and 3 dialogs filled in and confirmed.
+#include "core/groove_checks.h"
 #include "core/shape1.h"
 #include "core/shape2.h"
 #include "core/shape3.h"
@@ -75,10 +76,13 @@ std::string MotionFigureLines(CamJob& job) {
 
 StepOutcome Finish(JobSession& session, const ShapeResult& result, const std::string& dialog) {
     if (!result.Ok()) {
+        session.Cause = result.Cause;
         return {StepStatus::Refused, {}, result.Error, std::string(kDataErrorTitle)};
     }
     session.ModeAText = result.ModeAText;
     session.ModeBText.clear();
+    const std::vector<std::string> warnings = CheckGroove(session.Job);
+    session.Warnings.insert(session.Warnings.end(), warnings.begin(), warnings.end());
     return {StepStatus::Ok, dialog + ": OK\n" + MotionFigureLines(session.Job), {}, {}};
 }
 

@@ -266,6 +266,7 @@ void frmMain::DrawModeAGraph() {
     job_.MaxGravity = figures.MaxGravity;
     DrawSpindleLimit(job_, *Picture1_, kScreenStyle);
     ShowReadoutBox();
+    ShowChecks();
 }
 
 void frmMain::DrawModeBGraph() {
@@ -295,6 +296,7 @@ void frmMain::ShowHandoffBusy(bool busy) {
 
 void frmMain::SetModeAText(std::string text) {
     txtDataA_->SetText(std::move(text));
+    checksDue_ = true;
 }
 
 void frmMain::SetModeBText(std::string text) {

@@ -24,10 +24,12 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace spirolan {
 
+class GrooveProfileWindow;
 struct JobSession;
 struct PointerReadout;
 
@@ -75,6 +77,13 @@ public:
     void mnuExportGraphs_Click();
     void mnuPrint_Click();
     void mnuMachineLimits_Click();
+    // The design checks of the groove and the groove to scale.
+    void mnuCheck_Click();
+    void mnuGrooveProfile_Click();
+    /// The warnings of the groove last drawn, first shown in the status bar.
+    const std::vector<std::string>& Warnings() const { return warnings_; }
+    /// The Groove Profile window once opened, else nullptr.
+    GrooveProfileWindow* ProfileWindow() const { return profileWindow_; }
 
     /// What a picture of both graphs shows now: the graphs at their sizes in the window (1200 x
     /// 420 for one without area), the Mode-B one drawn when the Mode-B pane holds text, in
@@ -186,6 +195,7 @@ private:
     void ShowRecentJobs();
     void ShowJobCaption();
     int Pixels(double twips) const;
+    void ShowChecks();
 
     static constexpr qsizetype kMaxRecentJobs = 8;
 
@@ -230,6 +240,13 @@ private:
     BoxesShown boxesShown_;
     bool readoutShown_ = false;
     int handoffsBusy_ = 0;
+    // The job as its Mode-A text was made, which the checks and the profile show: a failed
+    // generation after it changes the job's fields but not the text.
+    bool checksDue_ = false;
+    CamJob checkedJob_;
+    std::vector<std::string> warnings_;
+    QWidget* warningPanel_ = nullptr; // icon and first warning, made at the first warning
+    GrooveProfileWindow* profileWindow_ = nullptr;
 };
 
 } // namespace spirolan

@@ -49,7 +49,7 @@ constexpr std::array<Menu, 7> kMenus = {{
 }};
 
 // Every command, in menu order. New commands are new rows.
-constexpr std::array<Command, 20> kCommands = {{
+constexpr std::array<Command, 22> kCommands = {{
     {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
      &frmMain::mnuFeed_Click},
     {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
@@ -83,6 +83,10 @@ constexpr std::array<Command, 20> kCommands = {{
      &frmMain::mnuFaceCopy_Click},
     {"mnuDisplay", nullptr, "ReGraphic", "Graphic Refresh", 6, true, "ReGraphic", "Graphic Refresh",
      &frmMain::ReGraphic_Click},
+    {"mnuDisplay", nullptr, "mnuCheck", "Check(&C)", kNoButton, false, "", "",
+     &frmMain::mnuCheck_Click},
+    {"mnuDisplay", nullptr, "mnuGrooveProfile", "Groove Profile(&G)", kNoButton, false, "", "",
+     &frmMain::mnuGrooveProfile_Click},
     {"mnuTool", nullptr, "mnuOrvl", "Orvexa", 7, false, "ORVL", "Orvexa", &frmMain::mnuOrvl_Click},
     {"mnuTool", nullptr, "mnuMachineLimits", "Machine limits(&M)...", kNoButton, false, "", "",
      &frmMain::mnuMachineLimits_Click},

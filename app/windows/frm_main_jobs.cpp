@@ -120,7 +120,8 @@ bool frmMain::OpenJobFile(const QString& path) {
         const bool refused = failure.Status == StepStatus::Refused && !failure.Title.empty();
         ShowMessage(this, QMessageBox::Warning,
                     refused ? QString::fromStdString(failure.Title) : kAppTitle,
-                    QString::fromStdString(failure.Error));
+                    QString::fromStdString(failure.Error),
+                    QString::fromStdString(refused ? replay.Session.Cause : std::string()));
         return false;
     }
     std::vector<JobStep> steps;

@@ -5,8 +5,9 @@
 namespace spirolan {
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                 const QString& text) {
+                 const QString& text, const QString& informative) {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.setInformativeText(informative);
     box.exec();
 }
 

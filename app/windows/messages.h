@@ -18,8 +18,9 @@ inline QString ToQString(std::string_view text) {
 }
 
 /// Shows `text` in a modal box with `caption`, `icon` and one OK button, and returns when it is
-/// dismissed. QMessageBox::Warning is the exclamation icon of refusals.
+/// dismissed. QMessageBox::Warning is the exclamation icon of refusals. A non-empty `informative`
+/// text stands under `text`, saying more about it.
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                 const QString& text);
+                 const QString& text, const QString& informative = {});
 
 } // namespace spirolan

@@ -137,7 +137,8 @@ void ShapeDialog::Ok_Click() {
     JobStep shown = RecordInput();
     ShapeResult result = Generate();
     if (!result.Ok()) {
-        ShowMessage(this, QMessageBox::Warning, ToQString(kDataErrorTitle), ToQString(kDataError));
+        ShowMessage(this, QMessageBox::Warning, ToQString(kDataErrorTitle), ToQString(kDataError),
+                    ToQString(result.Cause));
         return;
     }
     // The dialog is gone after accept(); what the hand-over needs is held here.

@@ -66,7 +66,8 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
                          "mnuExportTable Export Table(&T)...|mnuExportGraphs Export Graphs(&G)..."
                          "|mnuPrint Print(&P)...|mnuFileBar2 -|mnuFileExit Spirolan Exit(&X)",
                          "mnuEdit Edit(&E): mnuFaceCopy Face Copy",
-                         "mnuDisplay Display(&D): ReGraphic Graphic Refresh",
+                         "mnuDisplay Display(&D): ReGraphic Graphic Refresh|mnuCheck Check(&C)|"
+                         "mnuGrooveProfile Groove Profile(&G)",
                          "mnuTool Tool(&T): mnuOrvl Orvexa|mnuMachineLimits Machine limits(&M)...",
                          "mnuHelp Help(&H): mnuHelpAbout About Spirolan(&A)"}));
     Log buttons;

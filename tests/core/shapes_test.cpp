@@ -340,6 +340,8 @@ void ExpectResultOrDataError(const ShapeResult& result) {
     } else {
         EXPECT_EQ(result.Error, kDataError);
         EXPECT_TRUE(result.ModeAText.empty());
+        // Every failure, however reached, says which fields to change.
+        EXPECT_FALSE(result.Cause.empty());
     }
 }
 

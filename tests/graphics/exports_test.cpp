@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Results that leave the window: the table CSV, the highest spindle speed within machine limits,
 // the setup sheet texts. SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/.
+#include "core/shape1.h"
 #include "facecopy/face_copy_model.h"
 #include "graphics/graph_style.h"
 #include "graphics/motion_figures.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 namespace spirolan {
@@ -181,6 +183,27 @@ TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
         BuildSetupSheet(job, {"Spirolan", "now", "groove.job", false, true, "", "", {}});
     EXPECT_EQ(named.Heading.back(), "Job groove.job  (Not saved)");
     EXPECT_EQ(named.Sections.size(), 3u);
+}
+
+TEST(SetupSheet, PrintsTheWarningsOfAGrooveThatCannotBeCutAsTyped) {
+    CamJob job;
+    Shape1Input gouging = testing_support::ReferenceGroove();
+    gouging.NoseR = "0.5";
+    gouging.R2 = gouging.R3 = "0.2";
+    ASSERT_TRUE(GenerateShape1(gouging, job).Ok());
+    const SetupSheet sheet = BuildSetupSheet(job, SheetContext{});
+    ASSERT_GE(sheet.Sections.size(), 3u);
+    EXPECT_EQ(sheet.Sections[2].Title, "Check");
+    const std::vector<SheetRow>& rows = sheet.Sections[2].Rows;
+    ASSERT_GE(rows.size(), 4u);
+    EXPECT_EQ(std::vector<SheetRow>(rows.begin(), rows.begin() + 4),
+              (std::vector<SheetRow>{{"Warning", "R 2 (0.2) is smaller than Nose-R"},
+                                     {" ", "(0.5): the tool cannot form this"},
+                                     {" ", "corner and the cam will cut into"},
+                                     {" ", "the flank."}}));
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                            [](const SheetRow& row) { return row.Label == "Warning"; }),
+              3);
 }
 
 } // namespace
