@@ -2,34 +2,42 @@
 // The export dialog and the atomic write of an exported file.
 #include "app/shell/export_saving.h"
 
-#include "io/atomic_write.h"
-
-#include <QDir>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace spirolan {
 
-ExportChoice ChooseExportFile(QWidget* parent, const QString& folder, const QStringList& filters) {
-    QFileDialog dialog(parent);
+namespace {
+
+// "csv" of "CSV Files(*.csv)"; empty for "All Files (*)" or "All Files(*.*)".
+QString FilterExtension(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return pattern.match(filter).captured(1);
+}
+
+} // namespace
+
+void FollowFilterExtension(QFileDialog& dialog) {
+    dialog.setDefaultSuffix(FilterExtension(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterExtension(filter)); });
+}
+
+ExportChoice ChooseExportFile(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters) {
+    QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     dialog.setDirectory(folder);
+    FollowFilterExtension(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return {dialog.selectedFiles().first(),
             static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
-}
-
-QString WriteExportFile(const QString& path, const QByteArray& bytes) {
-    const FileWriteResult written = WriteFileAtomically(path, bytes);
-    if (written.Ok) {
-        return {};
-    }
-    return QStringLiteral("%1\n\nThe file could not be exported: %2")
-        .arg(QDir::toNativeSeparators(path), written.Reason);
 }
 
 } // namespace spirolan

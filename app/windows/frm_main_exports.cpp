@@ -7,9 +7,9 @@
 #include "app/shell/setup_sheet_print.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/messages.h"
-#include "core/caf_text.h"
 #include "graphics/svg_surface.h"
 #include "graphics/table_csv.h"
+#include "io/atomic_write.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,6 +24,8 @@ namespace {
 // The graph formats in the order of the export dialog's filters.
 enum GraphFormat { kSvg, kPng, kPdf };
 
+const QString kExportError = QStringLiteral("Export error");
+
 } // namespace
 
 GraphsView frmMain::CurrentGraphsView() const {
@@ -35,25 +37,29 @@ GraphsView frmMain::CurrentGraphsView() const {
             !txtDataB_->IsEmpty()};
 }
 
-bool frmMain::HasModeAData(const QString& caption) {
+bool frmMain::HasModeAData(const QString& caption, const QString& nothing) {
     if (txtDataA_->IsEmpty()) {
-        ShowMessage(this, QMessageBox::Warning, caption, ToQString(caf::kModeANoData));
+        ShowMessage(this, QMessageBox::Warning, caption,
+                    nothing + QStringLiteral(": enter a shape first (File > Data input)."));
         return false;
     }
     return true;
 }
 
-void frmMain::Export(const QStringList& filters,
+void frmMain::Export(const QString& what, const QStringList& filters,
                      const std::function<QByteArray(int filter)>& bytes) {
     const QString folder =
         SaveDialogFolder(job_.ExportPathName.empty() ? job_.OpenPathName : job_.ExportPathName);
-    const ExportChoice choice = chooseExportFile_(this, folder, filters);
+    const ExportChoice choice =
+        chooseExportFile_(this, QStringLiteral("Export ") + what, folder, filters);
     if (choice.Path.isEmpty()) {
         return;
     }
-    const QString failure = WriteExportFile(choice.Path, bytes(choice.Filter));
-    if (!failure.isEmpty()) {
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Export error"), failure);
+    const FileWriteResult written = WriteFileAtomically(choice.Path, bytes(choice.Filter));
+    if (!written.Ok) {
+        ShowMessage(this, QMessageBox::Warning, kExportError,
+                    CannotMessage(QStringLiteral("export the %1 to").arg(what.toLower()),
+                                  choice.Path, written.Reason));
         return;
     }
     job_.ExportPathName =
@@ -61,19 +67,20 @@ void frmMain::Export(const QStringList& filters,
 }
 
 void frmMain::mnuExportTable_Click() {
-    if (!HasModeAData(QStringLiteral("Export error"))) {
+    if (!HasModeAData(kExportError, QStringLiteral("There is no table to export yet"))) {
         return;
     }
-    Export({QStringLiteral("CSV Files(*.csv)")},
+    Export(QStringLiteral("Table"), {QStringLiteral("CSV Files(*.csv)")},
            [this](int) { return QByteArray::fromStdString(TableCsv(job_)); });
 }
 
 void frmMain::mnuExportGraphs_Click() {
-    if (!HasModeAData(QStringLiteral("Export error"))) {
+    if (!HasModeAData(kExportError, QStringLiteral("There are no graphs to export yet"))) {
         return;
     }
     const GraphsView view = CurrentGraphsView();
-    Export({QStringLiteral("SVG Files(*.svg)"), QStringLiteral("PNG Files(*.png)"),
+    Export(QStringLiteral("Graphs"),
+           {QStringLiteral("SVG Files(*.svg)"), QStringLiteral("PNG Files(*.png)"),
             QStringLiteral("PDF Files(*.pdf)")},
            [this, view](int filter) {
                switch (filter) {
@@ -88,7 +95,8 @@ void frmMain::mnuExportGraphs_Click() {
 }
 
 void frmMain::mnuPrint_Click() {
-    if (!HasModeAData(QStringLiteral("Print error"))) {
+    if (!HasModeAData(QStringLiteral("Print error"),
+                      QStringLiteral("There is no setup sheet to print yet"))) {
         return;
     }
     QPrinter printer;

@@ -12,6 +12,7 @@
 #include "io/job_steps.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -35,6 +36,8 @@ QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+const QString kSaveAction = QStringLiteral("save the job");
+
 } // namespace
 
 void frmMain::RecordStep(JobStep step) {
@@ -47,7 +50,7 @@ void frmMain::RecordStep(JobStep step) {
     if (IsShapeStep(jobSteps_.back())) {
         modeASteps_ = jobSteps_.size();
     }
-    ShowJobCaption();
+    JobStateChanged();
 }
 
 std::string frmMain::JobText() const {
@@ -55,17 +58,28 @@ std::string frmMain::JobText() const {
 }
 
 bool frmMain::JobChanged() const {
-    return !jobPath_.isEmpty() && JobText() != savedJobText_;
+    // Steps are recorded only when a dialog's OK succeeded: an untitled job with none is the
+    // empty one of a fresh start.
+    return jobPath_.isEmpty() ? !jobSteps_.empty() : JobText() != savedJobText_;
+}
+
+QString frmMain::JobName() const {
+    return jobPath_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(jobPath_).fileName();
 }
 
 void frmMain::ShowJobCaption() {
-    if (jobPath_.isEmpty()) {
+    if (!JobChanged() && jobPath_.isEmpty()) {
         setWindowTitle(kTitle);
         setWindowModified(false);
         return;
     }
-    setWindowTitle(QFileInfo(jobPath_).fileName() + QStringLiteral("[*] - ") + kTitle);
+    setWindowTitle(JobName() + QStringLiteral("[*] - ") + kTitle);
     setWindowModified(JobChanged());
+}
+
+void frmMain::JobStateChanged() {
+    ShowJobCaption();
+    KeepRecovery();
 }
 
 QString frmMain::JobFolder() const {
@@ -85,30 +99,50 @@ void frmMain::mnuJobOpen_Click() {
 }
 
 bool frmMain::OpenJobFile(const QString& path) {
-    const std::string source = Native(path).toStdString();
-    const JobFileResult parsed = ReadJobDocument(path, source);
+    const QString action = QStringLiteral("open the job");
+    std::string problem;
+    const std::optional<std::string> bytes =
+        ReadJobFileBytes(QFile::encodeName(path).toStdString(), problem);
+    if (!bytes || bytes->empty()) {
+        const QString reason =
+            bytes ? QStringLiteral("the file is empty") : QString::fromStdString(problem);
+        ShowMessage(this, QMessageBox::Warning, kAppTitle, CannotMessage(action, path, reason));
+        return false;
+    }
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const JobFileResult parsed = ParseJobFile(*bytes, name);
     if (!parsed.Job) {
-        ShowMessage(this, QMessageBox::Warning, kAppTitle, QString::fromStdString(parsed.Error));
+        ShowMessage(this, QMessageBox::Warning, kAppTitle,
+                    CannotMessage(action, path, WithoutFileName(parsed.Error, path)));
         return false;
     }
-    ReplayResult replay = ReplayJob(*parsed.Job, source);
-    if (const StepOutcome& failure = replay.Failure; failure.Status != StepStatus::Ok) {
-        const bool refused = failure.Status == StepStatus::Refused && !failure.Title.empty();
+    if (const std::optional<StepOutcome> failure = ReplayDocument(*parsed.Job, path)) {
+        // A refusal is the program's own message, as the dialog would have shown it.
+        const bool refused = failure->Status == StepStatus::Refused && !failure->Title.empty();
         ShowMessage(this, QMessageBox::Warning,
-                    refused ? QString::fromStdString(failure.Title) : kAppTitle,
-                    QString::fromStdString(failure.Error));
+                    refused ? QString::fromStdString(failure->Title) : kAppTitle,
+                    refused ? QString::fromStdString(failure->Error)
+                            : CannotMessage(action, path, WithoutFileName(failure->Error, path)));
         return false;
     }
-    std::vector<JobStep> steps;
-    for (const JobStep& step : parsed.Job->Steps) {
-        steps.push_back(InDialogOrder(step));
-    }
-    AdoptReplay(replay.Session, std::move(steps));
     jobPath_ = QFileInfo(path).absoluteFilePath();
     savedJobText_ = JobText();
     AddRecentJob(jobPath_);
-    ShowJobCaption();
+    JobStateChanged();
     return true;
+}
+
+std::optional<StepOutcome> frmMain::ReplayDocument(const JobFile& document, const QString& path) {
+    ReplayResult replay = ReplayJob(document, QFileInfo(path).fileName().toStdString());
+    if (replay.Failure.Status != StepStatus::Ok) {
+        return std::move(replay.Failure);
+    }
+    std::vector<JobStep> steps;
+    for (const JobStep& step : document.Steps) {
+        steps.push_back(InDialogOrder(step));
+    }
+    AdoptReplay(replay.Session, std::move(steps));
+    return std::nullopt;
 }
 
 void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
@@ -149,7 +183,8 @@ void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
 bool frmMain::HasJobToSave() {
     if (txtDataA_->IsEmpty() || jobSteps_.empty()) {
         ShowMessage(this, QMessageBox::Warning, ToQString(caf::kSaveErrorTitle),
-                    ToQString(kNoModeAData));
+                    QStringLiteral("There is no job to save yet: enter a shape first (File > "
+                                   "Data input)."));
         return false;
     }
     return true;
@@ -157,20 +192,22 @@ bool frmMain::HasJobToSave() {
 
 void frmMain::mnuJobSave_Click() {
     if (jobPath_.isEmpty()) {
-        mnuJobSaveAs_Click();
+        SaveJobAs();
     } else if (HasJobToSave()) {
         SaveJobFile(jobPath_);
     }
 }
 
 void frmMain::mnuJobSaveAs_Click() {
+    SaveJobAs();
+}
+
+bool frmMain::SaveJobAs() {
     if (!HasJobToSave()) {
-        return;
+        return false;
     }
     const QString path = chooseJobToSave_(this, JobFolder());
-    if (!path.isEmpty()) {
-        SaveJobFile(path);
-    }
+    return !path.isEmpty() && SaveJobFile(path);
 }
 
 bool frmMain::SaveJobFile(const QString& path) {
@@ -182,23 +219,22 @@ bool frmMain::SaveJobFile(const QString& path) {
     if (replay.Failure.Status != StepStatus::Ok || replay.Session.ModeAText != txtDataA_->Text() ||
         replay.Session.ModeBText != txtDataB_->Text()) {
         ShowMessage(this, QMessageBox::Warning, caption,
-                    QStringLiteral("%1\n\nThe job cannot be saved: its inputs, replayed from a "
-                                   "fresh start, do not give the texts in the panes. Enter the "
-                                   "shape (and Face Copy) again, then save.")
-                        .arg(Native(path)));
+                    CannotMessage(kSaveAction, path,
+                                  QStringLiteral("its inputs, replayed from a fresh start, do not "
+                                                 "give the texts in the panes. Enter the shape "
+                                                 "(and Face Copy) again, then save")));
         return false;
     }
     const FileWriteResult written = WriteFileAtomically(path, QByteArray::fromStdString(text));
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, caption,
-                    QStringLiteral("%1\n\nThe job could not be saved: %2")
-                        .arg(Native(path), written.Reason));
+                    CannotMessage(kSaveAction, path, written.Reason));
         return false;
     }
     jobPath_ = QFileInfo(path).absoluteFilePath();
     savedJobText_ = text;
     AddRecentJob(jobPath_);
-    ShowJobCaption();
+    JobStateChanged();
     return true;
 }
 
@@ -206,9 +242,9 @@ bool frmMain::ConfirmCloseJob() {
     if (!JobChanged()) {
         return true;
     }
-    switch (AskSaveChanges(this, QFileInfo(jobPath_).fileName())) {
+    switch (AskSaveChanges(this, JobName())) {
     case QMessageBox::Save:
-        return SaveJobFile(jobPath_);
+        return jobPath_.isEmpty() ? SaveJobAs() : SaveJobFile(jobPath_);
     case QMessageBox::Discard:
         return true;
     default:
@@ -246,9 +282,9 @@ void frmMain::OpenRecentJob(int index) {
         recentJobs_.removeAt(index);
         ShowRecentJobs();
         ShowMessage(this, QMessageBox::Warning, kAppTitle,
-                    QStringLiteral("%1\n\nThe job no longer exists; it was removed from Recent "
-                                   "Jobs.")
-                        .arg(Native(path)));
+                    CannotMessage(QStringLiteral("open the job"), path,
+                                  QStringLiteral("the file no longer exists; it was removed from "
+                                                 "Recent Jobs")));
         return;
     }
     if (ConfirmCloseJob()) {

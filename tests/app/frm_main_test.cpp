@@ -60,7 +60,8 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
     EXPECT_EQ(tree, (Log{"mnuFile File(&F): mnuFeed Feed calculation|mnuDataInput Data input "
                          "[mnuSquare Shape 1|mnuBall Shape 2|mnuShape3 Shape 3]|mnuFileBar1 -|"
                          "mnuFileSave Save Mode-A CAF file|SaveB Save Mode-B CAF file|mnuJobBar -|"
-                         "mnuJobOpen Open Job(&O)...|mnuJobSave Save Job(&S)|mnuJobSaveAs Save "
+                         "mnuJobNew New Job(&N)|mnuJobOpen Open Job(&O)...|mnuJobSave Save "
+                         "Job(&S)|mnuJobSaveAs Save "
                          "Job As(&A)...|mnuRecentJobs Recent Jobs(&R) []|mnuFileBar3 -|"
                          "mnuExportTable Export Table(&T)...|mnuExportGraphs Export Graphs(&G)..."
                          "|mnuPrint Print(&P)...|mnuFileBar2 -|mnuFileExit Spirolan Exit(&X)",

@@ -58,7 +58,8 @@ std::string ReferenceModeA(CamJob& job) {
 QStringList CopyEnvironment(const QString& folder) {
     return QProcess::systemEnvironment()
            << "XDG_CONFIG_HOME=" + folder + "/config"
-           << "XDG_RUNTIME_DIR=" + folder << "QT_QPA_PLATFORM=offscreen";
+           << "XDG_RUNTIME_DIR=" + folder << "XDG_STATE_HOME=" + folder + "/state"
+           << "QT_QPA_PLATFORM=offscreen";
 }
 
 bool WaitForFile(const QString& path) {

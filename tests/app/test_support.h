@@ -55,7 +55,8 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
 std::string ReferenceModeA(CamJob& job);
 
 /// The environment of a real copy of the program whose settings and lock live in `folder`:
-/// settings in `folder`/config/Spirolan/Spirolan.ini, the lock `folder`/Spirolan.lock.
+/// settings in `folder`/config/Spirolan/Spirolan.ini, the lock `folder`/Spirolan.lock, the
+/// recovery file `folder`/state/Spirolan/recovery.spjob.
 QStringList CopyEnvironment(const QString& folder);
 
 /// Waits up to a minute for `path` to exist; whether it does.
