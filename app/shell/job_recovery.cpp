@@ -77,7 +77,9 @@ FoundRecovery FindRecoveryFile(const QString& path) {
     return {std::move(parsed.Job), {}};
 }
 
-QString SetRecoveryFileAside(const QString& path, const QString& reason) {
+QString SetRecoveryFileAside(const QString& path, QString reason) {
+    // A refusal may end in a blank ("Data error "); the sentence goes on after it.
+    reason = reason.trimmed();
     const QFileInfo info(path);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside;

@@ -38,6 +38,6 @@ FoundRecovery FindRecoveryFile(const QString& path);
 
 /// Renames the recovery file `path` aside, beside it, and gives the message for the user:
 /// `reason` and the new name, or why it could not be renamed.
-QString SetRecoveryFileAside(const QString& path, const QString& reason);
+QString SetRecoveryFileAside(const QString& path, QString reason);
 
 } // namespace spirolan

@@ -143,7 +143,12 @@ void frmMain::BuildCommands() {
         }
         QAction* action = menu->addAction(QString::fromLatin1(command.caption));
         action->setObjectName(QLatin1String(command.name));
-        action->setShortcuts(command.shortcut);
+        QList<QKeySequence> keys = QKeySequence::keyBindings(command.shortcut);
+        // Desktops without a Save As key of their own get the common one.
+        if (keys.isEmpty() && command.shortcut == QKeySequence::SaveAs) {
+            keys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+        }
+        action->setShortcuts(keys);
         connect(action, &QAction::triggered, this,
                 [this, &command] { (this->*command.handler)(); });
     }

@@ -5,8 +5,8 @@
 #include "app/shell/job_recovery.h"
 #include "app/windows/messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QPushButton>
 #include <QTimer>
 
 namespace spirolan {
@@ -22,10 +22,10 @@ bool AskRestore(QWidget* parent) {
     QMessageBox box(QMessageBox::Question, kAppTitle,
                     QStringLiteral("Spirolan did not end normally, and a job was not saved. "
                                    "Restore it?"),
-                    QMessageBox::NoButton, parent);
-    QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Discard);
-    box.setDefaultButton(restore);
+                    QMessageBox::Yes | QMessageBox::Discard, parent);
+    QAbstractButton* restore = box.button(QMessageBox::Yes);
+    restore->setText(QStringLiteral("Restore"));
+    box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(restore);
     box.exec();
     return box.clickedButton() == restore;
@@ -60,11 +60,9 @@ void frmMain::ResetJob() {
     savedJobText_.clear();
     SetModeAText({});
     SetModeBText({});
-    for (GraphSurfaceWidget* surface : {Picture1_, Picture2_}) {
+    // Every surface starts in the button face, as at start-up.
+    for (GraphSurfaceWidget* surface : {Picture1_, Picture2_, Picture3_, Picture4_, Picture5_}) {
         surface->ShowInactive();
-    }
-    for (GraphSurfaceWidget* surface : {Picture3_, Picture4_, Picture5_}) {
-        surface->Clear();
     }
     readoutShown_ = false;
     Picture3_->hide();
