@@ -62,6 +62,18 @@ QStringList CopyEnvironment(const QString& folder) {
            << "QT_QPA_PLATFORM=offscreen";
 }
 
+std::string StartXvfb(QProcess& xvfb) {
+    // Xvfb reports the free display it took.
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    xvfb.start(QStringLiteral("Xvfb"),
+               {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    QByteArray number;
+    while (!number.contains('\n') && xvfb.waitForReadyRead(20000)) {
+        number += xvfb.readAllStandardOutput();
+    }
+    return number.contains('\n') ? ":" + number.trimmed().toStdString() : std::string();
+}
+
 bool WaitForFile(const QString& path) {
     for (int waited = 0; !QFileInfo::exists(path) && waited < 60000; waited += 20) {
         QThread::msleep(20);
