@@ -190,6 +190,9 @@ private:
     void KeepRecovery();
     bool HasJobToSave();
     QString JobFolder() const;
+    /// Gives `next` this run's settings: the folders, the machine limits, the last CAF file and,
+    /// with `faceCopyChoices`, the Face Copy choices.
+    void KeepRunSettings(CamJob& next, bool faceCopyChoices) const;
     void AdoptReplay(JobSession& session, std::vector<JobStep> steps);
     void AddRecentJob(const QString& path);
     void ShowRecentJobs();

@@ -145,22 +145,26 @@ std::optional<StepOutcome> frmMain::ReplayDocument(const JobFile& document, cons
     return std::nullopt;
 }
 
-void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
-    // The settings of this run stay: the folders, the machine limits, the last CAF file and,
-    // unless the document chose them in a Face Copy step, the Face Copy choices.
-    CamJob replayed = std::move(session.Job);
-    replayed.OpenPathName = job_.OpenPathName;
-    replayed.OrvlPathName = job_.OrvlPathName;
-    replayed.ExportPathName = job_.ExportPathName;
-    replayed.SlideSpeedLimit = job_.SlideSpeedLimit;
-    replayed.SlideAccelLimit = job_.SlideAccelLimit;
-    replayed.LastCafFile = job_.LastCafFile;
-    const auto faceCopy = [](const JobStep& step) { return step.Dialog == kFaceCopyDialog; };
-    if (std::none_of(steps.begin(), steps.end(), faceCopy)) {
-        replayed.MaxFaceNumber = job_.MaxFaceNumber;
-        replayed.ThreadDir = job_.ThreadDir;
-        replayed.Repeat = job_.Repeat;
+void frmMain::KeepRunSettings(CamJob& next, bool faceCopyChoices) const {
+    next.OpenPathName = job_.OpenPathName;
+    next.OrvlPathName = job_.OrvlPathName;
+    next.ExportPathName = job_.ExportPathName;
+    next.SlideSpeedLimit = job_.SlideSpeedLimit;
+    next.SlideAccelLimit = job_.SlideAccelLimit;
+    next.LastCafFile = job_.LastCafFile;
+    if (faceCopyChoices) {
+        next.MaxFaceNumber = job_.MaxFaceNumber;
+        next.ThreadDir = job_.ThreadDir;
+        next.Repeat = job_.Repeat;
     }
+}
+
+void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
+    // The settings of this run stay, the Face Copy choices unless the document chose them in a
+    // Face Copy step.
+    CamJob replayed = std::move(session.Job);
+    const auto faceCopy = [](const JobStep& step) { return step.Dialog == kFaceCopyDialog; };
+    KeepRunSettings(replayed, std::none_of(steps.begin(), steps.end(), faceCopy));
     job_ = std::move(replayed);
 
     const auto lastShape = std::find_if(steps.rbegin(), steps.rend(), IsShapeStep);

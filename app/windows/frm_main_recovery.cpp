@@ -42,14 +42,7 @@ void frmMain::mnuJobNew_Click() {
 void frmMain::ResetJob() {
     // The job as start-up leaves it: a fresh one holding this run's settings and constants.
     CamJob fresh;
-    fresh.OpenPathName = job_.OpenPathName;
-    fresh.OrvlPathName = job_.OrvlPathName;
-    fresh.MaxFaceNumber = job_.MaxFaceNumber;
-    fresh.ThreadDir = job_.ThreadDir;
-    fresh.Repeat = job_.Repeat;
-    fresh.ExportPathName = job_.ExportPathName;
-    fresh.SlideSpeedLimit = job_.SlideSpeedLimit;
-    fresh.SlideAccelLimit = job_.SlideAccelLimit;
+    KeepRunSettings(fresh, true);
     fresh.PI = 3.141592653589;
     fresh.LeadCount = 1.0;
     job_ = std::move(fresh);
