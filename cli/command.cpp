@@ -13,6 +13,7 @@
 #include "io/job_document.h"
 #include "io/job_file.h"
 #include "io/job_replay.h"
+#include "io/native_file.h"
 
 #include <QString>
 
@@ -63,13 +64,15 @@ struct OutputFile {
 };
 
 // Writes every file, or none of them when any cannot be written. Paths are the command line's
-// own bytes, used as given.
-std::string WriteAll(const std::vector<OutputFile>& files) {
+// own bytes, used as given. `beforeReplacing` runs when every file is ready.
+std::string WriteAll(const std::vector<OutputFile>& files,
+                     const std::function<QString()>& beforeReplacing) {
     std::vector<PendingFile> pending;
     for (const OutputFile& file : files) {
         pending.push_back({fs::path(file.Path), QByteArray::fromStdString(file.Bytes)});
     }
-    const FileWriteResult written = WriteFilesAtomically(pending);
+    // The batch command may wait for a FIFO's reader, as a shell's redirection does.
+    const FileWriteResult written = WriteFilesAtomically(pending, {true, beforeReplacing});
     return written.Ok ? std::string() : "cannot write " + written.Reason.toStdString();
 }
 
@@ -91,12 +94,11 @@ bool SameFile(const std::string& a, const std::string& b) {
     return Resolved(a) == Resolved(b);
 }
 
-// Whether `path` is the file that the standard stream `stream` ("/dev/stdout") writes to. Such
-// an output goes through the stream itself: opening it again would truncate a file the shell
-// appends to, and replacing it would leave the stream writing to a file no longer there.
-bool IsStream(const std::string& path, const char* stream) {
-    std::error_code error;
-    return fs::equivalent(path, stream, error) && !error;
+// Whether `path` is the file that the standard output writes to (by device and inode, not by
+// name). Such an output goes out after the step lines through the stream itself: opening it
+// again would truncate a file the shell appends to.
+bool IsStandardOutput(const std::string& path) {
+    return StandardStreamOf(fs::path(path)) == StandardOutput();
 }
 
 // A usage problem of the output options (option and file, in the order given): the same option
@@ -121,7 +123,7 @@ OutputProblem(const std::string& jobPath,
     return std::nullopt;
 }
 
-CommandResult Run(const std::vector<std::string>& args) {
+CommandResult Run(const std::vector<std::string>& args, const PrintOut& printOut) {
     if (args.size() < 2) {
         return Usage("spirolan-cli run: the job file is missing");
     }
@@ -129,6 +131,7 @@ CommandResult Run(const std::vector<std::string>& args) {
     std::map<std::string, std::string> outputs;
     std::vector<std::pair<std::string, std::string>> given;
     MachineLimits limits;
+    std::vector<std::string> limitsGiven;
     const std::vector<std::string> known{"--mode-a", "--mode-b", "--table",     "--svg-a",
                                          "--svg-b",  "--csv",    "--max-speed", "--max-accel"};
     for (size_t i = 2; i < args.size(); i += 2) {
@@ -141,6 +144,10 @@ CommandResult Run(const std::vector<std::string>& args) {
                          (isLimit ? " needs a number" : " needs a file name"));
         }
         if (isLimit) {
+            if (std::find(limitsGiven.begin(), limitsGiven.end(), args[i]) != limitsGiven.end()) {
+                return Usage("spirolan-cli run: " + args[i] + " is given twice");
+            }
+            limitsGiven.push_back(args[i]);
             const LimitReading limit = args[i] == "--max-speed" ? ReadSpeedLimit(args[i + 1])
                                                                 : ReadAccelLimit(args[i + 1]);
             if (!limit.Error.empty()) {
@@ -203,18 +210,32 @@ CommandResult Run(const std::vector<std::string>& args) {
         } else {
             bytes = XsTableLines(session.Job);
         }
-        if (IsStream(path, "/dev/stdout")) {
+        if (IsStandardOutput(path)) {
             printed += bytes;
         } else {
             files.push_back({option, path, std::move(bytes)});
         }
     }
-    if (std::string error = WriteAll(files); !error.empty()) {
+    // With a printer, the standard output must be written before any file replaces an old one.
+    std::string outProblem;
+    const auto print = [&]() -> QString {
+        if (!printOut) {
+            return {};
+        }
+        outProblem = printOut(result.Out + printed);
+        return QString::fromStdString(outProblem);
+    };
+    if (std::string error = WriteAll(files, print); !outProblem.empty()) {
+        result.ExitCode = kExitRefused;
+        result.Out.clear();
+        result.Err = StandardOutputProblem(outProblem);
+        return result;
+    } else if (!error.empty()) {
         result.ExitCode = kExitBadInput;
         result.Err = error + "\n";
         return result;
     }
-    result.Out += printed;
+    result.Out = printOut ? std::string() : result.Out + printed;
     return result;
 }
 
@@ -227,12 +248,16 @@ CommandResult Feed(const std::vector<std::string>& args) {
 
 } // namespace
 
-CommandResult RunCommand(const std::vector<std::string>& args) {
+std::string StandardOutputProblem(const std::string& reason) {
+    return "spirolan-cli: cannot write the standard output: " + reason + "\n";
+}
+
+CommandResult RunCommand(const std::vector<std::string>& args, const PrintOut& printOut) {
     if (std::optional<CommandResult> answer = HelpOrVersion(args, kUsage)) {
         return *answer;
     }
     if (!args.empty() && args[0] == "run") {
-        return Run(args);
+        return Run(args, printOut);
     }
     if (!args.empty() && args[0] == "feed") {
         return Feed(args);

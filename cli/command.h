@@ -2,6 +2,7 @@
 // The spirolan-cli command line: run a job file or print a feed table.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,20 @@ struct CommandResult {
     std::string Err;
 };
 
+/// Writes a run's standard output; the system's reason when it could not, else empty.
+using PrintOut = std::function<std::string(const std::string& bytes)>;
+
 /// Runs `spirolan-cli` with `args` (without the program name):
 ///   run JOB.json [--mode-a FILE] [--mode-b FILE] [--table FILE] [--svg-a FILE] [--svg-b FILE]
 ///                [--csv FILE] [--max-speed MM_PER_S] [--max-accel G]
 ///   feed PITCH FEED
-/// Output files are written only when the whole run succeeds.
-CommandResult RunCommand(const std::vector<std::string>& args);
+/// Output files are written only when the whole run succeeds. With `printOut`, a successful run
+/// hands its standard output to it once every output file is ready and before any replaces an
+/// old one (the result's `Out` is then empty): when it cannot be written, no file is replaced
+/// and the run ends with status 1 and StandardOutputProblem.
+CommandResult RunCommand(const std::vector<std::string>& args, const PrintOut& printOut = {});
+
+/// The message on standard error when the standard output cannot be written for `reason`.
+std::string StandardOutputProblem(const std::string& reason);
 
 } // namespace spirolan::batch

@@ -42,7 +42,8 @@ Options:
 
 Exit status:
   0                success
-  1                the program refused; its message is on standard error
+  1                the program refused; its message is on standard error; or
+                   the standard output or error could not be written
   2                bad usage, a job file that cannot be read or is invalid,
                    or an output file that cannot be written
 )";

@@ -2,6 +2,8 @@
 // Axis labels of the cam graphs: the thinning rule and the printing.
 #include "graphics/axis_labels.h"
 
+#include "graphics/graph_style.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -32,7 +34,8 @@ int LabelStride(std::span<const float> lefts, std::span<const float> widths) {
     return static_cast<int>(std::max<std::size_t>(stride, 1));
 }
 
-void PrintAxisLabels(GraphSurface& surface, std::span<const AxisLabel> labels, float y) {
+void PrintAxisLabels(TextPlacer& texts, std::span<const AxisLabel> labels, float y) {
+    GraphSurface& surface = texts.Surface();
     std::vector<float> lefts;
     std::vector<float> widths;
     lefts.reserve(labels.size());
@@ -43,8 +46,29 @@ void PrintAxisLabels(GraphSurface& surface, std::span<const AxisLabel> labels, f
     }
     const auto stride = static_cast<std::size_t>(LabelStride(lefts, widths));
     for (std::size_t i = 0; i < labels.size(); i += stride) {
-        surface.SetCurrentPosition(labels[i].Left, y);
-        surface.PrintLine(labels[i].Text);
+        texts.Print(labels[i].Left, y, labels[i].Text);
+    }
+}
+
+void PrintXsLabels(TextPlacer& texts, float x) {
+    const int lowest = texts.KeepsApart() ? -2 : -3;
+    for (int v = 3; v >= lowest; --v) {
+        texts.Print(x, static_cast<float>(-v - 0.3), IntegerLabel(v));
+    }
+}
+
+void PrintLowestXsLabel(TextPlacer& texts, float x) {
+    if (!texts.KeepsApart()) {
+        return;
+    }
+    // At its place, else lifted to end at the graph's bottom edge (y = 3.5), else at the grid's.
+    const auto y = static_cast<float>(3 - 0.3);
+    const float height = texts.Surface().TextHeight();
+    const std::string label = IntegerLabel(-3);
+    for (const float top : {y, std::min(y, 3.5f - height), std::min(y, 3 - height)}) {
+        if (texts.Print(x, top, label)) {
+            return;
+        }
     }
 }
 

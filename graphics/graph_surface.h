@@ -42,6 +42,11 @@ public:
     virtual void PrintLine(std::string_view text) = 0;
     /// Width of `text` as PrintLine would draw it in the current font, in user units of x.
     virtual float TextWidth(std::string_view text) = 0;
+    /// Height of one text line in the current font (the step of PrintLine), in user units of y.
+    virtual float TextHeight() = 0;
+    /// Fills the rectangle with its top-left corner at (x, y), `width` x `height` user units,
+    /// in `color`; clipped like lines. A label's background, so that no curve crosses it.
+    virtual void FillRect(float x, float y, float width, float height, Rgb color) = 0;
     virtual void SetPointer(PointerShape shape) = 0;
     /// Makes the surface visible.
     virtual void Show() = 0;

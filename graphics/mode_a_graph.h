@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/cam_job.h"
+#include "graphics/graph_style.h"
 #include "graphics/graph_surface.h"
 #include "graphics/motion_figures.h"
 
@@ -17,8 +18,10 @@ namespace spirolan {
 /// and shows the read-out box `picture3`. Returns the motion figures drawn (both maxima 0
 /// without a spindle speed), for the caller to keep as the job's `MaxSpeed` and `MaxGravity`.
 /// An empty table entry counts as 0; values beyond the visible -3.5..3.5 mm are drawn as they
-/// are and clipped by the surface.
+/// are and clipped by the surface. `style` gives the colours (the red of the curve and "G" is
+/// its acceleration colour; the figure boxes keep theirs) and whether texts are kept apart.
 MotionFigures DrawModeAGraph(const CamJob& job, GraphSurface& picture1, GraphSurface& picture4,
-                             GraphSurface& picture5, GraphSurface& picture3);
+                             GraphSurface& picture5, GraphSurface& picture3,
+                             const GraphStyle& style = kBatchStyle);
 
 } // namespace spirolan

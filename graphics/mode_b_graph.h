@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/cam_job.h"
+#include "graphics/graph_style.h"
 #include "graphics/graph_surface.h"
 
 namespace spirolan {
@@ -23,7 +24,8 @@ inline constexpr double kMaxZGridLines = 4096;
 /// pointer and shows the read-out box `picture3`. Does nothing at all (both surfaces keep what
 /// they show) when `CutLength` is empty, not above 0 or not finite. Draws grid and labels but
 /// no curve when `LeadCount` is not 1, 2 or 3, when `LeadPitch` is empty or 0, or when the number
-/// of turns is not finite.
-void DrawModeBGraph(const CamJob& job, GraphSurface& picture2, GraphSurface& picture3);
+/// of turns is not finite. `style` gives the colours and whether texts are kept apart.
+void DrawModeBGraph(const CamJob& job, GraphSurface& picture2, GraphSurface& picture3,
+                    const GraphStyle& style = kBatchStyle);
 
 } // namespace spirolan

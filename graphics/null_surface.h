@@ -17,6 +17,8 @@ public:
     void SetCurrentPosition(float, float) override {}
     void PrintLine(std::string_view) override {}
     float TextWidth(std::string_view) override { return 0; }
+    float TextHeight() override { return 0; }
+    void FillRect(float, float, float, float, Rgb) override {}
     void SetPointer(PointerShape) override {}
     void Show() override {}
 };

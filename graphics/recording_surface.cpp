@@ -14,6 +14,7 @@ void RecordingSurface::SetBackColor(Rgb color) {
 }
 
 void RecordingSurface::Clear() {
+    boxes_.clear();
     textX_ = 0;
     textY_ = 0;
     ops_.push_back({.kind = Kind::Clear});
@@ -52,11 +53,25 @@ void RecordingSurface::PrintLine(std::string_view text) {
                     .y1 = textY_,
                     .x2 = fontPoints_,
                     .text = std::string(text)});
+    const double left = geometry_.PixelX(textX_);
+    const double top = geometry_.PixelY(textY_);
+    boxes_.push_back({std::string(text), left, top,
+                      left + SurfaceGeometry::TextPixels(text, fontPoints_),
+                      top + SurfaceGeometry::FontPixels(fontPoints_) * kTextLineSpacing});
     textY_ += geometry_.LineHeight(fontPoints_);
 }
 
 float RecordingSurface::TextWidth(std::string_view text) {
     return geometry_.TextWidth(text, fontPoints_);
+}
+
+float RecordingSurface::TextHeight() {
+    return geometry_.LineHeight(fontPoints_);
+}
+
+void RecordingSurface::FillRect(float x, float y, float width, float height, Rgb color) {
+    ops_.push_back(
+        {.kind = Kind::FillRect, .color = color, .x1 = x, .y1 = y, .x2 = width, .y2 = height});
 }
 
 void RecordingSurface::SetPointer(PointerShape shape) {

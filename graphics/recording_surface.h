@@ -14,7 +14,8 @@ namespace spirolan {
 /// SetBackColor, SetForeColor: `color`. SetScale: left, top, width, height in x1, y1, x2, y2.
 /// DrawLine: the ends (x1, y1)-(x2, y2) and `color`. SetFontSize: the points in x1.
 /// SetCurrentPosition: x1, y1. PrintLine: `text`, its top-left corner in x1, y1, the text colour
-/// in `color` and the font size in x2. SetPointer: `pointer`. Clear and Show: nothing.
+/// in `color` and the font size in x2. SetPointer: `pointer`. FillRect: the corner in x1, y1,
+/// the size in x2, y2, and `color`. Clear and Show: nothing.
 struct SurfaceOp {
     enum class Kind {
         SetBackColor,
@@ -26,7 +27,8 @@ struct SurfaceOp {
         SetCurrentPosition,
         PrintLine,
         SetPointer,
-        Show
+        Show,
+        FillRect
     };
     Kind kind = Kind::Clear;
     Rgb color{};
@@ -54,6 +56,8 @@ public:
     void SetCurrentPosition(float x, float y) override;
     void PrintLine(std::string_view text) override;
     float TextWidth(std::string_view text) override;
+    float TextHeight() override;
+    void FillRect(float x, float y, float width, float height, Rgb color) override;
     void SetPointer(PointerShape shape) override;
     void Show() override;
 
@@ -65,8 +69,21 @@ public:
     /// The texts printed, in order.
     std::vector<std::string> Texts() const;
 
+    /// A printed text's box in pixels of the client rectangle, measured as TextWidth and
+    /// TextHeight measure it under the scale that was in force when it was printed.
+    struct TextBox {
+        std::string Text;
+        double Left = 0;
+        double Top = 0;
+        double Right = 0;
+        double Bottom = 0;
+    };
+    /// The boxes of the texts printed since the last Clear, in order.
+    std::vector<TextBox> TextBoxes() const { return boxes_; }
+
 private:
     std::vector<SurfaceOp> ops_;
+    std::vector<TextBox> boxes_;
     SurfaceGeometry geometry_;
     Rgb foreColor_{};
     float fontPoints_ = 9.75f;

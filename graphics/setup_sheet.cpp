@@ -11,6 +11,7 @@
 #include "graphics/motion_figures.h"
 #include "graphics/spindle_limit.h"
 
+#include <algorithm>
 #include <span>
 #include <string_view>
 
@@ -52,10 +53,22 @@ SheetSection ShapeSection(const CamJob& job) {
     }
 }
 
+std::string LimitsText(const MachineLimits& limits) {
+    if (!limits.MaxSpeed && !limits.MaxAccel) {
+        return "no limits set";
+    }
+    const auto limit = [](const OptionalNumber& value, const char* unit) {
+        return value ? PlainText(*value) + unit : std::string("none");
+    };
+    return "speed " + limit(limits.MaxSpeed, " mm/s") + ", acceleration " +
+           limit(limits.MaxAccel, " G");
+}
+
 SheetSection MotionSection(const CamJob& job) {
     SheetSection section{"Spindle speed and motion", {}};
     if (!(job.SpindleSpeed > 0)) {
         section.Rows.push_back({"Spindle speed", PlainText(job.SpindleSpeed) + " (no figures)"});
+        section.Rows.push_back({"Machine limits", LimitsText(LimitsOf(job))});
         return section;
     }
     const MotionFigures figures = ComputeMotionFigures(job.XSTable, job.SpindleSpeed);
@@ -64,8 +77,35 @@ SheetSection MotionSection(const CamJob& job) {
           MaxGravityLine(figures.MaxGravity)}) {
         section.Rows.push_back({"", line});
     }
+    section.Rows.push_back({"Machine limits", LimitsText(LimitsOf(job))});
     if (const auto limit = SpindleLimitLineOf(job)) {
         section.Rows.push_back({"", limit->Exceeded ? limit->Text + " (exceeded)" : limit->Text});
+    }
+    return section;
+}
+
+SheetSection CafFilesSection(const std::vector<SheetFile>& files) {
+    SheetSection section{"CAF files saved", {}, true};
+    for (const SheetFile& file : files) {
+        section.Rows.push_back({std::to_string(file.Bytes) + " bytes", file.Path});
+    }
+    if (files.empty()) {
+        section.Rows.push_back({"", "none since the program started"});
+    }
+    return section;
+}
+
+SheetSection NotesSection(const std::string& notes) {
+    SheetSection section{"Notes", {}, true};
+    std::size_t start = 0;
+    while (start <= notes.size()) {
+        const std::size_t end = std::min(notes.find('\n', start), notes.size());
+        std::string line = notes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        section.Rows.push_back({"", line});
+        start = end + 1;
     }
     return section;
 }
@@ -98,13 +138,19 @@ SetupSheet BuildSetupSheet(const CamJob& job, const SheetContext& context) {
     SetupSheet sheet;
     sheet.Heading.push_back(context.Program + " - Setup sheet");
     sheet.Heading.push_back("Printed " + context.Printed);
-    if (!context.JobName.empty()) {
-        sheet.Heading.push_back("Job " + context.JobName);
+    sheet.Heading.push_back("Job " + (context.JobName.empty() ? "Untitled" : context.JobName) +
+                            (context.Unsaved ? "  (Not saved)" : ""));
+    if (!context.Part.empty()) {
+        sheet.Heading.push_back("Part number " + context.Part);
     }
     sheet.Sections.push_back(ShapeSection(job));
     sheet.Sections.push_back(MotionSection(job));
     if (context.WithFaceCopy) {
         sheet.Sections.push_back(FaceCopySection(job));
+    }
+    sheet.Sections.push_back(CafFilesSection(context.SavedCafFiles));
+    if (!context.Notes.empty()) {
+        sheet.Sections.push_back(NotesSection(context.Notes));
     }
     return sheet;
 }

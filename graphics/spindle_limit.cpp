@@ -4,6 +4,7 @@
 
 #include "graphics/graph_style.h"
 #include "graphics/motion_figures.h"
+#include "graphics/text_placer.h"
 
 #include <algorithm>
 #include <charconv>
@@ -45,7 +46,7 @@ LimitReading ReadLimit(std::string_view text, double largest, const std::string&
     double value = 0;
     const char* end = number.data() + number.size();
     const auto [last, error] = std::from_chars(number.data(), end, value);
-    if (error != std::errc() || last != end || !(value > 0) || !(value <= largest)) {
+    if (error != std::errc() || last != end || !(value >= kSmallestLimit) || !(value <= largest)) {
         return {std::nullopt, message};
     }
     return {value, {}};
@@ -124,27 +125,45 @@ std::optional<SpindleLimitLine> SpindleLimitLineOf(const CamJob& job) {
                             job.SpindleSpeed > *highest};
 }
 
-void DrawSpindleLimit(const CamJob& job, GraphSurface& picture1) {
+void DrawSpindleLimit(const CamJob& job, GraphSurface& picture1, const GraphStyle& style) {
     const std::optional<SpindleLimitLine> line = SpindleLimitLineOf(job);
     if (!line) {
         return;
     }
     picture1.SetFontSize(kGraphFontPoints);
-    picture1.SetForeColor(line->Exceeded ? kAccelerationRed : kLabelGrey);
-    picture1.SetCurrentPosition(kLineLeft, kLineTop);
-    picture1.PrintLine(line->Exceeded ? line->Text + " (exceeded)" : line->Text);
+    picture1.SetForeColor(line->Exceeded ? style.Acceleration : style.Label);
+    const std::string text = line->Exceeded ? line->Text + " (exceeded)" : line->Text;
+    if (!style.KeepTextsApart) {
+        picture1.SetCurrentPosition(kLineLeft, kLineTop);
+        picture1.PrintLine(text);
+        return;
+    }
+    // The Mode-A graph's visible area; "mm" stands at x = 0 and the XS labels at x = -13.
+    TextPlacer texts(picture1, true, {-20, kLineTop, 400, 7});
+    const float clearOf = std::max(picture1.TextWidth("mm"), -13 + picture1.TextWidth(" 3"));
+    for (const float points : {kGraphFontPoints, kFigureFontPoints, 8.0f}) {
+        picture1.SetFontSize(points);
+        const float rightAligned = 380 - picture1.TextWidth(text);
+        for (const float left : {std::max(kLineLeft, clearOf), rightAligned}) {
+            if (left >= clearOf && texts.Print(left, kLineTop, text, style.Background)) {
+                picture1.SetFontSize(kGraphFontPoints);
+                return;
+            }
+        }
+    }
+    picture1.SetFontSize(kGraphFontPoints);
 }
 
 LimitReading ReadSpeedLimit(std::string_view text) {
     return ReadLimit(text, kLargestSpeedLimit,
-                     "The maximum speed must be a number above 0 and at most 100000 mm/s, or "
-                     "empty for no limit.");
+                     "The maximum speed must be a number from 0.001 to 100000 mm/s, or empty for "
+                     "no limit.");
 }
 
 LimitReading ReadAccelLimit(std::string_view text) {
     return ReadLimit(text, kLargestAccelLimit,
-                     "The maximum acceleration must be a number above 0 and at most 1000 G, or "
-                     "empty for no limit.");
+                     "The maximum acceleration must be a number from 0.001 to 1000 G, or empty for "
+                     "no limit.");
 }
 
 } // namespace spirolan

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/cam_job.h"
+#include "graphics/graph_style.h"
 #include "graphics/graph_surface.h"
 
 #include <optional>
@@ -49,17 +50,22 @@ struct SpindleLimitLine {
 std::optional<SpindleLimitLine> SpindleLimitLineOf(const CamJob& job);
 
 /// Prints the line on the Mode-A graph `picture1` just drawn by DrawModeAGraph, in the band
-/// above the grid: label grey, or red with " (exceeded)" when the spindle speed is above it.
-/// Draws nothing when SpindleLimitLineOf is empty.
-void DrawSpindleLimit(const CamJob& job, GraphSurface& picture1);
+/// above the grid: in the label colour of `style`, or in its acceleration colour with
+/// " (exceeded)" when the spindle speed is above it. Draws nothing when SpindleLimitLineOf is
+/// empty. Kept apart, the line stands on a box of the background that no curve crosses, right
+/// of the "mm" and "G" texts: at its place, else against the right edge, else smaller, else not
+/// at all.
+void DrawSpindleLimit(const CamJob& job, GraphSurface& picture1,
+                      const GraphStyle& style = kBatchStyle);
 
-/// Largest limits accepted as typed.
+/// Smallest and largest limits accepted as typed.
+inline constexpr double kSmallestLimit = 0.001;      // mm/s and G
 inline constexpr double kLargestSpeedLimit = 100000; // mm/s
 inline constexpr double kLargestAccelLimit = 1000;   // G
 
 /// A limit as typed: blanks around a plain decimal number are ignored; an empty text is no
-/// limit. `Error` (the user's message) is set for anything else that is not a number above 0
-/// and at most `largest`: 0, negatives, text, and values beyond `largest`.
+/// limit. `Error` (the user's message) is set for anything else that is not a number from
+/// kSmallestLimit to `largest`: 0, negatives, text, and values beyond either end.
 struct LimitReading {
     OptionalNumber Value;
     std::string Error;

@@ -93,23 +93,6 @@ ModeASvg ModeAGraphSvg(const CamJob& job, SvgGraphSize size) {
             std::move(figures)};
 }
 
-std::string GraphsSvg(const CamJob& job, SvgGraphSize modeA, SvgGraphSize modeB, bool drawModeB) {
-    const FigureBoxes boxes = FigureBoxSizes();
-    ModeAPicture pictureA(modeA, boxes);
-    Draw(job, pictureA);
-    SvgSurface picture2 = GraphSurfaceOf(modeB);
-    if (drawModeB) {
-        NullSurface picture3;
-        DrawModeBGraph(job, picture2, picture3);
-    }
-    const std::array<SvgPart, 3> partsA = pictureA.Parts(boxes);
-    std::vector<SvgPart> parts(partsA.begin(), partsA.end());
-    const int modeBTop = kFigureBandHeight + pictureA.Picture1.Height() + kGraphGap;
-    parts.push_back({.Surface = &picture2, .X = 0, .Y = static_cast<double>(modeBTop)});
-    return ComposeSvg(std::max(pictureA.Picture1.Width(), picture2.Width()),
-                      modeBTop + picture2.Height(), kButtonFace, parts);
-}
-
 std::string ModeBGraphSvg(const CamJob& job, SvgGraphSize size) {
     SvgSurface picture2 = GraphSurfaceOf(size);
     NullSurface picture3;

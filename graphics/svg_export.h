@@ -41,14 +41,6 @@ struct ModeASvg {
 /// limits, the highest spindle speed on the graph (DrawSpindleLimit).
 ModeASvg ModeAGraphSvg(const CamJob& job, SvgGraphSize size = {});
 
-/// Space between the two graphs of a picture of both, in pixels: the window's 30 twips.
-inline constexpr int kGraphGap = 2;
-
-/// Both graphs as one SVG document, as the window shows them: the band with the figure boxes,
-/// the Mode-A graph at `modeA` and, `kGraphGap` below it, the Mode-B graph at `modeB` when
-/// `drawModeB`, else the inactive surface.
-std::string GraphsSvg(const CamJob& job, SvgGraphSize modeA, SvgGraphSize modeB, bool drawModeB);
-
 /// The Mode-B graph of `job` (DrawModeBGraph) as an SVG document at `size`. Without a cutting
 /// length nothing is drawn and the picture is the inactive surface, plain button-face grey.
 std::string ModeBGraphSvg(const CamJob& job, SvgGraphSize size = {});

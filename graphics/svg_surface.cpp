@@ -189,6 +189,34 @@ float SvgSurface::TextWidth(std::string_view text) {
     return geometry_.TextWidth(text, fontPoints_);
 }
 
+float SvgSurface::TextHeight() {
+    return geometry_.LineHeight(fontPoints_);
+}
+
+void SvgSurface::FillRect(float x, float y, float width, float height, Rgb color) {
+    const double left = std::clamp(geometry_.PixelX(x), -kClipMargin, width_ + kClipMargin);
+    const double top = std::clamp(geometry_.PixelY(y), -kClipMargin, height_ + kClipMargin);
+    const double right =
+        std::clamp(geometry_.PixelX(x + width), -kClipMargin, width_ + kClipMargin);
+    const double bottom =
+        std::clamp(geometry_.PixelY(y + height), -kClipMargin, height_ + kClipMargin);
+    if (!(right > left) || !(bottom > top)) {
+        return;
+    }
+    FlushPath();
+    body_ += "<rect x=\"";
+    AppendNumber(body_, left);
+    body_ += "\" y=\"";
+    AppendNumber(body_, top);
+    body_ += "\" width=\"";
+    AppendNumber(body_, right - left);
+    body_ += "\" height=\"";
+    AppendNumber(body_, bottom - top);
+    body_ += "\" fill=\"";
+    AppendColor(body_, color);
+    body_ += "\" stroke=\"none\"/>\n";
+}
+
 void SvgSurface::SetPointer(PointerShape shape) {
     pointer_ = shape;
 }

@@ -42,6 +42,8 @@ public:
     void SetCurrentPosition(float x, float y) override;
     void PrintLine(std::string_view text) override;
     float TextWidth(std::string_view text) override;
+    float TextHeight() override;
+    void FillRect(float x, float y, float width, float height, Rgb color) override;
     void SetPointer(PointerShape shape) override;
     void Show() override;
 

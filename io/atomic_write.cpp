@@ -3,13 +3,13 @@
 #include "io/atomic_write.h"
 
 #include "io/native_file.h"
+#include "io/temporary_files.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <cerrno>
 #include <optional>
-#include <random>
 #include <string>
 #include <system_error>
 #include <type_traits>
@@ -23,12 +23,15 @@ namespace fs = std::filesystem;
 struct Target {
     fs::path Path;
     bool Direct = false; // written in place: it exists and is not a regular file
+    int Stream = -1;     // this process's standard output or error, when it is that file
 };
 
-// A regular file's bytes on the disk under a temporary name, not yet in place.
+// A regular file's bytes on the disk under a temporary name, not yet in place; `Backup` is a
+// second name of the file it replaces while the group is being put in place.
 struct Staged {
     fs::path Temporary;
     fs::path Path;
+    fs::path Backup;
 };
 
 QString ReasonOf(int error) {
@@ -37,6 +40,17 @@ QString ReasonOf(int error) {
 
 QString ReasonOf(const std::error_code& error) {
     return QString::fromStdString(error.message());
+}
+
+// Why a write to a FIFO or device failed, in the words of what the user can do about it.
+QString DirectReasonOf(int error) {
+    if (error == ENXIO) {
+        return QStringLiteral("no program reads from this pipe");
+    }
+    if (error == EAGAIN) {
+        return QStringLiteral("the program reading this pipe takes no data");
+    }
+    return ReasonOf(error);
 }
 
 // A path for messages; bytes that are no UTF-8 show as replacement characters.
@@ -62,8 +76,11 @@ template <typename Native = fs::path::string_type> fs::path NativePath(const QSt
 }
 
 // Follows links to the file that is to be replaced; a target that exists and is not a regular
-// file is written where it is named.
+// file is written where it is named, and one that a standard stream writes to through it.
 std::optional<Target> Resolve(const fs::path& path, QString& reason) {
+    if (const int stream = StandardStreamOf(path); stream >= 0) {
+        return Target{path, true, stream};
+    }
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (status.type() == fs::file_type::directory) {
@@ -81,36 +98,13 @@ std::optional<Target> Resolve(const fs::path& path, QString& reason) {
     return Target{resolved, false};
 }
 
-// Writes, flushes, optionally syncs and closes `file`; the errno of the first failure, or 0.
-int WriteAndClose(std::FILE* file, QByteArrayView bytes, bool sync) {
-    int failure = 0;
-    errno = 0;
-    const auto size = static_cast<size_t>(bytes.size());
-    if (std::fwrite(bytes.data(), 1, size, file) != size) {
-        failure = errno != 0 ? errno : EIO;
-    } else if (std::fflush(file) != 0) {
-        failure = errno != 0 ? errno : EIO;
-    } else if (sync && !SyncToDisk(file)) {
-        failure = errno != 0 ? errno : EIO;
-    }
-    errno = 0;
-    if (std::fclose(file) != 0 && failure == 0) {
-        failure = errno != 0 ? errno : EIO;
-    }
-    return failure;
+void RemoveTemporary(const fs::path& temporary) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    UntrackTemporary(temporary);
 }
 
-// A fresh temporary name beside `path`.
-fs::path TemporaryBeside(const fs::path& path) {
-    thread_local std::mt19937 random{std::random_device{}()};
-    // Appended piece by piece: g++ 12 warns falsely about "." + std::string at -O3.
-    std::string name = ".spirolan.";
-    name += std::to_string(random() % 1000000000U);
-    name += ".tmp";
-    return path.parent_path() / fs::path(name);
-}
-
-// Writes `bytes` to a temporary beside `target` with the target's permissions.
+// Writes `bytes` to a temporary beside `target` that has the target's permissions and owner.
 std::optional<Staged> Stage(const fs::path& target, QByteArrayView bytes, QString& reason) {
     // A file that may not be written is not replaced either, although its folder would allow it.
     std::error_code error;
@@ -121,52 +115,95 @@ std::optional<Staged> Stage(const fs::path& target, QByteArrayView bytes, QStrin
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path temporary = TemporaryBeside(target);
+        // Tracked before it exists, so that a signal cannot leave it behind.
+        TrackTemporary(temporary);
         errno = 0;
-        std::FILE* file = OpenForWriting(temporary, true);
-        if (file == nullptr) {
-            if (errno == EEXIST) {
+        const int file = CreateLike(temporary, target);
+        if (file < 0) {
+            const int failure = errno;
+            UntrackTemporary(temporary);
+            if (failure == EEXIST) {
                 continue;
             }
-            reason = ReasonOf(errno);
-            return std::nullopt;
-        }
-        if (const int failure = WriteAndClose(file, bytes, true); failure != 0) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
             reason = ReasonOf(failure);
             return std::nullopt;
         }
-        const fs::file_status existing = fs::status(target, error);
-        if (fs::is_regular_file(existing)) {
-            fs::permissions(temporary, existing.permissions(), error);
+        int failure = WriteAll(file, bytes);
+        if (const int finished = Finish(file, true); failure == 0) {
+            failure = finished;
         }
-        return Staged{temporary, target};
+        if (failure != 0) {
+            RemoveTemporary(temporary);
+            reason = ReasonOf(failure);
+            return std::nullopt;
+        }
+        return Staged{temporary, target, {}};
     }
     reason = ReasonOf(EEXIST);
     return std::nullopt;
 }
 
-QString WriteInPlace(const fs::path& path, QByteArrayView bytes) {
+QString WriteInPlace(const Target& target, QByteArrayView bytes, bool wait) {
     errno = 0;
-    std::FILE* file = OpenForWriting(path, false);
-    if (file == nullptr) {
-        return ReasonOf(errno);
+    const int file = target.Stream >= 0 ? target.Stream : OpenExisting(target.Path, wait);
+    if (file < 0) {
+        return DirectReasonOf(errno);
     }
-    const int failure = WriteAndClose(file, bytes, false);
-    return failure != 0 ? ReasonOf(failure) : QString();
+    int failure = WriteAll(file, bytes);
+    if (const int finished = Finish(file, false); failure == 0) {
+        failure = finished;
+    }
+    return failure != 0 ? DirectReasonOf(failure) : QString();
 }
 
 void Discard(const std::vector<Staged>& staged, size_t from) {
     for (size_t i = from; i < staged.size(); ++i) {
+        RemoveTemporary(staged[i].Temporary);
+    }
+}
+
+// Gives each file that replaced an old one its old bytes back, and removes the new ones that
+// had no old file; then no second name is left.
+void Restore(std::vector<Staged>& staged, size_t replaced) {
+    for (size_t i = 0; i < staged.size(); ++i) {
         std::error_code ignored;
-        fs::remove(staged[i].Temporary, ignored);
+        if (i < replaced && !staged[i].Backup.empty()) {
+            fs::rename(staged[i].Backup, staged[i].Path, ignored);
+        } else if (i < replaced) {
+            fs::remove(staged[i].Path, ignored);
+        }
+        if (!staged[i].Backup.empty()) {
+            RemoveTemporary(staged[i].Backup);
+        }
+    }
+}
+
+// A second name for each file that is about to be replaced, so that the group can be undone.
+void KeepOldFiles(std::vector<Staged>& staged) {
+    for (Staged& file : staged) {
+        std::error_code error;
+        if (!fs::is_regular_file(fs::symlink_status(file.Path, error))) {
+            continue;
+        }
+        for (int attempt = 0; attempt < 100 && file.Backup.empty(); ++attempt) {
+            const fs::path backup = TemporaryBeside(file.Path);
+            TrackTemporary(backup);
+            if (LinkFile(file.Path, backup)) {
+                file.Backup = backup;
+            } else {
+                UntrackTemporary(backup);
+                if (errno != EEXIST) {
+                    break; // no second name on this file system: this file cannot be undone
+                }
+            }
+        }
     }
 }
 
 // Every file or none; regular files first to temporaries, then the others in place, then the
 // temporaries into place.
 FileWriteResult WriteGroup(const std::vector<fs::path>& paths,
-                           const std::vector<QByteArrayView>& contents) {
+                           const std::vector<QByteArrayView>& contents, const GroupWrite& how) {
     std::vector<Target> targets;
     for (const fs::path& path : paths) {
         QString reason;
@@ -181,6 +218,7 @@ FileWriteResult WriteGroup(const std::vector<fs::path>& paths,
         if (targets[i].Direct) {
             continue;
         }
+        RemoveAbandonedTemporaries(targets[i].Path.parent_path());
         QString reason;
         std::optional<Staged> file = Stage(targets[i].Path, contents[i], reason);
         if (!file) {
@@ -193,17 +231,32 @@ FileWriteResult WriteGroup(const std::vector<fs::path>& paths,
         if (!targets[i].Direct) {
             continue;
         }
-        if (const QString reason = WriteInPlace(targets[i].Path, contents[i]); !reason.isEmpty()) {
+        if (const QString reason = WriteInPlace(targets[i], contents[i], how.WaitForReader);
+            !reason.isEmpty()) {
             Discard(staged, 0);
             return {false, Named(paths[i], reason)};
         }
     }
+    if (how.BeforeReplacing) {
+        if (const QString reason = how.BeforeReplacing(); !reason.isEmpty()) {
+            Discard(staged, 0);
+            return {false, reason};
+        }
+    }
+    KeepOldFiles(staged);
     for (size_t i = 0; i < staged.size(); ++i) {
         std::error_code error;
         fs::rename(staged[i].Temporary, staged[i].Path, error);
         if (error) {
             Discard(staged, i);
+            Restore(staged, i);
             return {false, Named(staged[i].Path, ReasonOf(error))};
+        }
+        UntrackTemporary(staged[i].Temporary);
+    }
+    for (const Staged& file : staged) {
+        if (!file.Backup.empty()) {
+            RemoveTemporary(file.Backup);
         }
     }
     return {};
@@ -232,17 +285,17 @@ fs::path FollowLinks(const fs::path& path, std::error_code& error) {
 }
 
 FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
-    return WriteGroup({NativePath(path)}, {bytes});
+    return WriteGroup({NativePath(path)}, {bytes}, {});
 }
 
-FileWriteResult WriteFilesAtomically(const std::vector<PendingFile>& files) {
+FileWriteResult WriteFilesAtomically(const std::vector<PendingFile>& files, const GroupWrite& how) {
     std::vector<fs::path> paths;
     std::vector<QByteArrayView> contents;
     for (const PendingFile& file : files) {
         paths.push_back(file.Path);
         contents.emplace_back(file.Bytes);
     }
-    return WriteGroup(paths, contents);
+    return WriteGroup(paths, contents, how);
 }
 
 } // namespace spirolan

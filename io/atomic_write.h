@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -20,10 +21,13 @@ struct FileWriteResult {
 
 /// Writes `bytes` to `path` through a temporary file beside it that replaces the old file only
 /// when every byte was written, flushed, synced and closed: a failed write leaves an existing
-/// file of that name as it was and no partial file behind. A symbolic link is followed and the
-/// file it points to is replaced, the link stays. A target that exists and is not a regular
-/// file (a FIFO, a device such as /dev/stdout) is written directly, without a temporary file;
-/// a directory is refused.
+/// file of that name as it was and no partial file behind. The new file has the old one's
+/// permissions from its first byte, and its owner and group where this process may set them. A
+/// symbolic link is followed and the file it points to is replaced, the link stays. A target
+/// that exists and is not a regular file (a FIFO, a device) is written directly, without a
+/// temporary file and without waiting: a FIFO that no program reads is refused. The file this
+/// process's standard output or error writes to is written through that stream. A directory is
+/// refused. Temporaries left in the folder by killed processes are removed.
 FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes);
 
 /// One file of a group written together, named by the system's own path and used as given: on
@@ -33,10 +37,22 @@ struct PendingFile {
     QByteArray Bytes;
 };
 
+/// How a group is written beyond what WriteFileAtomically does for each file.
+struct GroupWrite {
+    /// Whether a FIFO's write waits for a program to read it (the batch command's may).
+    bool WaitForReader = false;
+    /// Called when every file is ready and none replaced yet; a reason it returns stops the
+    /// write, which then replaces nothing and gives that reason.
+    std::function<QString()> BeforeReplacing;
+};
+
 /// Writes every file of `files`, or none of them: all regular files are written and synced to
-/// temporaries, then the files that are not regular are written, and only then does the first
-/// temporary replace its target. On failure `Reason` names the file that failed and why.
-FileWriteResult WriteFilesAtomically(const std::vector<PendingFile>& files);
+/// temporaries, then the files that are not regular are written, and only then do the
+/// temporaries replace their targets. The old files stay, under a second name, until every new
+/// one is in place: when one cannot be replaced (a busy target), those already replaced get
+/// their old bytes back. On failure `Reason` names the file that failed and why.
+FileWriteResult WriteFilesAtomically(const std::vector<PendingFile>& files,
+                                     const GroupWrite& how = {});
 
 /// The file that a write to `path` replaces: `path` with its symbolic links followed, a link to a
 /// file not yet made included. On a loop of links or a link that cannot be read, `error` says

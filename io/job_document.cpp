@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace spirolan {
@@ -49,9 +50,17 @@ std::string StepText(const JobStep& step) {
 
 } // namespace
 
-std::string JobDocumentText(const std::vector<JobStep>& steps) {
+std::string JobDocumentText(const JobFile& job) {
+    const std::vector<JobStep>& steps = job.Steps;
     std::string text = "{\n  \"format\": " + JsonString(std::string(kJobFormat)) +
-                       ",\n  \"version\": " + std::to_string(kJobVersion) + ",\n  \"steps\": [";
+                       ",\n  \"version\": " + std::to_string(kJobVersion) + ",\n";
+    for (const auto& [key, value] :
+         {std::pair{"part", &job.Part}, std::pair{"notes", &job.Notes}}) {
+        if (!value->empty()) {
+            text += std::string("  \"") + key + "\": " + JsonString(*value) + ",\n";
+        }
+    }
+    text += "  \"steps\": [";
     const char* separator = "\n";
     for (const JobStep& step : steps) {
         text += separator + StepText(step);

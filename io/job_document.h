@@ -23,10 +23,11 @@ inline constexpr std::uintmax_t kMaxJobFileBytes = 64 * 1024 * 1024;
 std::optional<std::string> ReadJobFileBytes(const std::filesystem::path& path,
                                             std::string& problem);
 
-/// The document text of `steps`: UTF-8 JSON, two-space indented, keys in a fixed order
-/// ("format", "version", "steps"; in a step "dialog", "fields"; fields in the given order),
-/// ending in a line feed, so that saving the same job twice gives the same bytes.
-std::string JobDocumentText(const std::vector<JobStep>& steps);
+/// The document text of `job`: UTF-8 JSON, two-space indented, keys in a fixed order
+/// ("format", "version", "part" and "notes" when not empty, "steps"; in a step "dialog",
+/// "fields"; fields in the given order), ending in a line feed, so that saving the same job
+/// twice gives the same bytes.
+std::string JobDocumentText(const JobFile& job);
 
 /// Reads (ReadJobFileBytes) and parses the job document `path`; a file that cannot be read
 /// gives "cannot read SOURCE: problem", one that is no valid job file the parser's message.

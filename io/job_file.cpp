@@ -2,6 +2,8 @@
 // Job files: the dialog steps to replay, read from JSON.
 #include "io/job_file.h"
 
+#include "io/quoted_text.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,6 +11,7 @@
 #include <QJsonParseError>
 
 #include <cmath>
+#include <utility>
 
 namespace spirolan {
 namespace {
@@ -49,7 +52,7 @@ std::string StepPrefix(std::string_view source, qsizetype index) {
 JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray(json.data(), static_cast<qsizetype>(json.size())), &parseError);
+        QByteArray::fromRawData(json.data(), static_cast<qsizetype>(json.size())), &parseError);
     const std::string file(source);
     if (parseError.error != QJsonParseError::NoError) {
         return Failure(file + ": not valid JSON at offset " + std::to_string(parseError.offset) +
@@ -61,9 +64,18 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     const QJsonObject top = document.object();
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() != QLatin1String("steps") && it.key() != QLatin1String("format") &&
-            it.key() != QLatin1String("version")) {
-            return Failure(file + ": unknown top-level key \"" + it.key().toStdString() + "\"");
+            it.key() != QLatin1String("version") && it.key() != QLatin1String("part") &&
+            it.key() != QLatin1String("notes")) {
+            return Failure(file + ": unknown top-level key " + Quoted(it.key().toStdString()));
         }
+    }
+    JobFile job;
+    for (const auto& [key, text] : {std::pair{"part", &job.Part}, std::pair{"notes", &job.Notes}}) {
+        const QJsonValue value = top.value(QLatin1String(key));
+        if (!value.isUndefined() && !value.isString()) {
+            return Failure(file + ": \"" + key + "\" must be a string");
+        }
+        *text = value.toString().toStdString();
     }
     if (std::string problem = FormatProblem(top); !problem.empty()) {
         return Failure(file + ": " + problem);
@@ -72,7 +84,6 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
         return Failure(file + ": \"steps\" must be an array");
     }
     const QJsonArray steps = top.value(QLatin1String("steps")).toArray();
-    JobFile job;
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const std::string prefix = StepPrefix(source, i);
         if (!steps.at(i).isObject()) {
@@ -81,7 +92,7 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
         const QJsonObject step = steps.at(i).toObject();
         for (auto it = step.begin(); it != step.end(); ++it) {
             if (it.key() != QLatin1String("dialog") && it.key() != QLatin1String("fields")) {
-                return Failure(prefix + "unknown key \"" + it.key().toStdString() + "\"");
+                return Failure(prefix + "unknown key " + Quoted(it.key().toStdString()));
             }
         }
         if (!step.value(QLatin1String("dialog")).isString()) {
@@ -99,8 +110,8 @@ JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
             if (it.value().isString()) {
                 field.Value = it.value().toString().toStdString();
             } else if (!it.value().isNull()) {
-                return Failure(prefix + "field \"" + field.Caption +
-                               "\" must be a string (or null)");
+                return Failure(prefix + "field " + Quoted(field.Caption) +
+                               " must be a string (or null)");
             }
             parsed.Fields.push_back(std::move(field));
         }

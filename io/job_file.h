@@ -38,6 +38,10 @@ struct JobStep {
 
 struct JobFile {
     std::vector<JobStep> Steps;
+    // The job's part number and note (lines separated by line feeds), for the printed sheet;
+    // empty when the document has none. Replaying a job does not read them.
+    std::string Part;
+    std::string Notes;
 };
 
 /// A job file, or the message that names what is wrong with it.
@@ -48,8 +52,9 @@ struct JobFileResult {
 
 /// Reads `{"format": "spirolan-job", "version": 1, "steps": [{"dialog": NAME, "fields":
 /// {CAPTION: VALUE, ...}}, ...]}`; "format" and "version" may be left out, another format or a
-/// higher version is refused. Checks the form only (objects, arrays, strings); dialog names and
-/// captions are checked when the steps run. `source` names the file in messages.
+/// higher version is refused. The optional strings "part" and "notes" give Part and Notes. Checks
+/// the form only (objects, arrays, strings); dialog names and captions are checked when the steps
+/// run. `source` names the file in messages.
 JobFileResult ParseJobFile(std::string_view json, std::string_view source);
 
 } // namespace spirolan

@@ -13,13 +13,6 @@ int ChoiceIndex(std::span<const std::string_view> choices, std::string_view valu
     return -1;
 }
 
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
-}
-
 StepOutcome BadStep(const std::string& where, const std::string& message) {
     return {StepStatus::Invalid, {}, where + message, {}};
 }
@@ -36,8 +29,8 @@ StepOutcome RunStep(JobSession& session, const JobStep& step, int stepNumber,
         return RunFaceCopyStep(session, step, where);
     }
     return BadStep(std::string(source) + ": step " + std::to_string(stepNumber) + ": ",
-                   "unknown dialog \"" + step.Dialog +
-                       "\" (expected \"Shape 1\", \"Shape 2\", \"Shape 3\" or \"Face Copy\")");
+                   "unknown dialog " + Quoted(step.Dialog) +
+                       " (expected \"Shape 1\", \"Shape 2\", \"Shape 3\" or \"Face Copy\")");
 }
 
 ReplayResult ReplayJob(const JobFile& job, std::string_view source, JobSession start) {

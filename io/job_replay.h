@@ -5,6 +5,7 @@
 
 #include "core/cam_job.h"
 #include "io/job_file.h"
+#include "io/quoted_text.h"
 
 #include <span>
 #include <string>
@@ -50,9 +51,6 @@ StepOutcome RunFaceCopyStep(JobSession& session, const JobStep& step, const std:
 
 /// Index of `value` among `choices`, or -1.
 int ChoiceIndex(std::span<const std::string_view> choices, std::string_view value);
-
-/// `text` in double quotes, for messages that name a field or a choice.
-std::string Quoted(std::string_view text);
 
 /// A step that is not valid: `where` + `message`.
 StepOutcome BadStep(const std::string& where, const std::string& message);

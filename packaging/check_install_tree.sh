@@ -14,7 +14,8 @@ files=(bin/spirolan bin/spirolan-cli
        "share/metainfo/$app_id.metainfo.xml"
        "share/mime/packages/$app_id.xml"
        "share/icons/hicolor/scalable/apps/$app_id.svg"
-       share/man/man1/spirolan.1 share/man/man1/spirolan-cli.1)
+       share/man/man1/spirolan.1.gz share/man/man1/spirolan-cli.1.gz
+       share/doc/spirolan/copyright share/doc/spirolan/changelog.gz)
 for size in 16 24 32 48 64 128 256; do
     files+=("share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
@@ -41,12 +42,12 @@ grep -qx 'application/x-spirolan-job:\*\.spjob' <(cut -d: -f2- "$scratch/mime/gl
     fail "MIME type: *.spjob is not application/x-spirolan-job"
 
 for program in spirolan spirolan-cli; do
-    page="$prefix/share/man/man1/$program.1"
+    page="$prefix/share/man/man1/$program.1.gz"
     if ! MANWIDTH=80 man --warnings -l "$page" >"$scratch/page" 2>"$scratch/page.err" ||
         [[ -s "$scratch/page.err" ]]; then
-        fail "man page $program.1: $(cat "$scratch/page.err")"
+        fail "man page $program.1.gz: $(cat "$scratch/page.err")"
     fi
-    grep -q -- "--help | --version" "$scratch/page" || fail "man page $program.1 lacks the synopsis"
+    grep -q -- "--help | --version" "$scratch/page" || fail "man page $program.1.gz lacks the synopsis"
 
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" --version) ||
         fail "$program --version exits $?"

@@ -9,7 +9,7 @@ run_packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libxdo-dev
 install_check_packages=(desktop-file-utils appstream shared-mime-info man-db)
 test_packages=("${run_packages[@]}" "${install_check_packages[@]}" clang clang-format libclang-rt-14-dev
                libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth locales poppler-utils)
-package_packages=("${run_packages[@]}" "${install_check_packages[@]}" dpkg-dev file)
+package_packages=("${run_packages[@]}" "${install_check_packages[@]}" dpkg-dev file lintian ccache)
 
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;

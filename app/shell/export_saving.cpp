@@ -2,7 +2,9 @@
 // The export dialog and the atomic write of an exported file.
 #include "app/shell/export_saving.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QRegularExpression>
 
 namespace spirolan {
@@ -25,7 +27,7 @@ void FollowFilterExtension(QFileDialog& dialog) {
 }
 
 ExportChoice ChooseExportFile(QWidget* parent, const QString& title, const QString& folder,
-                              const QStringList& filters) {
+                              const QStringList& filters, std::optional<bool> screenStyle) {
     QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -33,11 +35,20 @@ ExportChoice ChooseExportFile(QWidget* parent, const QString& title, const QStri
     dialog.setNameFilters(filters);
     dialog.setDirectory(folder);
     FollowFilterExtension(dialog);
+    QCheckBox* screen = nullptr;
+    // Qt's own dialog lays itself out in a grid: the choice goes in a row of its own below.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid && screenStyle) {
+        screen = new QCheckBox(QString::fromLatin1(kScreenStyleCaption), &dialog);
+        screen->setObjectName(QStringLiteral("ScreenStyle"));
+        screen->setChecked(*screenStyle);
+        grid->addWidget(screen, grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return {dialog.selectedFiles().first(),
-            static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+            static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))),
+            screen != nullptr ? screen->isChecked() : screenStyle.value_or(false)};
 }
 
 } // namespace spirolan

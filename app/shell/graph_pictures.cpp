@@ -2,19 +2,16 @@
 // Pictures of both graphs: the graphs library draws them on painter surfaces or as SVG.
 #include "app/shell/graph_pictures.h"
 
-#include "app/widgets/graph_surface_widget.h"
 #include "app/widgets/painter_surface.h"
-#include "graphics/graph_style.h"
-#include "graphics/mode_a_graph.h"
-#include "graphics/mode_b_graph.h"
-#include "graphics/null_surface.h"
-#include "graphics/spindle_limit.h"
-#include "graphics/svg_export.h"
+#include "graphics/graphs_picture.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
+
+#include <deque>
+#include <optional>
 
 namespace spirolan {
 
@@ -27,50 +24,48 @@ SvgGraphSize SvgSize(QSize size) {
     return {size.width(), size.height()};
 }
 
+GraphsPictureLayout LayoutOf(const CamJob& job, const GraphsView& view) {
+    return LayoutGraphsPicture(job, SvgSize(view.ModeA),
+                               view.DrawModeB ? std::optional<SvgGraphSize>(SvgSize(view.ModeB))
+                                              : std::nullopt,
+                               !view.Heading.empty());
+}
+
 } // namespace
 
-QSize GraphsPictureSize(const GraphsView& view) {
-    return {std::max(view.ModeA.width(), view.ModeB.width()),
-            kFigureBandHeight + view.ModeA.height() + kGraphGap + view.ModeB.height()};
+QSize GraphsPictureSize(const CamJob& job, const GraphsView& view) {
+    const GraphsPictureLayout layout = LayoutOf(job, view);
+    return {layout.Width, layout.Height};
 }
 
 void PaintGraphs(QPainter& painter, QPointF origin, const CamJob& job, const GraphsView& view) {
-    const QSize size = GraphsPictureSize(view);
-    const QColor face = ToQColor(kButtonFace);
-    painter.fillRect(QRectF(origin, QSizeF(size)), face);
-
-    const FigureBoxes boxes = FigureBoxSizes();
-    const double figureLeft = origin.x() + view.ModeA.width() - boxes.Margin - boxes.FigureWidth;
-    const double boxTop = origin.y() + boxes.Margin;
-    PainterSurface picture5(
-        painter, QRectF(figureLeft - boxes.SpindleWidth, boxTop, boxes.SpindleWidth, boxes.Height),
-        face, ToQColor(kFigureBlack), kFigureFontPoints);
-    PainterSurface picture4(painter, QRectF(figureLeft, boxTop, boxes.FigureWidth, boxes.Height),
-                            face, ToQColor(kAccelerationRed), kFigureFontPoints);
-    const double modeATop = origin.y() + kFigureBandHeight;
-    PainterSurface picture1(painter, QRectF(QPointF(origin.x(), modeATop), QSizeF(view.ModeA)),
-                            face, ToQColor(kLabelGrey), kGraphFontPoints);
-    NullSurface picture3;
-    DrawModeAGraph(job, picture1, picture4, picture5, picture3);
-    DrawSpindleLimit(job, picture1);
-    picture5.Frame();
-    picture4.Frame();
-
-    const double modeBTop = modeATop + view.ModeA.height() + kGraphGap;
-    PainterSurface picture2(painter, QRectF(QPointF(origin.x(), modeBTop), QSizeF(view.ModeB)),
-                            face, ToQColor(kLabelGrey), kGraphFontPoints);
-    if (view.DrawModeB) {
-        DrawModeBGraph(job, picture2, picture3);
-    }
+    const GraphsPictureLayout layout = LayoutOf(job, view);
+    painter.fillRect(QRectF(origin, QSizeF(layout.Width, layout.Height)),
+                     ToQColor(view.Style.Page));
+    std::deque<PainterSurface> surfaces;
+    DrawGraphsPicture(
+        job, layout, view.Style, view.Heading,
+        [&](const PixelRect& rect, Rgb back, Rgb fore, float points, bool framed) -> GraphSurface& {
+            PainterSurface& surface = surfaces.emplace_back(
+                painter,
+                QRectF(origin + QPointF(rect.Left, rect.Top), QSizeF(rect.Width, rect.Height)),
+                ToQColor(back), ToQColor(fore), points);
+            if (framed) {
+                surface.Frame();
+            }
+            return surface;
+        });
 }
 
 QByteArray GraphsSvgBytes(const CamJob& job, const GraphsView& view) {
     return QByteArray::fromStdString(
-        GraphsSvg(job, SvgSize(view.ModeA), SvgSize(view.ModeB), view.DrawModeB));
+        GraphsSvg(job, SvgSize(view.ModeA),
+                  view.DrawModeB ? std::optional<SvgGraphSize>(SvgSize(view.ModeB)) : std::nullopt,
+                  view.Style, view.Heading));
 }
 
 QByteArray GraphsPngBytes(const CamJob& job, const GraphsView& view) {
-    QImage image(GraphsPictureSize(view) * kPngScale, QImage::Format_RGB32);
+    QImage image(GraphsPictureSize(job, view) * kPngScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(kPngScale);
     image.setDotsPerMeterX(kDotsPerMetreAt96);
     image.setDotsPerMeterY(kDotsPerMetreAt96);
@@ -89,7 +84,7 @@ QByteArray GraphsPdfBytes(const CamJob& job, const GraphsView& view) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QSize size = GraphsPictureSize(view);
+    const QSize size = GraphsPictureSize(job, view);
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(96);

@@ -1,31 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of both graphs as the window shows them: SVG, PNG and PDF bytes, and painting them
-// onto a page.
+// Pictures of both graphs as the window exports and prints them: SVG, PNG and PDF bytes, and
+// painting them onto a page.
 #pragma once
 
 #include "core/cam_job.h"
+#include "graphics/graph_style.h"
 
 #include <QByteArray>
 #include <QPainter>
 #include <QSize>
 
+#include <string>
+
 namespace spirolan {
 
-/// What a picture of both graphs shows: the graphs at the window's sizes in logical pixels,
-/// the Mode-B graph drawn or left inactive as the window has it.
+/// What a picture of both graphs shows: the graphs at the window's sizes in logical pixels, the
+/// Mode-B graph only when the window has one, in `Style`, under `Heading` (the job's name and
+/// the date; none when empty).
 struct GraphsView {
     QSize ModeA;
     QSize ModeB;
     bool DrawModeB = false;
+    GraphStyle Style = kPrintStyle;
+    std::string Heading;
 };
 
-/// Size of the picture in logical pixels: the figure band, the Mode-A graph and under it the
-/// Mode-B graph.
-QSize GraphsPictureSize(const GraphsView& view);
+/// Size of the picture of `job` in logical pixels (LayoutGraphsPicture).
+QSize GraphsPictureSize(const CamJob& job, const GraphsView& view);
 
-/// Paints the picture with its top-left corner at `origin`, one painter unit per logical pixel:
-/// the figure boxes (Picture5, Picture4) right-aligned in the band, then the two graphs, drawn
-/// from `job` as the window draws them (the machine limit line included).
+/// Paints the picture with its top-left corner at `origin`, one painter unit per logical pixel
+/// (DrawGraphsPicture).
 void PaintGraphs(QPainter& painter, QPointF origin, const CamJob& job, const GraphsView& view);
 
 /// The picture as an SVG document (the SVG writer of the graphics library).

@@ -53,6 +53,9 @@ LoadedSettings LoadSettings(const QString& path) {
     if (!info.exists() && !info.isSymLink()) {
         return {};
     }
+    if (info.isSymLink() && !info.exists()) {
+        return {{}, QStringLiteral("It is a link to a file that does not exist.")};
+    }
     // Only a plain file is opened: a pipe or a device in its place would never end a read.
     if (!info.isFile()) {
         return {{}, QStringLiteral("It is not a file.")};
@@ -158,8 +161,17 @@ QString DefaultSettingsPath() {
            QStringLiteral("/Spirolan/Spirolan.ini");
 }
 
-WindowPlacement ReadSettings(const QString& path, CamJob& job) {
-    const SettingsText text = LoadSettings(path).Text;
+WindowPlacement ReadSettings(const QString& path, CamJob& job, QString* problem) {
+    const LoadedSettings loaded = LoadSettings(path);
+    if (problem != nullptr) {
+        *problem = loaded.Problem.isEmpty()
+                       ? QString()
+                       : QStringLiteral("The settings could not be read from %1.\n%2\nSpirolan "
+                                        "starts with the default settings and does not replace "
+                                        "the file when it closes.")
+                             .arg(QDir::toNativeSeparators(path), loaded.Problem);
+    }
+    const SettingsText& text = loaded.Text;
     const WindowPlacement defaults;
     WindowPlacement placement;
     placement.Left = ReadSingle(text, "MainLeft", defaults.Left);

@@ -36,7 +36,9 @@ QString DefaultSettingsPath();
 /// "ExportPathName" (empty by default) and the machine limits "MaxSlideSpeed" (mm/s) and
 /// "MaxSlideAccel" (G), empty for no limit, as is a stored limit that the Machine limits dialog
 /// would refuse.
-WindowPlacement ReadSettings(const QString& path, CamJob& job);
+/// `problem`, when given, receives the message to show for a file that is there but cannot be
+/// read (its name, why, and that it is not replaced), and is emptied otherwise.
+WindowPlacement ReadSettings(const QString& path, CamJob& job, QString* problem = nullptr);
 
 /// Outcome of writing the settings; `Message` names the file and the reason when `Ok` is false.
 struct SettingsWriteResult {

@@ -66,16 +66,18 @@ void PaintSetupSheet(QPagedPaintDevice& device, CamJob& job, const SheetContext&
     }
     y += kSectionGap;
 
-    // The shape on the left, the rest on the right half.
+    // The shape on the left, the rest on the right half, long rows across the page below.
     std::vector<const SheetSection*> left{&sheet.Sections.front()};
     std::vector<const SheetSection*> right;
+    std::vector<const SheetSection*> across;
     for (size_t i = 1; i < sheet.Sections.size(); ++i) {
-        right.push_back(&sheet.Sections[i]);
+        (sheet.Sections[i].FullWidth ? across : right).push_back(&sheet.Sections[i]);
     }
-    const double bottom = std::max(Sections(painter, left, area.left(), y),
-                                   Sections(painter, right, area.center().x(), y));
+    const double columns = std::max(Sections(painter, left, area.left(), y),
+                                    Sections(painter, right, area.center().x(), y));
+    const double bottom = Sections(painter, across, area.left(), columns);
 
-    const QSize picture = GraphsPictureSize(view);
+    const QSize picture = GraphsPictureSize(job, view);
     const QRectF rest(area.left(), bottom, area.width(), area.bottom() - bottom);
     if (picture.isEmpty() || rest.height() <= 0) {
         return;

@@ -11,8 +11,8 @@ namespace spirolan {
 
 /// Paints the setup sheet of `job` on the one page of `device` (a printer or a PDF writer whose
 /// resolution is 96 dots per inch): the heading, the shape section on the left, the motion and
-/// Face Copy sections on the right, and below them both graphs (`view`) as vector drawings,
-/// scaled to fit the rest of the page.
+/// Face Copy sections on the right, the files saved and the notes across the page, and below
+/// them both graphs (`view`) as vector drawings, scaled to fit the rest of the page.
 void PaintSetupSheet(QPagedPaintDevice& device, CamJob& job, const SheetContext& context,
                      const GraphsView& view);
 

@@ -53,7 +53,7 @@ int RunSpirolan(QApplication& application, const QString& jobDocument) {
 
     const QString settingsPath = DefaultSettingsPath();
     const QString lockPath = DefaultLockPath(settingsPath);
-    SingleInstance instance(lockPath);
+    SingleInstance instance(lockPath, FallbackLockPath(settingsPath));
     const InstanceCheck check = instance.Acquire();
     if (!check.Ok) {
         // A document goes to the running copy, which opens it; the user sees that window.

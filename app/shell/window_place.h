@@ -4,8 +4,8 @@
 
 #include "app/shell/settings_store.h"
 
+#include <QList>
 #include <QRect>
-#include <QSize>
 
 namespace spirolan {
 
@@ -14,9 +14,11 @@ inline constexpr float kMinWindowWidth = 4800;
 inline constexpr float kMinWindowHeight = 3600;
 
 /// The outer rectangle (frame included), in pixels at `dpi` logical dots per inch, for the
-/// stored place: left and top as they stand, off-screen included; the size raised to the
-/// smallest usable one and held to `largest`.
-QRect PlacedFrame(const WindowPlacement& stored, double dpi, QSize largest);
+/// stored place on a desktop whose screens offer the areas `screens` (without panels): left and
+/// top as they stand while some of the window is on a screen, and one wholly off every screen
+/// moved onto the nearest one; the size raised to the smallest usable one and held to the area
+/// of the screen the window is (mostly) on. Without screens the place is used as it stands.
+QRect PlacedFrame(const WindowPlacement& stored, double dpi, const QList<QRect>& screens);
 
 /// The place to store for the outer rectangle `frame`: each value as `stored` holds it while the
 /// window still has the pixels that value gave, so that a window neither moved nor resized

@@ -137,6 +137,26 @@ void PaintedSurface::PrintLine(std::string_view text) {
     textY_ = static_cast<float>(textY_ + step);
 }
 
+float PaintedSurface::TextHeight() {
+    const double units = QFontMetricsF(font_, MetricsDevice()).height();
+    if (!scaled_) {
+        return static_cast<float>(units);
+    }
+    const double h = Area().height();
+    return static_cast<float>(h > 0 ? units / h * height_ : HUGE_VAL);
+}
+
+void PaintedSurface::FillRect(float x, float y, float width, float height, Rgb color) {
+    const QRectF area = Area();
+    const QRectF rect = QRectF(ToDevice(x, y), ToDevice(x + width, y + height)).normalized();
+    const QRectF shown = rect.intersected(area);
+    QPainter* painter = Painter();
+    if (!painter || shown.isEmpty()) {
+        return;
+    }
+    painter->fillRect(shown, ToQColor(color));
+}
+
 float PaintedSurface::TextWidth(std::string_view text) {
     const double units = QFontMetricsF(font_, MetricsDevice()).horizontalAdvance(FromUtf8(text));
     if (!scaled_) {

@@ -31,6 +31,8 @@ public:
     void SetCurrentPosition(float x, float y) override;
     void PrintLine(std::string_view text) override;
     float TextWidth(std::string_view text) override;
+    float TextHeight() override;
+    void FillRect(float x, float y, float width, float height, Rgb color) override;
 
     /// The painter's units of a point given in user coordinates.
     QPointF ToDevice(float x, float y) const;

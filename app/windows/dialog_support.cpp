@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -112,6 +113,20 @@ void UseAsPlainButton(QPushButton* button) {
     button->setAutoDefault(false);
     button->setDefault(false);
     button->installEventFilter(new DefaultWhileFocused(button));
+}
+
+OkCancelButtons MakeOkCancelButtons() {
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("Command1"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("Command2"));
+    UseAsPlainButton(ok);
+    UseAsPlainButton(cancel);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return {ok, cancel, row};
 }
 
 void SetTabOrder(const std::vector<QWidget*>& widgets) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QDialog;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QString;
@@ -26,6 +27,15 @@ void MoveFocusOnEnter(QWidget* field, QWidget* next);
 /// A dialog button that is the default button only while it has the focus: it then shows the
 /// default frame, and Enter (like Space) presses it. Enter in a text field never presses it.
 void UseAsPlainButton(QPushButton* button);
+
+/// The OK (`Command1`) and Cancel (`Command2`) buttons of a small dialog, plain buttons
+/// (UseAsPlainButton), right-aligned in `Row`.
+struct OkCancelButtons {
+    QPushButton* Ok;
+    QPushButton* Cancel;
+    QHBoxLayout* Row;
+};
+OkCancelButtons MakeOkCancelButtons();
 
 /// Tab moves through `widgets` in this order (and Shift+Tab back).
 void SetTabOrder(const std::vector<QWidget*>& widgets);

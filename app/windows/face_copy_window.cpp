@@ -51,11 +51,14 @@ QLabel* Display() {
     return label;
 }
 
-// Checks the choice `index`, or none of the group.
+// Checks the choice `index`, or none of the group. Tab enters the group at the checked choice
+// (at the first when none is checked) and arrow keys move within it, so that Tab never lands
+// where Space would change the choice.
 void ShowChoice(std::span<QRadioButton* const> group, std::optional<int> index) {
     for (int i = 0; i < static_cast<int>(group.size()); ++i) {
         QRadioButton* button = group[i];
         const bool checked = index == i;
+        button->setFocusPolicy(checked || (!index && i == 0) ? Qt::StrongFocus : Qt::ClickFocus);
         if (button->isChecked() != checked) {
             // An exclusive choice cannot be cleared while it is exclusive.
             button->setAutoExclusive(false);

@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstddef>
 #include <cstdio>
@@ -108,8 +109,9 @@ frmMain::frmMain(CamJob& job, QString settingsPath, DialogHooks hooks, QWidget* 
 
 namespace {
 
-// How many desktops wide and high a stored window size may be.
-constexpr int kMaxDesktops = 4;
+// The export dialog's style choice in the settings: "Screen", else the print style.
+constexpr std::string_view kExportStyleKey = "ExportStyle";
+constexpr std::string_view kExportScreenStyle = "Screen";
 
 } // namespace
 
@@ -118,17 +120,29 @@ int frmMain::Pixels(double twips) const {
 }
 
 void frmMain::Form_Load() {
-    storedPlace_ = ReadSettings(settingsPath_, job_);
-    // The place is used as stored, off-screen included, but a size beyond every screen would
-    // make the graphs' kept pictures take all memory: hold it to four times the desktop.
-    const QRect frame =
-        PlacedFrame(storedPlace_, logicalDpiX(), screen()->virtualGeometry().size() * kMaxDesktops);
+    QString settingsProblem;
+    storedPlace_ = ReadSettings(settingsPath_, job_, &settingsProblem);
+    if (!settingsProblem.isEmpty()) {
+        // From the event loop, so that the message shows over the painted window.
+        QTimer::singleShot(0, this, [this, settingsProblem] {
+            ShowMessage(this, QMessageBox::Warning, kAppTitle, settingsProblem);
+        });
+    }
+    // The place is used as stored while the window is on a screen; one wholly off every
+    // screen comes back, and one larger than its screen is reduced to it.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    const QRect frame = PlacedFrame(storedPlace_, logicalDpiX(), screens);
     move(frame.topLeft());
     resize(frame.size());
     pendingFrameSize_ = frame.size();
     job_.PI = 3.141592653589;
     job_.LeadCount = 1.0;
     recentJobs_ = ReadRecentJobs(settingsPath_).mid(0, kMaxRecentJobs);
+    exportScreenStyle_ = ReadSetting(settingsPath_, kExportStyleKey) == kExportScreenStyle;
+    storedScreenStyle_ = exportScreenStyle_;
     ShowRecentJobs();
 }
 
@@ -171,6 +185,11 @@ void frmMain::Form_Unload() {
     const SettingsWriteResult recent = WriteRecentJobs(settingsPath_, recentJobs_);
     if (written.Ok) {
         written = recent;
+    }
+    // Only a choice made in this run is written: a file without the key stays without it.
+    if (written.Ok && exportScreenStyle_ != storedScreenStyle_) {
+        written = WriteSetting(settingsPath_, kExportStyleKey,
+                               exportScreenStyle_ ? kExportScreenStyle : "Print");
     }
     if (!written.Ok && endingSession_) {
         // Nobody may be there to answer a box at the session's end or on a signal.
@@ -253,16 +272,16 @@ void frmMain::ReGraphic_Click() {
 }
 
 void frmMain::DrawModeAGraph() {
-    const MotionFigures figures =
-        spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_, *Picture3_);
+    const MotionFigures figures = spirolan::DrawModeAGraph(job_, *Picture1_, *Picture4_, *Picture5_,
+                                                           *Picture3_, kScreenStyle);
     job_.MaxSpeed = figures.MaxSpeed;
     job_.MaxGravity = figures.MaxGravity;
-    DrawSpindleLimit(job_, *Picture1_);
+    DrawSpindleLimit(job_, *Picture1_, kScreenStyle);
     ShowReadoutBox();
 }
 
 void frmMain::DrawModeBGraph() {
-    spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_);
+    spirolan::DrawModeBGraph(job_, *Picture2_, *Picture3_, kScreenStyle);
     ShowReadoutBox();
 }
 
@@ -340,6 +359,8 @@ void frmMain::SaveCaf(const TextPane& pane, const QString& emptyMessage) {
         return;
     }
     const QFileInfo saved(path);
+    savedCafFiles_.push_back({QDir::toNativeSeparators(saved.absoluteFilePath()).toStdString(),
+                              static_cast<long long>(saved.size())});
     job_.OpenPathName = QDir::toNativeSeparators(saved.absolutePath()).toStdString();
     job_.LastCafFile = QDir::toNativeSeparators(saved.absoluteFilePath()).toStdString();
 }

@@ -14,6 +14,7 @@
 #include "app/windows/dialog_host.h"
 #include "core/cam_job.h"
 #include "graphics/layout_rule.h"
+#include "graphics/setup_sheet.h"
 #include "io/job_file.h"
 #include "io/job_replay.h"
 
@@ -65,6 +66,8 @@ public:
     void mnuJobOpen_Click();
     void mnuJobSave_Click();
     void mnuJobSaveAs_Click();
+    /// Job Properties: the part number and note of the job, saved in its document.
+    void mnuJobProperties_Click();
     void mnuFaceCopy_Click();
     /// The redraw: the Mode-A graph when the Mode-A pane holds text, then the Mode-B graph when
     /// the Mode-B pane does. With both panes empty nothing is drawn.
@@ -79,8 +82,10 @@ public:
     void mnuMachineLimits_Click();
 
     /// What a picture of both graphs shows now: the graphs at their sizes in the window (1200 x
-    /// 420 for one without area), the Mode-B one drawn when the Mode-B pane holds text.
-    GraphsView CurrentGraphsView() const;
+    /// 420 for one without area), the Mode-B one drawn when the Mode-B pane holds text, in
+    /// `style`, under the job's name and `date` (no heading when `date` is empty).
+    GraphsView CurrentGraphsView(const GraphStyle& style = kPrintStyle,
+                                 const QString& date = {}) const;
 
     /// Runs the command of the toolbar button `key`, compared exactly (letter case counts); a
     /// key of no command (a separator's) does nothing.
@@ -161,6 +166,12 @@ public:
     void OpenRecentJob(int index);
     /// Replaces how the export commands ask for a file (the export dialog by default).
     void SetExportFileChooser(ExportFileChooser chooser) { chooseExportFile_ = std::move(chooser); }
+    /// The job's part number and note.
+    const std::string& JobPart() const { return jobPart_; }
+    const std::string& JobNotes() const { return jobNotes_; }
+    /// The setup sheet's facts beside the job, as printing now would give them, with `printed`
+    /// as the date and time of printing.
+    SheetContext CurrentSheetContext(const std::string& printed) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -177,11 +188,12 @@ private:
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
     bool HasModeAData(const QString& caption, const QString& nothing);
-    void Export(const QString& what, const QStringList& filters,
-                const std::function<QByteArray(int filter)>& bytes);
+    void Export(const QString& what, const QStringList& filters, std::optional<bool> screenStyle,
+                const std::function<QByteArray(const ExportChoice& choice)>& bytes);
     void ShowReadout(const PointerReadout& readout);
     void ShowReadoutBox();
     bool ConfirmCloseJob();
+    /// The job document's name ("Untitled" without one).
     QString JobName() const;
     bool SaveJobAs();
     void ResetJob();
@@ -223,6 +235,11 @@ private:
     QStringList recentJobs_;
     QMenu* recentJobsMenu_ = nullptr;
     ExportFileChooser chooseExportFile_ = ChooseExportFile;
+    bool exportScreenStyle_ = false; // the export dialog's last style choice
+    bool storedScreenStyle_ = false; // the choice the settings held at load
+    std::string jobPart_;
+    std::string jobNotes_;
+    std::vector<SheetFile> savedCafFiles_; // CAF files saved in this run, oldest first
 
     QWidget* client_;
     QToolBar* tbToolBar_;

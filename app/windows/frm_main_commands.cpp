@@ -52,7 +52,7 @@ constexpr std::array<Menu, 7> kMenus = {{
 }};
 
 // Every command, in menu order. New commands are new rows.
-constexpr std::array<Command, 20> kCommands = {{
+constexpr std::array<Command, 21> kCommands = {{
     {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
      &frmMain::mnuFeed_Click},
     {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
@@ -74,6 +74,8 @@ constexpr std::array<Command, 20> kCommands = {{
     {"mnuFile", nullptr, "mnuJobSaveAs", "Save Job As(&A)...", kNoButton, false, "", "",
      &frmMain::mnuJobSaveAs_Click, QKeySequence::SaveAs},
     {"mnuFile", nullptr, "mnuRecentJobs", nullptr, kNoButton, false, "", "", nullptr},
+    {"mnuFile", nullptr, "mnuJobProperties", "Job Properties(&J)...", kNoButton, false, "", "",
+     &frmMain::mnuJobProperties_Click},
     {"mnuFile", "mnuFileBar3", "mnuExportTable", "Export Table(&T)...", kNoButton, false, "", "",
      &frmMain::mnuExportTable_Click},
     {"mnuFile", nullptr, "mnuExportGraphs", "Export Graphs(&G)...", kNoButton, false, "", "",

@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 namespace spirolan {
 
@@ -25,16 +27,26 @@ namespace {
 enum GraphFormat { kSvg, kPng, kPdf };
 
 const QString kExportError = QStringLiteral("Export error");
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 } // namespace
 
-GraphsView frmMain::CurrentGraphsView() const {
+GraphsView frmMain::CurrentGraphsView(const GraphStyle& style, const QString& date) const {
     // A graph the layout left without area (a tiny window) is pictured at the export size.
     const auto sized = [](QSize size) {
         return size.isEmpty() ? QSize(kSvgGraphWidth, kSvgGraphHeight) : size;
     };
+    QString heading;
+    if (!date.isEmpty()) {
+        heading = QStringLiteral("Job %1%2")
+                      .arg(JobName(), JobChanged() ? QStringLiteral("  (Not saved)") : QString());
+        if (!jobPart_.empty()) {
+            heading += QStringLiteral(" - Part number %1").arg(QString::fromStdString(jobPart_));
+        }
+        heading += QStringLiteral(" - ") + date;
+    }
     return {sized(Picture1_->contentsRect().size()), sized(Picture2_->contentsRect().size()),
-            !txtDataB_->IsEmpty()};
+            !txtDataB_->IsEmpty(), style, heading.toStdString()};
 }
 
 bool frmMain::HasModeAData(const QString& caption, const QString& nothing) {
@@ -47,15 +59,19 @@ bool frmMain::HasModeAData(const QString& caption, const QString& nothing) {
 }
 
 void frmMain::Export(const QString& what, const QStringList& filters,
-                     const std::function<QByteArray(int filter)>& bytes) {
+                     std::optional<bool> screenStyle,
+                     const std::function<QByteArray(const ExportChoice& choice)>& bytes) {
     const QString folder =
         SaveDialogFolder(job_.ExportPathName.empty() ? job_.OpenPathName : job_.ExportPathName);
     const ExportChoice choice =
-        chooseExportFile_(this, QStringLiteral("Export ") + what, folder, filters);
+        chooseExportFile_(this, QStringLiteral("Export ") + what, folder, filters, screenStyle);
     if (choice.Path.isEmpty()) {
         return;
     }
-    const FileWriteResult written = WriteFileAtomically(choice.Path, bytes(choice.Filter));
+    if (screenStyle) {
+        exportScreenStyle_ = choice.ScreenStyle;
+    }
+    const FileWriteResult written = WriteFileAtomically(choice.Path, bytes(choice));
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kExportError,
                     CannotMessage(QStringLiteral("export the %1 to").arg(what.toLower()),
@@ -70,20 +86,22 @@ void frmMain::mnuExportTable_Click() {
     if (!HasModeAData(kExportError, QStringLiteral("There is no table to export yet"))) {
         return;
     }
-    Export(QStringLiteral("Table"), {QStringLiteral("CSV Files(*.csv)")},
-           [this](int) { return QByteArray::fromStdString(TableCsv(job_)); });
+    Export(QStringLiteral("Table"), {QStringLiteral("CSV Files(*.csv)")}, std::nullopt,
+           [this](const ExportChoice&) { return QByteArray::fromStdString(TableCsv(job_)); });
 }
 
 void frmMain::mnuExportGraphs_Click() {
     if (!HasModeAData(kExportError, QStringLiteral("There are no graphs to export yet"))) {
         return;
     }
-    const GraphsView view = CurrentGraphsView();
+    const QString date = QDateTime::currentDateTime().toString(kDateFormat);
     Export(QStringLiteral("Graphs"),
            {QStringLiteral("SVG Files(*.svg)"), QStringLiteral("PNG Files(*.png)"),
             QStringLiteral("PDF Files(*.pdf)")},
-           [this, view](int filter) {
-               switch (filter) {
+           exportScreenStyle_, [this, &date](const ExportChoice& choice) {
+               const GraphsView view =
+                   CurrentGraphsView(choice.ScreenStyle ? kScreenStyle : kPrintStyle, date);
+               switch (choice.Filter) {
                case kPng:
                    return GraphsPngBytes(job_, view);
                case kPdf:
@@ -94,6 +112,17 @@ void frmMain::mnuExportGraphs_Click() {
            });
 }
 
+SheetContext frmMain::CurrentSheetContext(const std::string& printed) const {
+    return {"Spirolan " + VersionText().toStdString(),
+            printed,
+            jobPath_.isEmpty() ? std::string() : JobName().toStdString(),
+            !txtDataB_->IsEmpty(),
+            JobChanged(),
+            jobPart_,
+            jobNotes_,
+            savedCafFiles_};
+}
+
 void frmMain::mnuPrint_Click() {
     if (!HasModeAData(QStringLiteral("Print error"),
                       QStringLiteral("There is no setup sheet to print yet"))) {
@@ -102,14 +131,16 @@ void frmMain::mnuPrint_Click() {
     QPrinter printer;
     printer.setResolution(96);
     printer.setDocName(QStringLiteral("Spirolan setup sheet"));
-    const SheetContext context{
-        "Spirolan " + VersionText().toStdString(),
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString(),
-        jobPath_.isEmpty() ? std::string() : QFileInfo(jobPath_).fileName().toStdString(),
-        !txtDataB_->IsEmpty()};
+    const SheetContext context =
+        CurrentSheetContext(QDateTime::currentDateTime().toString(kDateFormat).toStdString());
     const GraphsView view = CurrentGraphsView();
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
+    // The page is read at its width, in a window as large as the screen allows.
+    preview.resize(screen()->availableGeometry().size() * 0.9);
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
+        pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &context, &view](QPrinter* target) {
                 PaintSetupSheet(*target, job_, context, view);

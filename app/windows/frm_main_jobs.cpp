@@ -3,6 +3,7 @@
 #include "app/windows/frm_main.h"
 
 #include "app/spirolan_version.h"
+#include "app/windows/job_properties_dialog.h"
 #include "app/windows/messages.h"
 #include "core/caf_text.h"
 #include "facecopy/face_copy_texts.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 
 #include <algorithm>
@@ -21,6 +23,9 @@
 namespace spirolan {
 
 namespace {
+
+// About how many characters of a recent job's path its menu entry shows.
+constexpr int kRecentJobCharacters = 60;
 
 // The caption writes the revision straight after the minor version: 2.2.0.3 gives "2.23".
 const QString kTitle =
@@ -54,7 +59,18 @@ void frmMain::RecordStep(JobStep step) {
 }
 
 std::string frmMain::JobText() const {
-    return JobDocumentText(jobSteps_);
+    return JobDocumentText({jobSteps_, jobPart_, jobNotes_});
+}
+
+void frmMain::mnuJobProperties_Click() {
+    OpenJobProperties(
+        jobPart_, jobNotes_,
+        [this](std::string part, std::string notes) {
+            jobPart_ = std::move(part);
+            jobNotes_ = std::move(notes);
+            JobStateChanged();
+        },
+        this);
 }
 
 bool frmMain::JobChanged() const {
@@ -142,6 +158,8 @@ std::optional<StepOutcome> frmMain::ReplayDocument(const JobFile& document, cons
         steps.push_back(InDialogOrder(step));
     }
     AdoptReplay(replay.Session, std::move(steps));
+    jobPart_ = document.Part;
+    jobNotes_ = document.Notes;
     return std::nullopt;
 }
 
@@ -219,7 +237,8 @@ bool frmMain::SaveJobFile(const QString& path) {
     // A document that would not give the panes' texts is never written: a shape input that
     // failed after stored fields, for example, leaves a job no replay can reach.
     const std::string text = JobText();
-    const ReplayResult replay = ReplayJob({jobSteps_}, Native(path).toStdString());
+    const ReplayResult replay =
+        ReplayJob({jobSteps_, jobPart_, jobNotes_}, Native(path).toStdString());
     if (replay.Failure.Status != StepStatus::Ok || replay.Session.ModeAText != txtDataA_->Text() ||
         replay.Session.ModeBText != txtDataB_->Text()) {
         ShowMessage(this, QMessageBox::Warning, caption,
@@ -267,10 +286,16 @@ void frmMain::AddRecentJob(const QString& path) {
 
 void frmMain::ShowRecentJobs() {
     recentJobsMenu_->clear();
+    // A long path is elided in its middle, where it says least, so that the menu stays readable;
+    // the status bar shows it whole.
+    const QFontMetrics metrics(recentJobsMenu_->font());
+    const int readable = metrics.averageCharWidth() * kRecentJobCharacters;
     for (qsizetype i = 0; i < recentJobs_.size(); ++i) {
-        QString shown = Native(recentJobs_[i]);
+        const QString path = Native(recentJobs_[i]);
+        QString shown = metrics.elidedText(path, Qt::ElideMiddle, readable);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = recentJobsMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        entry->setStatusTip(path);
         entry->setObjectName(QStringLiteral("mnuRecentJob%1").arg(i + 1));
         connect(entry, &QAction::triggered, this,
                 [this, i] { OpenRecentJob(static_cast<int>(i)); });

@@ -51,6 +51,8 @@ void frmMain::ResetJob() {
     modeASteps_ = 0;
     jobPath_.clear();
     savedJobText_.clear();
+    jobPart_.clear();
+    jobNotes_.clear();
     SetModeAText({});
     SetModeBText({});
     // Every surface starts in the button face, as at start-up.

@@ -8,7 +8,6 @@
 #include "graphics/spindle_limit.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,30 +22,21 @@ MachineLimitsDialog::MachineLimitsDialog(CamJob& job, DialogHost& host, QWidget*
     accel_->setObjectName(QStringLiteral("Text2"));
     speed_->setText(QString::fromStdString(PlainText(job.SlideSpeedLimit)));
     accel_->setText(QString::fromStdString(PlainText(job.SlideAccelLimit)));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command1"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("Command2"));
-    UseAsPlainButton(ok);
-    UseAsPlainButton(cancel);
+    const OkCancelButtons buttons = MakeOkCancelButtons();
     MoveFocusOnEnter(speed_, accel_);
-    MoveFocusOnEnter(accel_, ok);
-    connect(ok, &QPushButton::clicked, this, &MachineLimitsDialog::Command1_Click);
-    connect(cancel, &QPushButton::clicked, this, &MachineLimitsDialog::Command2_Click);
+    MoveFocusOnEnter(accel_, buttons.Ok);
+    connect(buttons.Ok, &QPushButton::clicked, this, &MachineLimitsDialog::Command1_Click);
+    connect(buttons.Cancel, &QPushButton::clicked, this, &MachineLimitsDialog::Command2_Click);
 
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Max. slide speed (mm/s)")), 0, 0);
     fields->addWidget(speed_, 0, 1);
     fields->addWidget(new QLabel(QStringLiteral("Max. slide acceleration (G)")), 1, 0);
     fields->addWidget(accel_, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* column = new QVBoxLayout(this);
     column->addLayout(fields);
     column->addWidget(new QLabel(QStringLiteral("Leave a field empty for no limit.")));
-    column->addLayout(buttons);
+    column->addLayout(buttons.Row);
     speed_->setFocus();
 }
 

@@ -13,7 +13,7 @@ namespace spirolan {
 
 /// "Machine limits": the slide's maximum speed in mm/s (`Text1`) and maximum acceleration in G
 /// (`Text2`), pre-filled from the job, empty for no limit. OK (`Command1`) refuses a value that
-/// is not a number above 0 within range with a message naming it and keeps the dialog open;
+/// is not a number from 0.001 up to its largest with a message naming it and keeps the dialog open;
 /// otherwise it stores both into the job, closes and redraws. Cancel (`Command2`) closes and
 /// redraws.
 class MachineLimitsDialog final : public QDialog {

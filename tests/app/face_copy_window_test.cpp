@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QWindow>
 
@@ -197,6 +198,29 @@ TEST_F(FaceCopyWindowTest, OpensInTheLengthOrOnOkAndTabFollowsEnter) {
     Open();
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), Ok());
+}
+
+// Tab enters each group of choices at its checked button, never at another, where Space would
+// change the choice; the arrow keys move the choice within the group.
+TEST_F(FaceCopyWindowTest, TabEntersAGroupAtItsChoiceAndArrowsMoveIt) {
+    Open();
+    QApplication::processEvents();
+    QWindow* window = dialog_->windowHandle();
+    QStringList radios;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(window, Qt::Key_Tab);
+        if (const auto* radio = qobject_cast<QRadioButton*>(QApplication::focusWidget())) {
+            radios << radio->objectName().chopped(1) + (radio->isChecked() ? "" : " unchecked");
+        }
+    }
+    radios.removeDuplicates(); // Tab has gone round the dialog
+    EXPECT_EQ(radios, (QStringList{"MaxFace", "swThreadDir", "swRepeat"}));
+    const int hand = Find<QRadioButton>("swThreadDir0")->isChecked() ? 0 : 1;
+    auto* other = Find<QRadioButton>(hand == 0 ? "swThreadDir1" : "swThreadDir0");
+    Find<QRadioButton>(hand == 0 ? "swThreadDir0" : "swThreadDir1")->setFocus();
+    QTest::keyClick(window, hand == 0 ? Qt::Key_Down : Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_TRUE(other->isChecked());
 }
 
 } // namespace

@@ -62,7 +62,8 @@ TEST_F(MainWindowTest, TitleMenuTreeToolbarAndEmptyStart) {
                          "mnuFileSave Save Mode-A CAF file|SaveB Save Mode-B CAF file|mnuJobBar -|"
                          "mnuJobNew New Job(&N)|mnuJobOpen Open Job(&O)...|mnuJobSave Save "
                          "Job(&S)|mnuJobSaveAs Save "
-                         "Job As(&A)...|mnuRecentJobs Recent Jobs(&R) []|mnuFileBar3 -|"
+                         "Job As(&A)...|mnuRecentJobs Recent Jobs(&R) []|mnuJobProperties Job "
+                         "Properties(&J)...|mnuFileBar3 -|"
                          "mnuExportTable Export Table(&T)...|mnuExportGraphs Export Graphs(&G)..."
                          "|mnuPrint Print(&P)...|mnuFileBar2 -|mnuFileExit Spirolan Exit(&X)",
                          "mnuEdit Edit(&E): mnuFaceCopy Face Copy",

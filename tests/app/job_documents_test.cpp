@@ -4,6 +4,7 @@
 #include "app/shell/settings_store.h"
 #include "app/windows/face_copy_window.h"
 #include "app/windows/frm_main.h"
+#include "app/windows/job_properties_dialog.h"
 #include "app/windows/shape_dialog.h"
 #include "io/job_document.h"
 #include "tests/app/job_window_fixture.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,6 +34,7 @@ using test::FindDialog;
 using test::JobDocumentTest;
 using test::kGroove;
 using test::PrintTo;
+using test::Retype;
 using test::ShapeInput;
 using test::Texts;
 struct RoundTripCase {
@@ -192,6 +195,44 @@ TEST_F(JobDocumentTest, CaptionMarksChangesAndExitAsksOnlyForAChangedDocument) {
     EXPECT_EQ(messages_.log, std::vector<std::string>{});
 }
 
+// File > Job Properties: a part number and a note of two lines go into the document, count as a
+// change of a saved job and come back when it is opened.
+TEST_F(JobDocumentTest, JobPropertiesAreSavedAndComeBack) {
+    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
+    const auto properties = [this](const char* part, const QStringList& lines) {
+        window_->findChild<QAction*>("mnuJobProperties")->trigger();
+        auto* dialog = FindDialog<JobPropertiesDialog>();
+        ASSERT_NE(dialog, nullptr);
+        Retype(dialog->findChild<QLineEdit*>("txtPart"), part);
+        auto* notes = dialog->findChild<QPlainTextEdit*>("txtNotes");
+        notes->clear();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QTest::keyClicks(notes, lines[i]);
+            if (i + 1 < lines.size()) {
+                QTest::keyClick(notes, Qt::Key_Return);
+            }
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    };
+    properties("SP-4711", {"Check the insert.", "Deburr."});
+    choice_ = Path("p.spjob");
+    window_->findChild<QAction*>("mnuJobSaveAs")->trigger();
+    const std::string saved = test::ReadBytes(Path("p.spjob"));
+    EXPECT_NE(saved.find("  \"version\": 1,\n  \"part\": \"SP-4711\",\n"
+                         "  \"notes\": \"Check the insert.\\u000aDeburr.\",\n  \"steps\": ["),
+              std::string::npos)
+        << saved;
+    EXPECT_FALSE(window_->isWindowModified());
+    properties("SP-4712", {"Check the insert."});
+    EXPECT_TRUE(window_->isWindowModified());
+
+    CamJob next;
+    const auto reopened = test::OpenWindow(next, Path("t.ini"), DefaultDialogHooks());
+    ASSERT_TRUE(reopened->OpenJobFile(Path("p.spjob")));
+    EXPECT_EQ(reopened->JobPart(), "SP-4711");
+    EXPECT_EQ(reopened->JobNotes(), "Check the insert.\nDeburr.");
+}
+
 TEST_F(JobDocumentTest, SaveNeedsModeADataAReplayableJobAndAWritableFile) {
     test::WriteBytes(Path("job.spjob"), "old");
     choice_ = Path("job.spjob");
@@ -237,6 +278,26 @@ TEST_F(JobDocumentTest, RecentJobsKeepEightNewestFirstAndDropAMissingOne) {
                                        "longer exists; it was removed from Recent Jobs.|2"});
     EXPECT_EQ(window_->RecentJobs().size(), 7);
     EXPECT_EQ(menu->actions().front()->text(), "&1 " + Path("j8.spjob"));
+}
+
+// A path of thousands of characters is elided in its middle in the menu, which stays narrower
+// than a small screen; the status bar shows the whole path.
+TEST(RecentJobsTest, LongPathIsElidedInItsMiddleAndWholeInTheStatusTip) {
+    QTemporaryDir dir;
+    const QString start = dir.filePath("start-") + QString(2000, QLatin1Char('a'));
+    const QString path = start + QStringLiteral("/") + QString(2000, QLatin1Char('z')) +
+                         QStringLiteral("/end.spjob");
+    ASSERT_TRUE(WriteRecentJobs(dir.filePath("s.ini"), {path}).Ok);
+    CamJob job;
+    const auto window = test::OpenWindow(job, dir.filePath("s.ini"));
+    QMenu* menu = window->findChild<QMenu*>("mnuRecentJobs");
+    ASSERT_EQ(menu->actions().size(), 1);
+    const QAction* entry = menu->actions().front();
+    EXPECT_TRUE(entry->text().startsWith("&1 " + dir.filePath("start-")));
+    EXPECT_TRUE(entry->text().endsWith(QStringLiteral("zzz/end.spjob")));
+    EXPECT_LT(entry->text().size(), 120);
+    EXPECT_EQ(entry->statusTip(), path);
+    EXPECT_LT(menu->sizeHint().width(), 600);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Settings: conversions, defaults, broken files, and the round trip across two runs of the window.
 #include "app/shell/settings_store.h"
+#include "app/shell/window_place.h"
 #include "core/number_text.h"
 #include "tests/app/test_support.h"
 
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -46,23 +48,27 @@ TEST(SettingsTest, StoredTextsConvertOrFallBack) {
 
 struct BrokenFileCase {
     const char* name;
-    const char* contents; // nullptr: the settings path is a folder; "|fifo": a named pipe
+    const char* contents; // "|folder", "|fifo", "|link" (dangling), "|large": not readable
 };
 
 class BrokenFileTest : public testing::TestWithParam<BrokenFileCase> {};
 
-// Defaults at start; at close a good file, or where no file can be read the reported failure
-// and nothing replaced.
+// Defaults at start; at close a good file, or where no file can be read a message at start and
+// one at close, each naming the file, and nothing replaced.
 TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spirolan.ini");
-    const char* contents = GetParam().contents;
-    const bool unreadable = contents == nullptr || std::string_view(contents) == "|fifo";
-    if (contents == nullptr) {
+    const std::string contents = GetParam().contents;
+    const bool unreadable = contents.starts_with('|');
+    if (contents == "|folder") {
         QDir().mkpath(path);
-    } else if (unreadable) {
+    } else if (contents == "|fifo") {
         ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
-    } else if (contents[0] != '\0') {
+    } else if (contents == "|link") {
+        ASSERT_TRUE(QFile::link(dir.filePath("gone.ini"), path));
+    } else if (contents == "|large") {
+        test::WriteBytes(path, "[Settings]\nRepeat=True\n" + std::string(10 << 20, ';'));
+    } else if (!contents.empty()) {
         test::WriteBytes(path, contents);
     }
     CamJob job;
@@ -70,23 +76,34 @@ TEST_P(BrokenFileTest, StartsWithDefaultsAndWritesAGoodFileAtClose) {
     EXPECT_EQ(Keys(job), "\\|\\Program Files\\Orvexa|384|0|False");
     test::MessageBoxWatcher boxes;
     const auto window = test::OpenWindow(job, path);
+    QTest::qWait(50);
     job.Repeat = true;
     window->close();
     CamJob next;
     ReadSettings(path, next);
     EXPECT_EQ(next.Repeat, !unreadable);
-    EXPECT_EQ(boxes.log.size(), unreadable ? 1u : 0u);
-    for (const std::string& box : boxes.log) {
-        EXPECT_TRUE(box.starts_with("Spirolan|")) << box;
-        EXPECT_NE(box.find(QDir::toNativeSeparators(path).toStdString()), std::string::npos);
+    ASSERT_EQ(boxes.log.size(), unreadable ? 2u : 0u);
+    const std::string name = QDir::toNativeSeparators(path).toStdString();
+    if (unreadable) {
+        EXPECT_TRUE(boxes.log[0].starts_with("Spirolan|The settings could not be read from " +
+                                             name + ".\n"))
+            << boxes.log[0];
+        EXPECT_NE(boxes.log[0].find("\nSpirolan starts with the default settings and does not "
+                                    "replace the file when it closes."),
+                  std::string::npos);
+        EXPECT_TRUE(boxes.log[1].starts_with("Spirolan|The settings could not be written to " +
+                                             name + ".\n"))
+            << boxes.log[1];
     }
-    EXPECT_EQ(QFileInfo(path).isDir(), contents == nullptr);
+    EXPECT_EQ(QFileInfo(path).isDir(), contents == "|folder");
+    EXPECT_EQ(QFileInfo(path).isSymLink(), contents == "|link");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BrokenFileTest,
-    testing::Values(BrokenFileCase{"Missing", ""}, BrokenFileCase{"Folder", nullptr},
-                    BrokenFileCase{"NamedPipe", "|fifo"},
+    testing::Values(BrokenFileCase{"Missing", ""}, BrokenFileCase{"Folder", "|folder"},
+                    BrokenFileCase{"NamedPipe", "|fifo"}, BrokenFileCase{"DanglingLink", "|link"},
+                    BrokenFileCase{"TenMegabytes", "|large"},
                     BrokenFileCase{"Binary", "\x01\x02\xff\xfe\x80garbage\n\x7f=\x81\n"},
                     BrokenFileCase{"ValuesThatDoNotConvert",
                                    "[Settings]\nMainLeft=abc\nMainTop=\nMainWidth=1e39\n"
@@ -203,18 +220,49 @@ TEST(SettingsTest, TinyOrNegativeStoredSizesAreRaised) {
     }
 }
 
-// A stored place far off the screen is applied as it stands and still starts a window; a size
-// beyond every screen is held to four desktops, so the graphs' pictures stay small.
-TEST(SettingsTest, FarOffStoredPlaceAndHugeSizeStartAWindow) {
+// Where a stored place puts the window on two screens side by side (the second lower and
+// smaller) at 96 dpi, 15 twips to a pixel; a usable place is stored again unchanged.
+TEST(WindowPlaceTest, OffScreenComesBackAndOversizeIsReduced) {
+    const QList<QRect> screens{{0, 0, 1280, 1000}, {1280, 200, 800, 600}};
+    const struct {
+        const char* name;
+        WindowPlacement stored;
+        QRect frame;
+        bool usable;
+    } rows[] = {
+        {"OnScreenAsStored", {1500, 1500, 12000, 8000}, {100, 100, 800, 533}, true},
+        {"PartlyOffStaysAsStored", {-3000, 1500, 12000, 8000}, {-200, 100, 800, 533}, true},
+        {"OnTheSecondScreen", {19500, 4500, 6000, 4500}, {1300, 300, 400, 300}, true},
+        {"FarBelowComesToTheNearest", {1000, 1e8f, 12000, 8000}, {67, 467, 800, 533}, false},
+        {"FarRightComesToTheSecond", {1e8f, 4500, 12000, 8000}, {1280, 267, 800, 533}, false},
+        {"LargerThanItsScreen", {0, 0, 76770, 45000}, {0, 0, 1280, 1000}, false},
+        {"BeyondEveryScreenNearestTheSecond",
+         {3e38f, -3e38f, 3e38f, 3e38f},
+         {1280, 200, 800, 600},
+         false},
+        {"TinyIsRaised", {15, 15, 0, 0}, {1, 1, 320, 240}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QRect frame = PlacedFrame(row.stored, 96, screens);
+        EXPECT_EQ(frame, row.frame);
+        if (row.usable) {
+            EXPECT_EQ(PlacementToStore(row.stored, frame, 96), row.stored);
+        }
+    }
+}
+
+// A stored place far off the screen and a size beyond it still open a window on the screen.
+TEST(SettingsTest, FarOffStoredPlaceAndHugeSizeStartAWindowOnTheScreen) {
     QTemporaryDir dir;
     test::WriteBytes(dir.filePath("s.ini"),
                      "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=3e38\n");
     CamJob job;
-    auto window = test::OpenWindow(job, dir.filePath("s.ini"));
-    EXPECT_TRUE(window->isVisible());
-    const QSize desktop = window->screen()->virtualGeometry().size();
-    EXPECT_LE(window->width(), 4 * desktop.width());
-    EXPECT_LE(window->height(), 4 * desktop.height());
+    frmMain window(job, dir.filePath("s.ini"), DialogHooks{});
+    window.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
 }
 
 } // namespace

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace spirolan {
 namespace {
@@ -104,7 +106,7 @@ TEST(SingleInstanceTest, HeldLockWithLostContentStillRefuses) {
     EXPECT_EQ(SingleInstance(lock).Acquire().Message, QStringLiteral("Already Running"));
 }
 
-TEST(SingleInstanceTest, NoFileInTheLocksPlaceIsNamedAndAnUnusableFolderDoesNotStop) {
+TEST(SingleInstanceTest, NoFileInTheLocksPlaceIsNamed) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("folder.lock");
     ASSERT_EQ(mkfifo(dir.filePath("pipe.lock").toLocal8Bit().constData(), 0600), 0);
@@ -113,8 +115,62 @@ TEST(SingleInstanceTest, NoFileInTheLocksPlaceIsNamedAndAnUnusableFolderDoesNotS
         EXPECT_FALSE(check.Ok);
         EXPECT_TRUE(check.Message.contains(dir.filePath(name))) << check.Message.toStdString();
     }
+}
+
+// The lock goes to the settings folder when the runtime folder cannot hold it (a folder that
+// cannot be made, a full disk); a copy holding it in either place keeps another from running;
+// when neither place can hold it, the program does not run, and says where and why.
+TEST(SingleInstanceTest, LockFallsBackToTheSettingsFolderAndNeverRunsUnlocked) {
+    QTemporaryDir dir;
     test::WriteBytes(dir.filePath("plain"), "x");
-    EXPECT_TRUE(SingleInstance(dir.filePath("plain/Spirolan.lock")).Acquire().Ok);
+    const QString unusable = dir.filePath("plain/run/Spirolan.lock");
+    const QString runtime = dir.filePath("run/Spirolan.lock");
+    const QString settings = dir.filePath("config/Spirolan.lock");
+    QString full = unusable;
+    if (geteuid() == 0) {
+        QDir().mkpath(dir.filePath("full"));
+        ASSERT_EQ(
+            mount("tmpfs", dir.filePath("full").toLocal8Bit().constData(), "tmpfs", 0, "size=4k"),
+            0);
+        test::WriteBytes(dir.filePath("full/filler"), std::string(4096, 'x'));
+        full = dir.filePath("full/Spirolan.lock");
+    }
+    const QString noFolder = QStringLiteral("the folder does not exist and cannot be made");
+    const struct {
+        const char* name;
+        QString first;
+        QString second;
+        QString heldByAnother; // a lock that a running copy holds
+        QString message;       // empty: this copy runs
+    } rows[] = {
+        {"RuntimeFolder", runtime, settings, {}, {}},
+        {"RuntimeFolderCannotBeMade", unusable, settings, {}, {}},
+        {"RuntimeFolderFull", full, settings, {}, {}},
+        {"AnotherCopyInTheSettingsFolder", runtime, settings, settings, "Already Running"},
+        {"NeitherPlace",
+         unusable,
+         dir.filePath("plain/config/Spirolan.lock"),
+         {},
+         "Spirolan cannot make sure that only one copy of it runs: its lock cannot be created in " +
+             dir.filePath("plain/run") + " (" + noFolder + ") nor in " +
+             dir.filePath("plain/config") + " (" + noFolder +
+             ").\nMake one of these folders writable, then start Spirolan again."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QLockFile holder(row.heldByAnother);
+        if (!row.heldByAnother.isEmpty()) {
+            QDir().mkpath(QFileInfo(row.heldByAnother).absolutePath());
+            ASSERT_TRUE(holder.tryLock());
+        }
+        SingleInstance instance(row.first, row.second);
+        const InstanceCheck check = instance.Acquire();
+        EXPECT_EQ(check.Message.toStdString(), row.message.toStdString());
+        EXPECT_EQ(check.Ok, row.message.isEmpty());
+    }
+    if (geteuid() == 0) {
+        umount(dir.filePath("full").toLocal8Bit().constData());
+    }
 }
 
 TEST(SingleInstanceTest, LockIsInTheRuntimeFolderWhereThereIsOne) {

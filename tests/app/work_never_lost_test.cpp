@@ -326,7 +326,8 @@ TEST_P(TitledDialogTest, AddsTheChosenFiltersExtension) {
                   nullptr, table, dir.path(),
                   table == "Export Table"
                       ? QStringList{"CSV Files(*.csv)"}
-                      : QStringList{"SVG Files(*.svg)", "PNG Files(*.png)", "PDF Files(*.pdf)"})
+                      : QStringList{"SVG Files(*.svg)", "PNG Files(*.png)", "PDF Files(*.pdf)"},
+                  std::nullopt)
                   .Path;
     EXPECT_EQ(title, table);
     EXPECT_EQ(chosen, dir.filePath(QString::fromLatin1(c.chosen)));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QThread>
 
 #include <csignal>
 #include <cstring>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace spirolan::batch {
 namespace {
@@ -216,6 +218,8 @@ const FailureCase kFailureCases[] = {
     {"TopLevelArray", "[]", "run JOB", 2, "JOB: the top level must be an object with \"steps\""},
     {"UnknownTopKey", R"({"steps": [], "x": 1})", "run JOB", 2, "JOB: unknown top-level key \"x\""},
     {"StepsNotArray", R"({"steps": {}})", "run JOB", 2, "JOB: \"steps\" must be an array"},
+    {"NotesNotText", R"({"steps": [], "notes": ["a"]})", "run JOB", 2,
+     "JOB: \"notes\" must be a string"},
     {"StepNotObject", R"({"steps": [1]})", "run JOB", 2,
      "JOB: step 1: must be an object with \"dialog\" and \"fields\""},
     {"DialogMissing", Step(R"({"fields": {}})"), "run JOB", 2,
@@ -242,9 +246,9 @@ const FailureCase kFailureCases[] = {
     {"BadRepeat", Step(R"({"dialog": "Face Copy", "fields": {"Repeat function": "on"}})"),
      "run JOB", 2, "JOB: step 1 (Face Copy): field \"Repeat function\" must be \"ON\" or \"OFF\""},
     {"ZeroSpeedLimit", kShape1, "run JOB --csv FILE --max-speed 0", 2,
-     "spirolan-cli run: --max-speed: The maximum speed must be a number above 0"},
+     "spirolan-cli run: --max-speed: The maximum speed must be a number from 0.001"},
     {"TextAccelLimit", kShape1, "run JOB --max-accel fast", 2,
-     "spirolan-cli run: --max-accel: The maximum acceleration must be a number above 0"},
+     "spirolan-cli run: --max-accel: The maximum acceleration must be a number from 0.001"},
     {"LimitWithoutNumber", kShape1, "run JOB --max-accel", 2,
      "spirolan-cli run: --max-accel needs a number"},
     {"FeedArguments", "", "feed 2", 2, "spirolan-cli feed: PITCH and FEED are needed"},
@@ -331,19 +335,83 @@ TEST_F(CommandTest, FullDiskKeepsEveryExistingOutput) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 3); // and the job, no temporaries
 }
 
-// The shell appends the standard output to a file: the table is appended after the step lines,
-// and what the file held stays.
-TEST_F(CommandTest, StandardOutputAppendedToAFileKeepsItsBytes) {
-    std::ofstream(Out("log")) << "earlier\n";
-    QProcess process;
-    process.setStandardOutputFile(QString::fromStdString(Out("log")), QIODevice::Append);
-    process.start(SPIROLAN_CLI_PATH,
-                  {"run", QString::fromStdString(Job(kShape1)), "--table", "/dev/stdout"});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    const std::string log = Read(Out("log"));
-    EXPECT_TRUE(log.starts_with("earlier\nShape 1: OK\nC,XS\n0,0\n") && log.ends_with("\n360,0\n"))
-        << log.substr(0, 60);
+// The shell appends the standard output or error to a file: the table goes after what the
+// stream wrote before it (the step lines on the output), and what the file held stays.
+TEST_F(CommandTest, StandardStreamAppendedToAFileKeepsItsBytes) {
+    const struct {
+        const char* stream;
+        const char* before;
+    } rows[] = {{"/dev/stdout", "Shape 1: OK\n"}, {"/dev/stderr", ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stream);
+        std::ofstream(Out("log")) << "earlier\n";
+        QProcess process;
+        const QString log = QString::fromStdString(Out("log"));
+        row.before[0] != 0 ? process.setStandardOutputFile(log, QIODevice::Append)
+                           : process.setStandardErrorFile(log, QIODevice::Append);
+        process.start(SPIROLAN_CLI_PATH,
+                      {"run", QString::fromStdString(Job(kShape1)), "--table", row.stream});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0);
+        const std::string bytes = Read(Out("log"));
+        EXPECT_TRUE(bytes.starts_with("earlier\n" + std::string(row.before) + "C,XS\n0,0\n") &&
+                    bytes.ends_with("\n360,0\n"))
+            << bytes.substr(0, 60);
+    }
+}
+
+// A standard output that takes no bytes (a full disk) is a failure: status 1 with the reason,
+// and no output file replaced.
+TEST_F(CommandTest, UnwritableStandardOutputIsStatusOneAndReplacesNothing) {
+    std::ofstream(Out("t.csv")) << "old";
+    const QString job = QString::fromStdString(Job(kShape1));
+    const QString table = QString::fromStdString(Out("t.csv"));
+    const struct {
+        const char* name;
+        QStringList args;
+    } rows[] = {
+        {"ModeAOnTheStandardOutput", {"run", job, "--mode-a", "/dev/stdout", "--csv", table}},
+        {"StepLinesOnly", {"run", job, "--csv", table}},
+        {"Feed", {"feed", "1.5", "0.5"}},
+        {"Help", {"--help"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(SPIROLAN_CLI_PATH, row.args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_EQ(process.readAllStandardError().toStdString(),
+                  "spirolan-cli: cannot write the standard output: " +
+                      std::string(std::strerror(ENOSPC)) + "\n");
+        EXPECT_EQ(Read(Out("t.csv")), "old");
+    }
+}
+
+// The batch command waits for a FIFO's reader; SIGTERM or SIGINT then ends it without a
+// temporary left behind or an old file replaced.
+TEST_F(CommandTest, SignalWhileWaitingForAFifoLeavesNoTemporary) {
+    std::ofstream(Out("t.csv")) << "old";
+    ASSERT_EQ(mkfifo(Out("fifo").c_str(), 0600), 0);
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal);
+        QProcess process;
+        process.start(SPIROLAN_CLI_PATH, {"run", QString::fromStdString(Job(kShape1)), "--csv",
+                                          QString::fromStdString(Out("t.csv")), "--mode-a",
+                                          QString::fromStdString(Out("fifo"))});
+        // Waiting once the table's temporary is there (4 names with it).
+        for (int wait = 0; wait < 600 && std::distance(fs::directory_iterator(dir_), {}) < 4;
+             ++wait) {
+            QThread::msleep(50);
+        }
+        ASSERT_EQ(std::distance(fs::directory_iterator(dir_), {}), 4);
+        kill(static_cast<pid_t>(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 3); // job, t.csv, fifo
+        EXPECT_EQ(Read(Out("t.csv")), "old");
+    }
 }
 
 // Before any command, --help prints the usage and the rest of the help, --version the version.

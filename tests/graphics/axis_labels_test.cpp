@@ -2,9 +2,13 @@
 // Axis labels: the thinning rule, and the C and Z axes thinned where labels would run together.
 #include "graphics/axis_labels.h"
 #include "graphics/graph_style.h"
+#include "graphics/layout_rule.h"
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
 #include "graphics/recording_surface.h"
+#include "graphics/spindle_limit.h"
+#include "graphics/svg_export.h"
+#include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +19,8 @@
 
 namespace spirolan {
 namespace {
+
+using testing_support::ReferenceGrooveJob;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
@@ -96,6 +102,78 @@ TEST(AxisLabels, NarrowModeAGraphThinsTheCLabelsAndKeepsTheGrid) {
     EXPECT_EQ(labels,
               (std::vector<std::string>{" 0", " 60", " 120", " 180", " 240", " 300", " 360"}));
     EXPECT_EQ(VerticalGridLines(picture1), 13);
+}
+
+// Where two boxes overlap, or a box leaves its surface, by more than rounding: a message.
+std::string Collisions(const RecordingSurface& surface, double width, double height) {
+    constexpr double kSlack = 0.01;
+    const std::vector<RecordingSurface::TextBox> boxes = surface.TextBoxes();
+    std::string found;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto& a = boxes[i];
+        if (a.Left < -kSlack || a.Top < -kSlack || a.Right > width + kSlack ||
+            a.Bottom > height + kSlack) {
+            found += " '" + a.Text + "' is cut;";
+        }
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            const auto& b = boxes[j];
+            if (a.Left + kSlack < b.Right && b.Left + kSlack < a.Right &&
+                a.Top + kSlack < b.Bottom && b.Top + kSlack < a.Bottom) {
+                found += " '" + a.Text + "' meets '" + b.Text + "';";
+            }
+        }
+    }
+    return found;
+}
+
+// Every window from the smallest the program allows (4800 x 3600 twips) to 1600 pixels wide, at
+// three spindle speeds, with an exceeded machine limit: no text of the graphs or the figure boxes
+// overlaps another or stands cut. 1128.5 min-1 is the widest spindle figure of the reference.
+TEST(TextsKeptApart, NoTwoTextBoxesMeetAtAnyWindowSize) {
+    CamJob job = ReferenceGrooveJob();
+    job.SlideAccelLimit = 5;
+    job.CutLength = 20;
+    const FigureBoxes boxes = FigureBoxSizes();
+    for (const double speed : {0.0, 1000.0, 1128.5}) {
+        job.SpindleSpeed = speed;
+        for (int width = 320; width <= 1600; width += 8) {
+            for (const int height : {240, 400, 1000}) {
+                const MainWindowLayout layout =
+                    ComputeLayout(static_cast<float>(width * 15), static_cast<float>(height * 15));
+                const std::string where = std::to_string(width) + " x " + std::to_string(height) +
+                                          " at " + std::to_string(speed) + ":";
+                RecordingSurface picture4(boxes.FigureWidth, boxes.Height);
+                RecordingSurface picture5(boxes.SpindleWidth, boxes.Height);
+                RecordingSurface picture3;
+                if (const auto& rect = layout.Picture1) {
+                    RecordingSurface picture1(rect->Width / 15, rect->Height / 15);
+                    DrawModeAGraph(job, picture1, picture4, picture5, picture3, kScreenStyle);
+                    DrawSpindleLimit(job, picture1, kScreenStyle);
+                    EXPECT_EQ(Collisions(picture1, rect->Width / 15, rect->Height / 15), "")
+                        << where;
+                    EXPECT_EQ(Collisions(picture4, boxes.FigureWidth, boxes.Height), "") << where;
+                    EXPECT_EQ(Collisions(picture5, boxes.SpindleWidth, boxes.Height), "") << where;
+                }
+                if (const auto& rect = layout.Picture2) {
+                    RecordingSurface picture2(rect->Width / 15, rect->Height / 15);
+                    DrawModeBGraph(job, picture2, picture3, kScreenStyle);
+                    EXPECT_EQ(Collisions(picture2, rect->Width / 15, rect->Height / 15), "")
+                        << where;
+                }
+            }
+        }
+    }
+}
+
+// At a comfortable size nothing is left out: the corner's "-3" and " 0" both stand, apart.
+TEST(TextsKeptApart, AComfortableGraphKeepsEveryLabel) {
+    CamJob job = ReferenceGrooveJob();
+    job.SpindleSpeed = 1128.5;
+    RecordingSurface picture1(1200, 420), picture4(167, 35), picture5(180, 35), picture3;
+    DrawModeAGraph(job, picture1, picture4, picture5, picture3, kScreenStyle);
+    EXPECT_EQ(picture1.Texts().size(), 7u + 2u + 13u + 1u); // XS, "mm" and "G", C, "deg"
+    ASSERT_EQ(picture5.Texts().size(), 1u);
+    EXPECT_EQ(picture5.Texts()[0], "Spindle Speed  =  1128.5 min-1");
 }
 
 } // namespace

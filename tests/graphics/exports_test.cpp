@@ -114,8 +114,8 @@ TEST_P(LimitReadingTest, AcceptsPositiveNumbersInRangeOnly) {
     EXPECT_EQ(speed.Value, c.value);
     EXPECT_EQ(speed.Error.empty(), !c.refused);
     if (c.refused) {
-        EXPECT_EQ(speed.Error, "The maximum speed must be a number above 0 and at most 100000 "
-                               "mm/s, or empty for no limit.");
+        EXPECT_EQ(speed.Error, "The maximum speed must be a number from 0.001 to 100000 mm/s, or "
+                               "empty for no limit.");
     }
 }
 
@@ -123,6 +123,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, LimitReadingTest,
                          testing::Values(ReadingCase{"EmptyIsNoLimit", "", std::nullopt, false},
                                          ReadingCase{"Decimal", " 12.5 ", 12.5, false},
                                          ReadingCase{"Largest", "100000", 100000, false},
+                                         ReadingCase{"Smallest", "0.001", 0.001, false},
+                                         ReadingCase{"BelowSmallest", "0.0009", std::nullopt, true},
+                                         ReadingCase{"Tiny", "1e-300", std::nullopt, true},
                                          ReadingCase{"Zero", "0", std::nullopt, true},
                                          ReadingCase{"TrailingText", "12mm", std::nullopt, true},
                                          ReadingCase{"Huge", "1e308", std::nullopt, true},
@@ -131,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, LimitReadingTest,
 
 TEST(AccelLimitReading, RefusesBeyond1000G) {
     EXPECT_EQ(ReadAccelLimit("1000").Value, 1000);
-    EXPECT_EQ(ReadAccelLimit("1000.1").Error, "The maximum acceleration must be a number above 0 "
-                                              "and at most 1000 G, or empty for no limit.");
+    EXPECT_EQ(ReadAccelLimit("1000.1").Error, "The maximum acceleration must be a number from "
+                                              "0.001 to 1000 G, or empty for no limit.");
 }
 
 TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
@@ -146,11 +149,12 @@ TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
     dialog.TypeText1("0.5");
     ASSERT_TRUE(dialog.Command1_Click().has_value());
 
-    const SetupSheet sheet =
-        BuildSetupSheet(job, {"Spirolan Ver. 2.2.3", "2026-12-06 21:00", "", true});
-    EXPECT_EQ(sheet.Heading, (std::vector<std::string>{"Spirolan Ver. 2.2.3 - Setup sheet",
-                                                       "Printed 2026-12-06 21:00"}));
-    ASSERT_EQ(sheet.Sections.size(), 3u);
+    const SetupSheet sheet = BuildSetupSheet(
+        job, {"Spirolan Ver. 2.2.3", "2026-12-06 21:00", "", true, false, "", "", {}});
+    EXPECT_EQ(sheet.Heading,
+              (std::vector<std::string>{"Spirolan Ver. 2.2.3 - Setup sheet",
+                                        "Printed 2026-12-06 21:00", "Job Untitled"}));
+    ASSERT_EQ(sheet.Sections.size(), 4u);
     EXPECT_EQ(sheet.Sections[0].Title, "Shape 1");
     // Every field as typed, in the dialog's order, then the lead and the cutting position.
     const std::vector<SheetRow>& shape = sheet.Sections[0].Rows;
@@ -161,6 +165,7 @@ TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
               (std::vector<SheetRow>{{"", "Spindle Speed  =  1000 min-1"},
                                      {"", "Max.Speed  = 103.92 mm/s"},
                                      {"", "Max.Gravity = 9.423 G"},
+                                     {"Machine limits", "speed 100 mm/s, acceleration none"},
                                      {"", "Max. spindle speed = 962 min-1 (exceeded)"}}));
     EXPECT_EQ(sheet.Sections[2].Rows, (std::vector<SheetRow>{{"Max. number of face", "384"},
                                                              {"Repeat function", "OFF"},
@@ -172,9 +177,10 @@ TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
                                                              {"Chamfer Enter", "0.5"},
                                                              {"Chamfer Exit", "none"}}));
 
-    const SetupSheet named = BuildSetupSheet(job, {"Spirolan", "now", "groove.job", false});
-    EXPECT_EQ(named.Heading.back(), "Job groove.job");
-    EXPECT_EQ(named.Sections.size(), 2u);
+    const SetupSheet named =
+        BuildSetupSheet(job, {"Spirolan", "now", "groove.job", false, true, "", "", {}});
+    EXPECT_EQ(named.Heading.back(), "Job groove.job  (Not saved)");
+    EXPECT_EQ(named.Sections.size(), 3u);
 }
 
 } // namespace

@@ -272,6 +272,8 @@ public:
     void SetCurrentPosition(float, float) override { ++ops; }
     void PrintLine(std::string_view) override { ++ops; }
     float TextWidth(std::string_view) override { return 0; }
+    float TextHeight() override { return 0; }
+    void FillRect(float, float, float, float, Rgb) override { ++ops; }
     void SetPointer(PointerShape) override { ++ops; }
     void Show() override { ++ops; }
 

@@ -11,9 +11,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/inotify.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace spirolan {
@@ -79,6 +82,15 @@ TEST_F(AtomicWrite, FifoIsWrittenInPlace) {
     EXPECT_EQ(Entries(), 1U);
 }
 
+// The window's writer never waits: a FIFO that no program reads is refused at once, by name.
+TEST_F(AtomicWrite, FifoWithoutReaderIsRefusedAtOnce) {
+    ASSERT_EQ(mkfifo(At("fifo").c_str(), 0600), 0);
+    const FileWriteResult written = WriteFileAtomically(Q("fifo"), "C,XS\n");
+    EXPECT_FALSE(written.Ok);
+    EXPECT_EQ(written.Reason, Q("fifo") + ": no program reads from this pipe");
+    EXPECT_EQ(Entries(), 1U);
+}
+
 TEST_F(AtomicWrite, FullDeviceGivesTheSystemsReason) {
     if (!fs::is_character_file("/dev/full")) {
         GTEST_SKIP() << "no /dev/full";
@@ -135,6 +147,31 @@ TEST_F(AtomicWrite, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(Entries(), 1U);
 }
 
+// Another user's file in a folder with the sticky bit cannot be replaced: the group is refused
+// before anything is written, and no second name of the file is left behind.
+TEST_F(AtomicWrite, OtherUsersFileInAStickyFolderIsNotReplaced) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "another user's file needs root to set up";
+    }
+    Put("a.caf", "old caf");
+    fs::permissions(At("a.caf"), fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                     ~fs::perms::others_exec);
+    fs::permissions(dir_, fs::perms::all | fs::perms::sticky_bit);
+    const int verdict = InChild(
+        [] { (void)!setuid(65534); },
+        [&] {
+            Put("t.csv", "old table");
+            const FileWriteResult written =
+                WriteFilesAtomically({{At("t.csv"), "new"}, {At("a.caf"), "new"}});
+            return !written.Ok &&
+                   written.Reason == Q("a.caf") + ": " + QString::fromUtf8(std::strerror(EPERM));
+        });
+    EXPECT_EQ(verdict, 0);
+    EXPECT_EQ(Read(At("t.csv")), "old table");
+    EXPECT_EQ(Read(At("a.caf")), "old caf");
+    EXPECT_EQ(Entries(), 2U);
+}
+
 TEST_F(AtomicWrite, FullDiskKeepsEveryExistingFile) {
     Put("small", "old small");
     Put("large", "old large");
@@ -162,6 +199,84 @@ TEST_F(AtomicWrite, NativeNamesAreUsedAsGiven) {
     const fs::path name = At("t\xff\xfe.csv");
     ASSERT_TRUE(WriteFilesAtomically({{name, "bytes"}}).Ok);
     EXPECT_EQ(Read(name), "bytes");
+    EXPECT_EQ(Entries(), 1U);
+}
+
+} // namespace
+} // namespace spirolan
+
+namespace spirolan {
+namespace {
+
+// A busy target (a bind mount over it) cannot be replaced: the files of the group that were
+// already replaced get their old bytes back, a new one goes again, and the busy one is named.
+TEST_F(AtomicWrite, GroupIsUndoneWhenARenameFails) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "a bind mount needs root";
+    }
+    Put("t.csv", "old table");
+    Put("busy.caf", "old caf");
+    Put("elsewhere", "mounted");
+    ASSERT_EQ(mount(At("elsewhere").c_str(), At("busy.caf").c_str(), nullptr, MS_BIND, nullptr), 0);
+    const FileWriteResult written = WriteFilesAtomically(
+        {{At("t.csv"), "new table"}, {At("made.svg"), "new"}, {At("busy.caf"), "new caf"}});
+    umount(At("busy.caf").c_str());
+    EXPECT_FALSE(written.Ok);
+    EXPECT_EQ(written.Reason.toStdString(), At("busy.caf").string() + ": " + std::strerror(EBUSY));
+    EXPECT_EQ(Read(At("t.csv")), "old table");
+    EXPECT_FALSE(fs::exists(At("made.svg")));
+    EXPECT_EQ(Read(At("busy.caf")), "old caf");
+    EXPECT_EQ(Entries(), 3U);
+}
+
+// Temporaries of killed writers go with the next write in their folder; a running one's stay.
+TEST_F(AtomicWrite, TemporariesOfEndedProcessesAreRemoved) {
+    const pid_t ended = fork();
+    if (ended == 0) {
+        _exit(0);
+    }
+    waitpid(ended, nullptr, 0);
+    const std::string dead = ".spirolan." + std::to_string(ended) + ".1.tmp";
+    const std::string alive = ".spirolan." + std::to_string(getppid()) + ".2.tmp";
+    for (const std::string& name : {dead, alive, std::string(".spirolan.x.3.tmp")}) {
+        Put(name, "left");
+    }
+    ASSERT_TRUE(WriteFileAtomically(Q("a.caf"), "new").Ok);
+    EXPECT_FALSE(fs::exists(At(dead)));
+    EXPECT_TRUE(fs::exists(At(alive)) && fs::exists(At(".spirolan.x.3.tmp")));
+    EXPECT_EQ(Entries(), 3U);
+}
+
+// A private file is never readable by others, not even while its new bytes are being written
+// (the temporary is looked at as soon as it appears), and one replaced by root keeps its owner.
+TEST_F(AtomicWrite, ReplacedFileKeepsModeAndOwnerFromItsFirstByte) {
+    Put("private", "old");
+    fs::permissions(At("private"), fs::perms::owner_read | fs::perms::owner_write);
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(At("private").c_str(), 65534, 65534), 0);
+    }
+    const int watch = inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, dir_.c_str(), IN_CREATE), 0);
+    const QByteArray large(32 * 1024 * 1024, 'x');
+    std::thread writer([&] { EXPECT_TRUE(WriteFileAtomically(Q("private"), large).Ok); });
+    alignas(inotify_event) char events[4096];
+    const ssize_t got = read(watch, events, sizeof events);
+    struct stat temporary {};
+    const bool seen = got > 0 && stat(At(reinterpret_cast<inotify_event*>(events)->name).c_str(),
+                                      &temporary) == 0;
+    writer.join();
+    close(watch);
+    if (seen) {
+        EXPECT_EQ(temporary.st_mode & 0777, 0600U);
+    }
+    struct stat after {};
+    ASSERT_EQ(stat(At("private").c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0600U);
+    if (root) {
+        EXPECT_EQ(after.st_uid, 65534U);
+        EXPECT_EQ(after.st_gid, 65534U);
+    }
     EXPECT_EQ(Entries(), 1U);
 }
 

@@ -3,6 +3,7 @@
 #include "io/job_document.h"
 #include "io/job_replay.h"
 #include "io/job_steps.h"
+#include "io/quoted_text.h"
 
 #include "core/shape1.h"
 #include "tests/support/shape_fixtures.h"
@@ -22,7 +23,7 @@ const std::vector<JobStep> kSteps{
 };
 
 TEST(JobDocument, TextHasFixedKeysAndIndentAndReadsBackInDialogOrder) {
-    const std::string text = JobDocumentText(kSteps);
+    const std::string text = JobDocumentText({kSteps, "", ""});
     EXPECT_TRUE(text.starts_with("{\n  \"format\": \"spirolan-job\",\n  \"version\": 1,\n"
                                  "  \"steps\": [\n    {\n      \"dialog\": \"Shape 1\",\n"));
     EXPECT_NE(text.find("        \"R 1\": \"a \\\"quoted\\\\\\\" \\u0001 text\"\n"),
@@ -93,7 +94,9 @@ TEST(JobSteps, RecordedShapeAndFaceCopyStepsReplay) {
                              .Text2 = "typed, then unticked",
                              .txtCutLength = "20"};
     const JobFile job{{ShapeStepOf(kShape1Dialog, groove, kShape1TextFields, kShape1LeadEntries),
-                       FaceCopyStepOf(shown)}};
+                       FaceCopyStepOf(shown)},
+                      "",
+                      ""};
     EXPECT_EQ(job.Steps[1], (JobStep{"Face Copy",
                                      {{"Max. number of face", "384"},
                                       {"Repeat function", "OFF"},
@@ -107,6 +110,45 @@ TEST(JobSteps, RecordedShapeAndFaceCopyStepsReplay) {
     EXPECT_EQ(replay.Session.ModeAText, GenerateShape1(groove, fresh).ModeAText);
     EXPECT_EQ(replay.Output.substr(0, 31), "Shape 1: OK\nFace Copy: OK\nShift");
     EXPECT_FALSE(replay.Session.ModeBText.empty());
+}
+
+} // namespace
+} // namespace spirolan
+
+namespace spirolan {
+namespace {
+
+// `count` times "½", two bytes each in UTF-8.
+std::string Halves(int count) {
+    std::string halves;
+    for (int i = 0; i < count; ++i) {
+        halves += "\xc2\xbd";
+    }
+    return halves;
+}
+
+// What a message quotes of a file's text: characters (not bytes) counted, controls escaped.
+TEST(QuotedText, ShortOneLineAndHarmlessToATerminal) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string quoted;
+    } rows[] = {
+        {"Plain", "PITCH", "\"PITCH\""},
+        {"LineBreaksAndEscape", "a\r\n\tb\x1b]0;t\x07\x7f",
+         "\"a\\r\\n\\tb\\u001b]0;t\\u0007\\u007f\""},
+        {"C1Control",
+         "a\xc2\x9b"
+         "b\xc2\xa0",
+         "\"a\\u009bb\xc2\xa0\""},
+        {"EightyCharacters", std::string(80, 'x'), "\"" + std::string(80, 'x') + "\""},
+        {"CutAfterEighty", std::string(81, 'x'), "\"" + std::string(80, 'x') + "...\""},
+        {"TwoByteCharactersCountOnce", std::string(40, 'y') + Halves(41),
+         "\"" + std::string(40, 'y') + Halves(40) + "...\""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Quoted(row.text), row.quoted) << row.name;
+    }
 }
 
 } // namespace
