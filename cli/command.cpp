@@ -202,9 +202,8 @@ CommandResult Run(const std::vector<std::string>& args, const PrintOut& printOut
         result.ExitCode =
             replay.Failure.Status == StepStatus::Refused ? kExitRefused : kExitBadInput;
         result.Err += replay.Failure.Error + "\n";
-        if (check && replay.Failure.Status == StepStatus::Refused &&
-            !replay.Session.Cause.empty()) {
-            result.Err += replay.Session.Cause + "\n";
+        if (check && !replay.Failure.Cause.empty()) {
+            result.Err += replay.Failure.Cause + "\n";
         }
         return result;
     }

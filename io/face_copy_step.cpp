@@ -103,7 +103,7 @@ StepOutcome RunFaceCopyStep(JobSession& session, const JobStep& step, const std:
         }
     });
     auto refused = [&message]() {
-        return StepOutcome{StepStatus::Refused, {}, message->text, message->title};
+        return StepOutcome{StepStatus::Refused, {}, message->text, message->title, {}};
     };
     if (!dialog.Open() || message) {
         return refused();
@@ -121,7 +121,8 @@ StepOutcome RunFaceCopyStep(JobSession& session, const JobStep& step, const std:
         return {StepStatus::Refused,
                 {},
                 "OK is disabled: no accepted cutting length",
-                std::string(kFaceCopyErrorTitle)};
+                std::string(kFaceCopyErrorTitle),
+                {}};
     }
     const FaceCopyView shown = dialog.View();
     std::optional<ModeBResult> result = dialog.Command1_Click();
@@ -132,10 +133,11 @@ StepOutcome RunFaceCopyStep(JobSession& session, const JobStep& step, const std:
         return {StepStatus::Refused,
                 {},
                 result ? result->refusal->text : std::string(kDataError),
-                std::string(kFaceCopyErrorTitle)};
+                std::string(kFaceCopyErrorTitle),
+                {}};
     }
     session.ModeBText = std::move(result->text);
-    return {StepStatus::Ok, ConditionLines(shown, result->facesWritten), {}, {}};
+    return {StepStatus::Ok, ConditionLines(shown, result->facesWritten), {}, {}, {}};
 }
 
 } // namespace spirolan

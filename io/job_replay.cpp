@@ -14,7 +14,7 @@ int ChoiceIndex(std::span<const std::string_view> choices, std::string_view valu
 }
 
 StepOutcome BadStep(const std::string& where, const std::string& message) {
-    return {StepStatus::Invalid, {}, where + message, {}};
+    return {StepStatus::Invalid, {}, where + message, {}, {}};
 }
 
 StepOutcome RunStep(JobSession& session, const JobStep& step, int stepNumber,

@@ -19,10 +19,8 @@ struct JobSession {
     CamJob Job;
     std::string ModeAText;
     std::string ModeBText;
-    /// The design checks of every shape step run, in order, and the cause line of the last
-    /// refused generation.
+    /// The design checks of every shape step run, in order.
     std::vector<std::string> Warnings;
-    std::string Cause;
 };
 
 /// How a step ended: done, refused by the program (its own message), or not a valid step.
@@ -34,6 +32,7 @@ struct StepOutcome {
     std::string Output; // lines ending in LF
     std::string Error;  // one line without its line end
     std::string Title;  // a refusal's message box title ("Error", "Face copy error")
+    std::string Cause;  // a refused generation's cause, in the user's terms; may be empty
 };
 
 /// Opens the step's dialog fresh, pre-filled from the session, types or chooses its fields and

@@ -76,14 +76,13 @@ std::string MotionFigureLines(CamJob& job) {
 
 StepOutcome Finish(JobSession& session, const ShapeResult& result, const std::string& dialog) {
     if (!result.Ok()) {
-        session.Cause = result.Cause;
-        return {StepStatus::Refused, {}, result.Error, std::string(kDataErrorTitle)};
+        return {StepStatus::Refused, {}, result.Error, std::string(kDataErrorTitle), result.Cause};
     }
     session.ModeAText = result.ModeAText;
     session.ModeBText.clear();
     const std::vector<std::string> warnings = CheckGroove(session.Job);
     session.Warnings.insert(session.Warnings.end(), warnings.begin(), warnings.end());
-    return {StepStatus::Ok, dialog + ": OK\n" + MotionFigureLines(session.Job), {}, {}};
+    return {StepStatus::Ok, dialog + ": OK\n" + MotionFigureLines(session.Job), {}, {}, {}};
 }
 
 } // namespace

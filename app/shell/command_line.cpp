@@ -25,7 +25,8 @@ constexpr const char* kHelp =
     "Arguments:\n"
     "  FILE           a Spirolan job document (*.spjob) to open: its steps are\n"
     "                 replayed as spirolan-cli run does; one that cannot be opened\n"
-    "                 says why over the window\n"
+    "                 says why over the window. While Spirolan runs, the running\n"
+    "                 copy opens it and this start ends at once\n"
     "\n"
     "Options:\n"
     "  -h, --help     print this help and exit\n"
@@ -33,7 +34,9 @@ constexpr const char* kHelp =
     "\n"
     "Files:\n"
     "  ~/.config/Spirolan/Spirolan.ini\n"
-    "                 the settings, read at start and written when the window closes\n";
+    "                 the settings, read at start and written when the window closes\n"
+    "  ~/.local/state/Spirolan/recovery.spjob\n"
+    "                 the changed job not yet saved, offered at the next start\n";
 
 } // namespace
 

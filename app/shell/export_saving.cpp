@@ -2,23 +2,39 @@
 // The export dialog and the atomic write of an exported file.
 #include "app/shell/export_saving.h"
 
-#include "io/atomic_write.h"
-
 #include <QCheckBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QRegularExpression>
 
 namespace spirolan {
 
-ExportChoice ChooseExportFile(QWidget* parent, const QString& folder, const QStringList& filters,
-                              std::optional<bool> screenStyle) {
-    QFileDialog dialog(parent);
+namespace {
+
+// "csv" of "CSV Files(*.csv)"; empty for "All Files (*)" or "All Files(*.*)".
+QString FilterExtension(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return pattern.match(filter).captured(1);
+}
+
+} // namespace
+
+void FollowFilterExtension(QFileDialog& dialog) {
+    dialog.setDefaultSuffix(FilterExtension(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterExtension(filter)); });
+}
+
+ExportChoice ChooseExportFile(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters, std::optional<bool> screenStyle) {
+    QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     dialog.setDirectory(folder);
+    FollowFilterExtension(dialog);
     QCheckBox* screen = nullptr;
     // Qt's own dialog lays itself out in a grid: the choice goes in a row of its own below.
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid && screenStyle) {
@@ -33,15 +49,6 @@ ExportChoice ChooseExportFile(QWidget* parent, const QString& folder, const QStr
     return {dialog.selectedFiles().first(),
             static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))),
             screen != nullptr ? screen->isChecked() : screenStyle.value_or(false)};
-}
-
-QString WriteExportFile(const QString& path, const QByteArray& bytes) {
-    const FileWriteResult written = WriteFileAtomically(path, bytes);
-    if (written.Ok) {
-        return {};
-    }
-    return QStringLiteral("%1\n\nThe file could not be exported: %2")
-        .arg(QDir::toNativeSeparators(path), written.Reason);
 }
 
 } // namespace spirolan

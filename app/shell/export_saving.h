@@ -2,13 +2,13 @@
 // Exporting results: the export dialog with its format filters and the atomic write.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace spirolan {
@@ -21,23 +21,25 @@ struct ExportChoice {
     bool ScreenStyle = false;
 };
 
-/// Asks for the file to export into, starting in `folder`, offering `filters` ("PNG
-/// Files(*.png)") in order and, when `screenStyle` is given, the choice of the screen's style
-/// (ticked as given).
+/// Asks for the file to export into with the dialog title `title`, starting in `folder`,
+/// offering `filters` ("PNG Files(*.png)") in order and, when `screenStyle` is given, the choice
+/// of the screen's style (ticked as given).
 using ExportFileChooser =
-    std::function<ExportChoice(QWidget* parent, const QString& folder, const QStringList& filters,
-                               std::optional<bool> screenStyle)>;
+    std::function<ExportChoice(QWidget* parent, const QString& title, const QString& folder,
+                               const QStringList& filters, std::optional<bool> screenStyle)>;
 
 /// The caption of the export dialog's style choice.
 inline constexpr char kScreenStyleCaption[] = "Screen colours (black graph background)";
 
-/// The program's chooser: Qt's own save dialog, modal, asking before replacing a file, the
-/// name used as typed; the style choice is a check box under the file list.
-ExportChoice ChooseExportFile(QWidget* parent, const QString& folder, const QStringList& filters,
-                              std::optional<bool> screenStyle);
+/// The program's chooser: Qt's own save dialog, modal, asking before replacing a file; a name
+/// typed without an extension gets the chosen filter's (FollowFilterExtension); the style
+/// choice is a check box under the file list.
+ExportChoice ChooseExportFile(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters, std::optional<bool> screenStyle);
 
-/// Writes `bytes` to `path` atomically. The user's message on failure (the file and the
-/// system's reason), empty on success; a failure leaves an existing file as it was.
-QString WriteExportFile(const QString& path, const QByteArray& bytes);
+/// Makes `dialog` add the extension of its chosen filter ("*.png" in "PNG Files(*.png)") to a
+/// name typed without one, following the filter as the user changes it; a filter of every file
+/// ("*" or "*.*") adds none.
+void FollowFilterExtension(QFileDialog& dialog);
 
 } // namespace spirolan

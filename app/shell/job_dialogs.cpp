@@ -2,6 +2,7 @@
 // The open and save dialogs of job documents and the question at exit.
 #include "app/shell/job_dialogs.h"
 
+#include "app/shell/export_saving.h"
 #include "app/windows/messages.h"
 
 #include <QFileDialog>
@@ -11,15 +12,16 @@ namespace spirolan {
 namespace {
 
 QString Choose(QWidget* parent, const QString& folder, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, mode == QFileDialog::AcceptSave ? QStringLiteral("Save Job")
+                                                               : QStringLiteral("Open Job"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
     dialog.setNameFilters(
         {QStringLiteral("Spirolan Jobs (*.spjob)"), QStringLiteral("All Files (*)")});
-    dialog.setDefaultSuffix(kJobExtension);
     dialog.setDirectory(folder);
+    FollowFilterExtension(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -11,17 +11,14 @@ class QWidget;
 
 namespace spirolan {
 
-/// The file extension of job documents, without its dot.
-inline const QString kJobExtension = QStringLiteral("spjob");
-
 /// Asks for a job document, starting in `folder`; the full path, or empty when cancelled.
 using JobFileChooser = std::function<QString(QWidget* parent, const QString& folder)>;
 
-/// The open dialog: Qt's own, "Spirolan Jobs (*.spjob)" and "All Files (*)", modal.
+/// The open dialog "Open Job": Qt's own, "Spirolan Jobs (*.spjob)" and "All Files (*)", modal.
 QString ChooseJobToOpen(QWidget* parent, const QString& folder);
 
-/// The save dialog: Qt's own, the same filters, ".spjob" added to a name typed without an
-/// extension, asking before replacing a file, modal.
+/// The save dialog "Save Job": Qt's own, the same filters, ".spjob" added to a name typed
+/// without an extension while the first filter is chosen, asking before replacing a file, modal.
 QString ChooseJobToSave(QWidget* parent, const QString& folder);
 
 /// "Save changes to NAME?" with Save, Discard and Cancel; the button chosen (Cancel when the

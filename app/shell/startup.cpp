@@ -4,6 +4,8 @@
 
 #include "app/platform/shutdown_signals.h"
 #include "app/platform/single_instance.h"
+#include "app/shell/job_handover.h"
+#include "app/shell/job_recovery.h"
 #include "app/shell/settings_store.h"
 #include "app/spirolan_version.h"
 #include "app/windows/dialog_hooks.h"
@@ -13,6 +15,9 @@
 
 #include <QSessionManager>
 #include <QTimer>
+
+#include <cstdio>
+#include <vector>
 
 namespace spirolan {
 
@@ -24,15 +29,14 @@ void NameApplication() {
 
 int RunSpirolan(QApplication& application, const QString& jobDocument) {
     NameApplication();
-    // A request of the system to end the program closes its windows as the close box does: the
-    // main window's unload writes the settings, and the lock goes when this function returns.
-    // A question whether to save a changed job is asked once; a further request, or the end of
-    // the event loop, does not wait for its answer. Watched before the lock is taken, so that
-    // no request can end a copy that holds it without releasing it.
+    // A request of the system to end the program (a signal, the session's end) closes the main
+    // window at once, without a question or a message box: the changed job stays in the
+    // recovery file, the settings are written and the lock goes when this function returns.
+    // Watched before the lock is taken, so that no request can end a copy that holds it
+    // without releasing it.
     frmMain* main = nullptr;
-    int requests = 0;
-    const auto endRequested = [&main, &requests] {
-        if (++requests > 1 && main != nullptr) {
+    const auto endRequested = [&main] {
+        if (main != nullptr) {
             main->EndSession();
         } else {
             QApplication::closeAllWindows();
@@ -48,20 +52,46 @@ int RunSpirolan(QApplication& application, const QString& jobDocument) {
     });
 
     const QString settingsPath = DefaultSettingsPath();
-    SingleInstance instance(DefaultLockPath(settingsPath), FallbackLockPath(settingsPath));
+    const QString lockPath = DefaultLockPath(settingsPath);
+    SingleInstance instance(lockPath, FallbackLockPath(settingsPath));
     const InstanceCheck check = instance.Acquire();
     if (!check.Ok) {
+        // A document goes to the running copy, which opens it; the user sees that window.
+        if (!jobDocument.isEmpty() && HandOverDocument(HandoverSocketPath(lockPath), jobDocument)) {
+            return 0;
+        }
         ShowMessage(nullptr, QMessageBox::Warning, kAppTitle, check.Message);
         return 0;
     }
+    std::vector<QString> handedOver; // documents that arrive before the window is there
+    const HandoverServer handover(HandoverSocketPath(lockPath),
+                                  [&main, &handedOver](const QString& path) {
+                                      if (main != nullptr) {
+                                          main->OpenHandedOverJob(path);
+                                      } else {
+                                          handedOver.push_back(path);
+                                      }
+                                  });
+    if (const QString problem = handover.Problem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "spirolan: later starts cannot hand their job over: %s\n",
+                     problem.toLocal8Bit().constData());
+    }
     CamJob job;
     frmMain window(job, settingsPath, DefaultDialogHooks());
+    window.SetRecoveryFile(DefaultRecoveryPath());
     main = &window;
     window.show();
-    if (!jobDocument.isEmpty()) {
-        // From the event loop, so that the message shows over the painted window.
-        QTimer::singleShot(0, &window, [&window, jobDocument] { window.OpenJobFile(jobDocument); });
-    }
+    // From the event loop, so that questions and messages show over the painted window: first
+    // the job a former run left unsaved, then the documents asked for.
+    QTimer::singleShot(0, &window, [&window, jobDocument, &handedOver] {
+        window.OfferRecovery();
+        if (!jobDocument.isEmpty()) {
+            window.OpenHandedOverJob(jobDocument);
+        }
+        for (const QString& path : handedOver) {
+            window.OpenHandedOverJob(path);
+        }
+    });
     return application.exec();
 }
 

@@ -10,11 +10,13 @@ namespace spirolan {
 void NameApplication();
 
 /// Runs the program in `application` until its main window closes and returns the exit code.
-/// When another copy already runs, shows "Already Running" and returns 0 at once, reading and
-/// writing no setting. A `jobDocument` from the command line is opened once the window shows;
-/// one that cannot be opened shows its message over the window. A request of the system to end
-/// the program (a termination signal, the end of the session) closes its windows as the close
-/// box does, so that the settings are written and the lock released.
+/// When another copy already runs, a `jobDocument` is handed over to it (it opens it) and 0 is
+/// returned without a message; without one, or when the hand-over fails, "Already Running"
+/// shows and 0 is returned, reading and writing no setting. Once the window shows, a job a
+/// former run left unsaved is offered, then `jobDocument` is opened as Open Job opens it. A
+/// request of the system to end the program (a termination signal, the end of the session)
+/// closes it without a question or message box: the unsaved job stays in the recovery file, the
+/// settings are written and the lock released.
 int RunSpirolan(QApplication& application, const QString& jobDocument = {});
 
 } // namespace spirolan

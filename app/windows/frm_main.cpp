@@ -2,6 +2,7 @@
 // frmMain: loading and closing, layout, read-out, redraw and the commands carried out here.
 #include "app/windows/frm_main.h"
 
+#include "app/shell/job_recovery.h"
 #include "app/shell/settings_store.h"
 #include "app/shell/window_place.h"
 #include "app/spirolan_version.h"
@@ -24,6 +25,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstddef>
+#include <cstdio>
 #include <optional>
 
 namespace spirolan {
@@ -188,7 +191,11 @@ void frmMain::Form_Unload() {
         written = WriteSetting(settingsPath_, kExportStyleKey,
                                exportScreenStyle_ ? kExportScreenStyle : "Print");
     }
-    if (!written.Ok) {
+    if (!written.Ok && endingSession_) {
+        // Nobody may be there to answer a box at the session's end or on a signal.
+        const QByteArray line = written.Message.toLocal8Bit() + '\n';
+        std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
+    } else if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, written.Message);
     }
 }
@@ -204,6 +211,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!endingSession_ && !ConfirmCloseJob() && !endingSession_) {
         event->ignore();
         return;
+    }
+    // A close the user chose has saved or discarded the job; an end the system asked for keeps
+    // it in the recovery file for the next start.
+    if (!endingSession_ && !recoveryPath_.isEmpty()) {
+        DropRecoveryFile(recoveryPath_);
     }
     Form_Unload();
     event->accept();

@@ -16,6 +16,7 @@
 #include "graphics/layout_rule.h"
 #include "graphics/setup_sheet.h"
 #include "io/job_file.h"
+#include "io/job_replay.h"
 
 #include <QFrame>
 #include <QMainWindow>
@@ -55,11 +56,15 @@ public:
     void mnuFileExit_Click();
     /// Closes the window at the end of the session or on a request of the system to end the
     /// program: as the close box does, but without waiting for an answer whether to save a
-    /// changed job, even to a question that is showing now. The settings are written.
+    /// changed job, even to a question that is showing now, and without any message box: the
+    /// changed job stays in the recovery file, the settings are written (a failure is told on
+    /// standard error).
     void EndSession();
-    /// Job documents: open one (replayed on a fresh job; the window changes only when every
-    /// step succeeds), save it under its name (asking for one the first time), save it under a
-    /// new name. Saving needs Mode-A data.
+    /// Job documents: start a new one (the state right after start-up, settings kept), open one
+    /// (replayed on a fresh job; the window changes only when every step succeeds), save it
+    /// under its name (asking for one the first time), save it under a new name. Saving needs
+    /// Mode-A data. New and Open ask first whether to save a changed job.
+    void mnuJobNew_Click();
     void mnuJobOpen_Click();
     void mnuJobSave_Click();
     void mnuJobSaveAs_Click();
@@ -146,6 +151,20 @@ public:
     /// Saves the job document to `path`, replacing a file only when the new one is complete;
     /// shows why when it cannot. True when it was saved.
     bool SaveJobFile(const QString& path);
+    /// Opens the job document `path` handed over by a later start of the program: raises the
+    /// window and, once no dialog is open, opens it as Open Job does, question first.
+    void OpenHandedOverJob(const QString& path);
+    /// Keeps the document of a changed, unsaved job in the recovery file `path` from now on,
+    /// written after every step and removed once the job is saved, new or discarded; empty
+    /// keeps none.
+    void SetRecoveryFile(const QString& path) { recoveryPath_ = path; }
+    /// At start: a recovery file left by a run that did not end normally is offered (Restore
+    /// restores it as an untitled changed job, Discard removes it); one that cannot be read is
+    /// reported and set aside.
+    void OfferRecovery();
+    /// Whether the job holds steps that no saved document holds: an untitled job with panes
+    /// the user made, or a document changed since it was opened or saved.
+    bool JobChanged() const;
     /// The open document's full path; empty while no document was opened or saved.
     const QString& JobPath() const { return jobPath_; }
     /// The document text of the job as it stands: the steps that rebuild the panes.
@@ -177,19 +196,24 @@ private:
     void FitFrame();
     void BuildCommands();
     void SaveCaf(const TextPane& pane, const QString& emptyMessage);
-    bool HasModeAData(const QString& caption);
-    void Export(const QStringList& filters, std::optional<bool> screenStyle,
+    bool HasModeAData(const QString& caption, const QString& nothing);
+    void Export(const QString& what, const QStringList& filters, std::optional<bool> screenStyle,
                 const std::function<QByteArray(const ExportChoice& choice)>& bytes);
-    /// The job document's name ("Untitled" without one) and whether the job has changes that
-    /// are not saved in it.
-    QString JobName() const;
-    bool JobUnsaved() const;
     void ShowReadout(const PointerReadout& readout);
     void ShowReadoutBox();
-    bool JobChanged() const;
     bool ConfirmCloseJob();
+    /// The job document's name ("Untitled" without one).
+    QString JobName() const;
+    bool SaveJobAs();
+    void ResetJob();
+    std::optional<StepOutcome> ReplayDocument(const JobFile& document, const QString& path);
+    void JobStateChanged();
+    void KeepRecovery();
     bool HasJobToSave();
     QString JobFolder() const;
+    /// Gives `next` this run's settings: the folders, the machine limits, the last CAF file and,
+    /// with `faceCopyChoices`, the Face Copy choices.
+    void KeepRunSettings(CamJob& next, bool faceCopyChoices) const;
     void AdoptReplay(JobSession& session, std::vector<JobStep> steps);
     void AddRecentJob(const QString& path);
     void ShowRecentJobs();
@@ -216,6 +240,8 @@ private:
     std::size_t modeASteps_ = 0;
     QString jobPath_;
     std::string savedJobText_; // the document as last opened or saved
+    QString recoveryPath_;
+    bool recoveryFailureShown_ = false;
     QStringList recentJobs_;
     QMenu* recentJobsMenu_ = nullptr;
     ExportFileChooser chooseExportFile_ = ChooseExportFile;

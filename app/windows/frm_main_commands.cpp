@@ -4,6 +4,7 @@
 
 #include "app/widgets/toolbar_icons.h"
 
+#include <QKeySequence>
 #include <QMenuBar>
 
 #include <algorithm>
@@ -29,6 +30,8 @@ struct Command {
     const char* key;       // the toolbar button's key; empty for menu-only commands
     const char* tooltip;
     void (frmMain::*handler)(); // nullptr: the row places the submenu `name` of kMenus
+    // The platform's standard key of a document command; the specified entries have none.
+    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
 };
 
 // The menus in the order the menu bar shows them; a submenu names the menu that holds it.
@@ -49,7 +52,7 @@ constexpr std::array<Menu, 7> kMenus = {{
 }};
 
 // Every command, in menu order. New commands are new rows.
-constexpr std::array<Command, 22> kCommands = {{
+constexpr std::array<Command, 23> kCommands = {{
     {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
      &frmMain::mnuFeed_Click},
     {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
@@ -62,12 +65,14 @@ constexpr std::array<Command, 22> kCommands = {{
      "Mode-A CAF File save", &frmMain::mnuFileSave_Click},
     {"mnuFile", nullptr, "SaveB", "Save Mode-B CAF file", 5, false, "SaveB", "Mode-B CAF file save",
      &frmMain::SaveB_Click},
-    {"mnuFile", "mnuJobBar", "mnuJobOpen", "Open Job(&O)...", kNoButton, false, "", "",
-     &frmMain::mnuJobOpen_Click},
+    {"mnuFile", "mnuJobBar", "mnuJobNew", "New Job(&N)", kNoButton, false, "", "",
+     &frmMain::mnuJobNew_Click, QKeySequence::New},
+    {"mnuFile", nullptr, "mnuJobOpen", "Open Job(&O)...", kNoButton, false, "", "",
+     &frmMain::mnuJobOpen_Click, QKeySequence::Open},
     {"mnuFile", nullptr, "mnuJobSave", "Save Job(&S)", kNoButton, false, "", "",
-     &frmMain::mnuJobSave_Click},
+     &frmMain::mnuJobSave_Click, QKeySequence::Save},
     {"mnuFile", nullptr, "mnuJobSaveAs", "Save Job As(&A)...", kNoButton, false, "", "",
-     &frmMain::mnuJobSaveAs_Click},
+     &frmMain::mnuJobSaveAs_Click, QKeySequence::SaveAs},
     {"mnuFile", nullptr, "mnuRecentJobs", nullptr, kNoButton, false, "", "", nullptr},
     {"mnuFile", nullptr, "mnuJobProperties", "Job Properties(&J)...", kNoButton, false, "", "",
      &frmMain::mnuJobProperties_Click},
@@ -76,7 +81,7 @@ constexpr std::array<Command, 22> kCommands = {{
     {"mnuFile", nullptr, "mnuExportGraphs", "Export Graphs(&G)...", kNoButton, false, "", "",
      &frmMain::mnuExportGraphs_Click},
     {"mnuFile", nullptr, "mnuPrint", "Print(&P)...", kNoButton, false, "", "",
-     &frmMain::mnuPrint_Click},
+     &frmMain::mnuPrint_Click, QKeySequence::Print},
     {"mnuFile", "mnuFileBar2", "mnuFileExit", "Spirolan Exit(&X)", 8, true, "Exit", "Exit",
      &frmMain::mnuFileExit_Click},
     {"mnuEdit", nullptr, "mnuFaceCopy", "Face Copy", 3, true, "FaceCopy", "Face Copy",
@@ -144,6 +149,12 @@ void frmMain::BuildCommands() {
         }
         QAction* action = menu->addAction(QString::fromLatin1(command.caption));
         action->setObjectName(QLatin1String(command.name));
+        QList<QKeySequence> keys = QKeySequence::keyBindings(command.shortcut);
+        // Desktops without a Save As key of their own get the common one.
+        if (keys.isEmpty() && command.shortcut == QKeySequence::SaveAs) {
+            keys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+        }
+        action->setShortcuts(keys);
         connect(action, &QAction::triggered, this,
                 [this, &command] { (this->*command.handler)(); });
     }

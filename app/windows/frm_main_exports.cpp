@@ -7,9 +7,9 @@
 #include "app/shell/setup_sheet_print.h"
 #include "app/windows/frm_about.h"
 #include "app/windows/messages.h"
-#include "core/caf_text.h"
 #include "graphics/svg_surface.h"
 #include "graphics/table_csv.h"
+#include "io/atomic_write.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -26,6 +26,7 @@ namespace {
 // The graph formats in the order of the export dialog's filters.
 enum GraphFormat { kSvg, kPng, kPdf };
 
+const QString kExportError = QStringLiteral("Export error");
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 } // namespace
@@ -38,7 +39,7 @@ GraphsView frmMain::CurrentGraphsView(const GraphStyle& style, const QString& da
     QString heading;
     if (!date.isEmpty()) {
         heading = QStringLiteral("Job %1%2")
-                      .arg(JobName(), JobUnsaved() ? QStringLiteral("  (Not saved)") : QString());
+                      .arg(JobName(), JobChanged() ? QStringLiteral("  (Not saved)") : QString());
         if (!jobPart_.empty()) {
             heading += QStringLiteral(" - Part number %1").arg(QString::fromStdString(jobPart_));
         }
@@ -48,28 +49,33 @@ GraphsView frmMain::CurrentGraphsView(const GraphStyle& style, const QString& da
             !txtDataB_->IsEmpty(), style, heading.toStdString()};
 }
 
-bool frmMain::HasModeAData(const QString& caption) {
+bool frmMain::HasModeAData(const QString& caption, const QString& nothing) {
     if (txtDataA_->IsEmpty()) {
-        ShowMessage(this, QMessageBox::Warning, caption, ToQString(caf::kModeANoData));
+        ShowMessage(this, QMessageBox::Warning, caption,
+                    nothing + QStringLiteral(": enter a shape first (File > Data input)."));
         return false;
     }
     return true;
 }
 
-void frmMain::Export(const QStringList& filters, std::optional<bool> screenStyle,
+void frmMain::Export(const QString& what, const QStringList& filters,
+                     std::optional<bool> screenStyle,
                      const std::function<QByteArray(const ExportChoice& choice)>& bytes) {
     const QString folder =
         SaveDialogFolder(job_.ExportPathName.empty() ? job_.OpenPathName : job_.ExportPathName);
-    const ExportChoice choice = chooseExportFile_(this, folder, filters, screenStyle);
+    const ExportChoice choice =
+        chooseExportFile_(this, QStringLiteral("Export ") + what, folder, filters, screenStyle);
     if (choice.Path.isEmpty()) {
         return;
     }
     if (screenStyle) {
         exportScreenStyle_ = choice.ScreenStyle;
     }
-    const QString failure = WriteExportFile(choice.Path, bytes(choice));
-    if (!failure.isEmpty()) {
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Export error"), failure);
+    const FileWriteResult written = WriteFileAtomically(choice.Path, bytes(choice));
+    if (!written.Ok) {
+        ShowMessage(this, QMessageBox::Warning, kExportError,
+                    CannotMessage(QStringLiteral("export the %1 to").arg(what.toLower()),
+                                  choice.Path, written.Reason));
         return;
     }
     job_.ExportPathName =
@@ -77,19 +83,20 @@ void frmMain::Export(const QStringList& filters, std::optional<bool> screenStyle
 }
 
 void frmMain::mnuExportTable_Click() {
-    if (!HasModeAData(QStringLiteral("Export error"))) {
+    if (!HasModeAData(kExportError, QStringLiteral("There is no table to export yet"))) {
         return;
     }
-    Export({QStringLiteral("CSV Files(*.csv)")}, std::nullopt,
+    Export(QStringLiteral("Table"), {QStringLiteral("CSV Files(*.csv)")}, std::nullopt,
            [this](const ExportChoice&) { return QByteArray::fromStdString(TableCsv(job_)); });
 }
 
 void frmMain::mnuExportGraphs_Click() {
-    if (!HasModeAData(QStringLiteral("Export error"))) {
+    if (!HasModeAData(kExportError, QStringLiteral("There are no graphs to export yet"))) {
         return;
     }
     const QString date = QDateTime::currentDateTime().toString(kDateFormat);
-    Export({QStringLiteral("SVG Files(*.svg)"), QStringLiteral("PNG Files(*.png)"),
+    Export(QStringLiteral("Graphs"),
+           {QStringLiteral("SVG Files(*.svg)"), QStringLiteral("PNG Files(*.png)"),
             QStringLiteral("PDF Files(*.pdf)")},
            exportScreenStyle_, [this, &date](const ExportChoice& choice) {
                const GraphsView view =
@@ -110,14 +117,15 @@ SheetContext frmMain::CurrentSheetContext(const std::string& printed) const {
             printed,
             jobPath_.isEmpty() ? std::string() : JobName().toStdString(),
             !txtDataB_->IsEmpty(),
-            JobUnsaved(),
+            JobChanged(),
             jobPart_,
             jobNotes_,
             savedCafFiles_};
 }
 
 void frmMain::mnuPrint_Click() {
-    if (!HasModeAData(QStringLiteral("Print error"))) {
+    if (!HasModeAData(QStringLiteral("Print error"),
+                      QStringLiteral("There is no setup sheet to print yet"))) {
         return;
     }
     QPrinter printer;

@@ -13,6 +13,7 @@
 #include "io/job_steps.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMenu>
@@ -40,6 +41,8 @@ QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+const QString kSaveAction = QStringLiteral("save the job");
+
 } // namespace
 
 void frmMain::RecordStep(JobStep step) {
@@ -52,19 +55,11 @@ void frmMain::RecordStep(JobStep step) {
     if (IsShapeStep(jobSteps_.back())) {
         modeASteps_ = jobSteps_.size();
     }
-    ShowJobCaption();
+    JobStateChanged();
 }
 
 std::string frmMain::JobText() const {
     return JobDocumentText({jobSteps_, jobPart_, jobNotes_});
-}
-
-QString frmMain::JobName() const {
-    return jobPath_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(jobPath_).fileName();
-}
-
-bool frmMain::JobUnsaved() const {
-    return jobPath_.isEmpty() ? !jobSteps_.empty() : JobChanged();
 }
 
 void frmMain::mnuJobProperties_Click() {
@@ -73,23 +68,34 @@ void frmMain::mnuJobProperties_Click() {
         [this](std::string part, std::string notes) {
             jobPart_ = std::move(part);
             jobNotes_ = std::move(notes);
-            ShowJobCaption();
+            JobStateChanged();
         },
         this);
 }
 
 bool frmMain::JobChanged() const {
-    return !jobPath_.isEmpty() && JobText() != savedJobText_;
+    // Steps are recorded only when a dialog's OK succeeded: an untitled job with none is the
+    // empty one of a fresh start.
+    return jobPath_.isEmpty() ? !jobSteps_.empty() : JobText() != savedJobText_;
+}
+
+QString frmMain::JobName() const {
+    return jobPath_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(jobPath_).fileName();
 }
 
 void frmMain::ShowJobCaption() {
-    if (jobPath_.isEmpty()) {
+    if (!JobChanged() && jobPath_.isEmpty()) {
         setWindowTitle(kTitle);
         setWindowModified(false);
         return;
     }
-    setWindowTitle(QFileInfo(jobPath_).fileName() + QStringLiteral("[*] - ") + kTitle);
+    setWindowTitle(JobName() + QStringLiteral("[*] - ") + kTitle);
     setWindowModified(JobChanged());
+}
+
+void frmMain::JobStateChanged() {
+    ShowJobCaption();
+    KeepRecovery();
 }
 
 QString frmMain::JobFolder() const {
@@ -109,51 +115,75 @@ void frmMain::mnuJobOpen_Click() {
 }
 
 bool frmMain::OpenJobFile(const QString& path) {
-    const std::string source = Native(path).toStdString();
-    const JobFileResult parsed = ReadJobDocument(path, source);
+    const QString action = QStringLiteral("open the job");
+    std::string problem;
+    const std::optional<std::string> bytes =
+        ReadJobFileBytes(QFile::encodeName(path).toStdString(), problem);
+    if (!bytes || bytes->empty()) {
+        const QString reason =
+            bytes ? QStringLiteral("the file is empty") : QString::fromStdString(problem);
+        ShowMessage(this, QMessageBox::Warning, kAppTitle, CannotMessage(action, path, reason));
+        return false;
+    }
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const JobFileResult parsed = ParseJobFile(*bytes, name);
     if (!parsed.Job) {
-        ShowMessage(this, QMessageBox::Warning, kAppTitle, QString::fromStdString(parsed.Error));
+        ShowMessage(this, QMessageBox::Warning, kAppTitle,
+                    CannotMessage(action, path, WithoutFileName(parsed.Error, path)));
         return false;
     }
-    ReplayResult replay = ReplayJob(*parsed.Job, source);
-    if (const StepOutcome& failure = replay.Failure; failure.Status != StepStatus::Ok) {
-        const bool refused = failure.Status == StepStatus::Refused && !failure.Title.empty();
+    if (const std::optional<StepOutcome> failure = ReplayDocument(*parsed.Job, path)) {
+        // A refusal is the program's own message, as the dialog would have shown it.
+        const bool refused = failure->Status == StepStatus::Refused && !failure->Title.empty();
         ShowMessage(this, QMessageBox::Warning,
-                    refused ? QString::fromStdString(failure.Title) : kAppTitle,
-                    QString::fromStdString(failure.Error),
-                    QString::fromStdString(refused ? replay.Session.Cause : std::string()));
+                    refused ? QString::fromStdString(failure->Title) : kAppTitle,
+                    refused ? QString::fromStdString(failure->Error)
+                            : CannotMessage(action, path, WithoutFileName(failure->Error, path)),
+                    QString::fromStdString(failure->Cause));
         return false;
     }
-    std::vector<JobStep> steps;
-    for (const JobStep& step : parsed.Job->Steps) {
-        steps.push_back(InDialogOrder(step));
-    }
-    AdoptReplay(replay.Session, std::move(steps));
-    jobPart_ = parsed.Job->Part;
-    jobNotes_ = parsed.Job->Notes;
     jobPath_ = QFileInfo(path).absoluteFilePath();
     savedJobText_ = JobText();
     AddRecentJob(jobPath_);
-    ShowJobCaption();
+    JobStateChanged();
     return true;
 }
 
-void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
-    // The settings of this run stay: the folders, the machine limits, the last CAF file and,
-    // unless the document chose them in a Face Copy step, the Face Copy choices.
-    CamJob replayed = std::move(session.Job);
-    replayed.OpenPathName = job_.OpenPathName;
-    replayed.OrvlPathName = job_.OrvlPathName;
-    replayed.ExportPathName = job_.ExportPathName;
-    replayed.SlideSpeedLimit = job_.SlideSpeedLimit;
-    replayed.SlideAccelLimit = job_.SlideAccelLimit;
-    replayed.LastCafFile = job_.LastCafFile;
-    const auto faceCopy = [](const JobStep& step) { return step.Dialog == kFaceCopyDialog; };
-    if (std::none_of(steps.begin(), steps.end(), faceCopy)) {
-        replayed.MaxFaceNumber = job_.MaxFaceNumber;
-        replayed.ThreadDir = job_.ThreadDir;
-        replayed.Repeat = job_.Repeat;
+std::optional<StepOutcome> frmMain::ReplayDocument(const JobFile& document, const QString& path) {
+    ReplayResult replay = ReplayJob(document, QFileInfo(path).fileName().toStdString());
+    if (replay.Failure.Status != StepStatus::Ok) {
+        return std::move(replay.Failure);
     }
+    std::vector<JobStep> steps;
+    for (const JobStep& step : document.Steps) {
+        steps.push_back(InDialogOrder(step));
+    }
+    AdoptReplay(replay.Session, std::move(steps));
+    jobPart_ = document.Part;
+    jobNotes_ = document.Notes;
+    return std::nullopt;
+}
+
+void frmMain::KeepRunSettings(CamJob& next, bool faceCopyChoices) const {
+    next.OpenPathName = job_.OpenPathName;
+    next.OrvlPathName = job_.OrvlPathName;
+    next.ExportPathName = job_.ExportPathName;
+    next.SlideSpeedLimit = job_.SlideSpeedLimit;
+    next.SlideAccelLimit = job_.SlideAccelLimit;
+    next.LastCafFile = job_.LastCafFile;
+    if (faceCopyChoices) {
+        next.MaxFaceNumber = job_.MaxFaceNumber;
+        next.ThreadDir = job_.ThreadDir;
+        next.Repeat = job_.Repeat;
+    }
+}
+
+void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
+    // The settings of this run stay, the Face Copy choices unless the document chose them in a
+    // Face Copy step.
+    CamJob replayed = std::move(session.Job);
+    const auto faceCopy = [](const JobStep& step) { return step.Dialog == kFaceCopyDialog; };
+    KeepRunSettings(replayed, std::none_of(steps.begin(), steps.end(), faceCopy));
     job_ = std::move(replayed);
 
     const auto lastShape = std::find_if(steps.rbegin(), steps.rend(), IsShapeStep);
@@ -176,7 +206,8 @@ void frmMain::AdoptReplay(JobSession& session, std::vector<JobStep> steps) {
 bool frmMain::HasJobToSave() {
     if (txtDataA_->IsEmpty() || jobSteps_.empty()) {
         ShowMessage(this, QMessageBox::Warning, ToQString(caf::kSaveErrorTitle),
-                    ToQString(kNoModeAData));
+                    QStringLiteral("There is no job to save yet: enter a shape first (File > "
+                                   "Data input)."));
         return false;
     }
     return true;
@@ -184,20 +215,22 @@ bool frmMain::HasJobToSave() {
 
 void frmMain::mnuJobSave_Click() {
     if (jobPath_.isEmpty()) {
-        mnuJobSaveAs_Click();
+        SaveJobAs();
     } else if (HasJobToSave()) {
         SaveJobFile(jobPath_);
     }
 }
 
 void frmMain::mnuJobSaveAs_Click() {
+    SaveJobAs();
+}
+
+bool frmMain::SaveJobAs() {
     if (!HasJobToSave()) {
-        return;
+        return false;
     }
     const QString path = chooseJobToSave_(this, JobFolder());
-    if (!path.isEmpty()) {
-        SaveJobFile(path);
-    }
+    return !path.isEmpty() && SaveJobFile(path);
 }
 
 bool frmMain::SaveJobFile(const QString& path) {
@@ -210,23 +243,22 @@ bool frmMain::SaveJobFile(const QString& path) {
     if (replay.Failure.Status != StepStatus::Ok || replay.Session.ModeAText != txtDataA_->Text() ||
         replay.Session.ModeBText != txtDataB_->Text()) {
         ShowMessage(this, QMessageBox::Warning, caption,
-                    QStringLiteral("%1\n\nThe job cannot be saved: its inputs, replayed from a "
-                                   "fresh start, do not give the texts in the panes. Enter the "
-                                   "shape (and Face Copy) again, then save.")
-                        .arg(Native(path)));
+                    CannotMessage(kSaveAction, path,
+                                  QStringLiteral("its inputs, replayed from a fresh start, do not "
+                                                 "give the texts in the panes. Enter the shape "
+                                                 "(and Face Copy) again, then save")));
         return false;
     }
     const FileWriteResult written = WriteFileAtomically(path, QByteArray::fromStdString(text));
     if (!written.Ok) {
         ShowMessage(this, QMessageBox::Warning, caption,
-                    QStringLiteral("%1\n\nThe job could not be saved: %2")
-                        .arg(Native(path), written.Reason));
+                    CannotMessage(kSaveAction, path, written.Reason));
         return false;
     }
     jobPath_ = QFileInfo(path).absoluteFilePath();
     savedJobText_ = text;
     AddRecentJob(jobPath_);
-    ShowJobCaption();
+    JobStateChanged();
     return true;
 }
 
@@ -234,9 +266,9 @@ bool frmMain::ConfirmCloseJob() {
     if (!JobChanged()) {
         return true;
     }
-    switch (AskSaveChanges(this, QFileInfo(jobPath_).fileName())) {
+    switch (AskSaveChanges(this, JobName())) {
     case QMessageBox::Save:
-        return SaveJobFile(jobPath_);
+        return jobPath_.isEmpty() ? SaveJobAs() : SaveJobFile(jobPath_);
     case QMessageBox::Discard:
         return true;
     default:
@@ -280,9 +312,9 @@ void frmMain::OpenRecentJob(int index) {
         recentJobs_.removeAt(index);
         ShowRecentJobs();
         ShowMessage(this, QMessageBox::Warning, kAppTitle,
-                    QStringLiteral("%1\n\nThe job no longer exists; it was removed from Recent "
-                                   "Jobs.")
-                        .arg(Native(path)));
+                    CannotMessage(QStringLiteral("open the job"), path,
+                                  QStringLiteral("the file no longer exists; it was removed from "
+                                                 "Recent Jobs")));
         return;
     }
     if (ConfirmCloseJob()) {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace spirolan {
@@ -22,5 +23,16 @@ inline QString ToQString(std::string_view text) {
 /// text stands under `text`, saying more about it.
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                  const QString& text, const QString& informative = {});
+
+/// The one form of a file command that failed: what failed, the file's name and the reason, as
+/// in `Cannot open the job "a.spjob": the file is empty.` `action` is "open the job", `path` the
+/// file (its name is shown), `reason` a clause (the file writer's, which starts with `path`,
+/// without it); a system's reason such as "No space left on device" is written in lower case and
+/// one full stop ends the message.
+QString CannotMessage(const QString& action, const QString& path, QString reason);
+
+/// A reader's message (io's) without the "NAME: " that names the file `path` first, for
+/// CannotMessage, which names it once.
+QString WithoutFileName(const std::string& error, const QString& path);
 
 } // namespace spirolan

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test program of the desktop program; with --instance [FILE] a real copy of the program instead.
+// Test program of the desktop program; with --instance [FILE] or --restoring-instance a real copy
+// of the program instead.
 #include "app/shell/startup.h"
 #include "tests/app/test_support.h"
 
@@ -37,6 +38,24 @@ int RunInstance(QApplication& application, const QString& jobDocument) {
     return code;
 }
 
+// Restores the job a former run left unsaved and waits, printing "CHANGED" once the window
+// shows it; the test then ends the copy as the system would.
+int RunRestoringInstance(QApplication& application) {
+    spirolan::test::MessageBoxWatcher restore(QMessageBox::Yes);
+    QTimer monitor;
+    QObject::connect(&monitor, &QTimer::timeout, [&monitor] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("frmMain") && widget->isWindowModified()) {
+                std::printf("CHANGED\n");
+                std::fflush(stdout);
+                monitor.stop();
+            }
+        }
+    });
+    monitor.start(10);
+    return spirolan::RunSpirolan(application);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -46,6 +65,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--instance") {
         return RunInstance(application, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    }
+    if (argc > 1 && std::string_view(argv[1]) == "--restoring-instance") {
+        return RunRestoringInstance(application);
     }
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -78,14 +78,13 @@ TEST(CommandLineProgramTest, AnInvalidJobDocumentShowsItsMessageOverTheStartedWi
     const QString job = dir.filePath(QStringLiteral("gear.spjob"));
     test::WriteBytes(job, R"({"format": "spirolan-job", "version": 2, "steps": []})");
     QProcess copy;
-    copy.setEnvironment(QProcess::systemEnvironment()
-                        << "XDG_CONFIG_HOME=" + dir.path() << "QT_QPA_PLATFORM=offscreen");
+    copy.setEnvironment(test::CopyEnvironment(dir.path()));
     copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--instance"), job});
     ASSERT_TRUE(copy.waitForFinished(60000));
     EXPECT_EQ(copy.exitCode(), 0);
     EXPECT_EQ(QString::fromLocal8Bit(copy.readAllStandardOutput()),
-              "STARTED\nMESSAGE Spirolan|" + job +
-                  ": \"version\" 2 is newer than this program reads (1)|2\n");
+              "STARTED\nMESSAGE Spirolan|Cannot open the job \"gear.spjob\": \"version\" 2 is "
+              "newer than this program reads (1).|2\n");
 }
 
 } // namespace

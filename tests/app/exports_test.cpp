@@ -124,10 +124,10 @@ protected:
         DialogHooks hooks;
         hooks.MachineLimits = DefaultDialogHooks().MachineLimits;
         window_ = test::OpenWindow(job_, dir_.filePath("s.ini"), hooks);
-        window_->SetExportFileChooser([this](QWidget*, const QString& folder,
+        window_->SetExportFileChooser([this](QWidget*, const QString& title, const QString& folder,
                                              const QStringList& filters,
                                              std::optional<bool> screenStyle) {
-            offered_.push_back(folder + " " + filters.join(',') +
+            offered_.push_back(title + " " + folder + " " + filters.join(',') +
                                (screenStyle ? (*screenStyle ? " screen" : " print") : ""));
             return choice_;
         });
@@ -163,9 +163,11 @@ TEST_F(ExportsTest, WithoutModeADataEachCommandRefusesBeforeAnyDialog) {
     window_->findChild<QAction*>("mnuExportTable")->trigger();
     window_->findChild<QAction*>("mnuExportGraphs")->trigger();
     window_->findChild<QAction*>("mnuPrint")->trigger();
-    EXPECT_EQ(boxes.log, (std::vector<std::string>{"Export error|Mode-A CAF No data !! |2",
-                                                   "Export error|Mode-A CAF No data !! |2",
-                                                   "Print error|Mode-A CAF No data !! |2"}));
+    const std::string hint = ": enter a shape first (File > Data input).|2";
+    EXPECT_EQ(boxes.log, (std::vector<std::string>{
+                             "Export error|There is no table to export yet" + hint,
+                             "Export error|There are no graphs to export yet" + hint,
+                             "Print error|There is no setup sheet to print yet" + hint}));
     EXPECT_TRUE(offered_.isEmpty());
 }
 
@@ -204,9 +206,11 @@ TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
 
     const QString pictures = QDir::toNativeSeparators(dir_.filePath("pictures"));
     const QString graphFilters = " SVG Files(*.svg),PNG Files(*.png),PDF Files(*.pdf) print";
-    EXPECT_EQ(offered_, (QStringList{"/ CSV Files(*.csv)",
-                                     QDir::toNativeSeparators(dir_.path()) + graphFilters,
-                                     pictures + graphFilters, pictures + graphFilters}));
+    const QString graphs = "Export Graphs ";
+    EXPECT_EQ(offered_,
+              (QStringList{"Export Table / CSV Files(*.csv)",
+                           graphs + QDir::toNativeSeparators(dir_.path()) + graphFilters,
+                           graphs + pictures + graphFilters, graphs + pictures + graphFilters}));
     EXPECT_EQ(job_.ExportPathName, pictures.toStdString());
 }
 
@@ -222,11 +226,11 @@ TEST_F(ExportsTest, TheScreenStyleChosenIsRemembered) {
     window_->close();
     CamJob next;
     const auto reopened = test::OpenWindow(next, dir_.filePath("s.ini"), {});
-    reopened->SetExportFileChooser(
-        [this](QWidget*, const QString&, const QStringList&, std::optional<bool> screenStyle) {
-            offered_.push_back(screenStyle.value_or(false) ? "screen" : "print");
-            return ExportChoice{};
-        });
+    reopened->SetExportFileChooser([this](QWidget*, const QString&, const QString&,
+                                          const QStringList&, std::optional<bool> screenStyle) {
+        offered_.push_back(screenStyle.value_or(false) ? "screen" : "print");
+        return ExportChoice{};
+    });
     Shape1Input input = testing_support::ReferenceGroove();
     reopened->SetModeAText(GenerateShape1(input, next).ModeAText);
     reopened->mnuExportGraphs_Click();
@@ -248,10 +252,8 @@ TEST_F(ExportsTest, AFailedExportSaysWhyKeepsTheOldFileAndTheFolder) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, signal);
     ASSERT_EQ(boxes.log.size(), 1u);
-    EXPECT_TRUE(boxes.log[0].starts_with("Export error|" +
-                                         QDir::toNativeSeparators(choice_.Path).toStdString() +
-                                         "\n\nThe file could not be exported: "))
-        << boxes.log[0];
+    EXPECT_EQ(boxes.log[0],
+              "Export error|Cannot export the table to \"old.csv\": file too large.|2");
     EXPECT_EQ(ReadBytes(choice_.Path), "old");
     EXPECT_TRUE(job_.ExportPathName.empty());
 }
@@ -266,9 +268,8 @@ TEST_F(ExportsTest, ExportToAPipeWithoutReaderIsRefusedAtOnce) {
     test::MessageBoxWatcher boxes;
     window_->mnuExportTable_Click();
     ASSERT_EQ(boxes.log.size(), 1u);
-    const std::string name = QDir::toNativeSeparators(fifo).toStdString();
-    EXPECT_EQ(boxes.log[0], "Export error|" + name + "\n\nThe file could not be exported: " + name +
-                                ": no program reads from this pipe|2");
+    EXPECT_EQ(boxes.log[0], "Export error|Cannot export the table to \"table.fifo\": no program "
+                            "reads from this pipe.|2");
 }
 
 struct SheetCase {

@@ -39,21 +39,12 @@ protected:
 #ifndef SPIROLAN_HAVE_XDO
         GTEST_SKIP() << "built without libxdo (Debian package libxdo-dev): no keys can be typed";
 #endif
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (program.isEmpty()) {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) {
             GTEST_SKIP() << "no Xvfb (Debian package xvfb, which ./scripts/test.sh installs): "
                             "the end-to-end hand-off test needs a virtual X server";
         }
-        // Xvfb reports the free display it took.
-        xvfb_.setStandardErrorFile(QProcess::nullDevice());
-        xvfb_.start(program, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                              "-noreset"});
-        QByteArray number;
-        while (!number.contains('\n') && xvfb_.waitForReadyRead(20000)) {
-            number += xvfb_.readAllStandardOutput();
-        }
-        ASSERT_TRUE(number.contains('\n')) << "Xvfb did not report its display";
-        display_ = ":" + number.trimmed().toStdString();
+        display_ = test::StartXvfb(xvfb_);
+        ASSERT_FALSE(display_.empty()) << "Xvfb did not report its display";
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", QString::fromStdString(display_));

@@ -58,7 +58,20 @@ std::string ReferenceModeA(CamJob& job) {
 QStringList CopyEnvironment(const QString& folder) {
     return QProcess::systemEnvironment()
            << "XDG_CONFIG_HOME=" + folder + "/config"
-           << "XDG_RUNTIME_DIR=" + folder << "QT_QPA_PLATFORM=offscreen";
+           << "XDG_RUNTIME_DIR=" + folder << "XDG_STATE_HOME=" + folder + "/state"
+           << "QT_QPA_PLATFORM=offscreen";
+}
+
+std::string StartXvfb(QProcess& xvfb) {
+    // Xvfb reports the free display it took.
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    xvfb.start(QStringLiteral("Xvfb"),
+               {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    QByteArray number;
+    while (!number.contains('\n') && xvfb.waitForReadyRead(20000)) {
+        number += xvfb.readAllStandardOutput();
+    }
+    return number.contains('\n') ? ":" + number.trimmed().toStdString() : std::string();
 }
 
 bool WaitForFile(const QString& path) {

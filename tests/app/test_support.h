@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -55,8 +56,13 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
 std::string ReferenceModeA(CamJob& job);
 
 /// The environment of a real copy of the program whose settings and lock live in `folder`:
-/// settings in `folder`/config/Spirolan/Spirolan.ini, the lock `folder`/Spirolan.lock.
+/// settings in `folder`/config/Spirolan/Spirolan.ini, the lock `folder`/Spirolan.lock, the
+/// recovery file `folder`/state/Spirolan/recovery.spjob.
 QStringList CopyEnvironment(const QString& folder);
+
+/// Starts a private Xvfb (1024 x 768, no window manager) in `xvfb`; its display (":N"), or empty
+/// when it did not start.
+std::string StartXvfb(QProcess& xvfb);
 
 /// Waits up to a minute for `path` to exist; whether it does.
 bool WaitForFile(const QString& path);
