@@ -2,6 +2,7 @@
 // A picture of both graphs: the layout of its parts and their drawing.
 #include "graphics/graphs_picture.h"
 
+#include "graphics/groove_profile.h"
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
 #include "graphics/null_surface.h"
@@ -91,6 +92,13 @@ GraphsPictureLayout LayoutGraphsPicture(const CamJob& job, SvgGraphSize modeA,
         layout.ModeB = PixelRect{0, y, modeB->Width, modeB->Height};
         y += modeB->Height;
     }
+    if (!ComputeGrooveProfile(job).Path.empty()) {
+        y += kPartGap;
+        layout.TitleProfile = PixelRect{0, y, layout.Width, kTitleHeight};
+        y += kTitleHeight;
+        layout.Profile = PixelRect{0, y, layout.Width, modeA.Height};
+        y += modeA.Height;
+    }
     layout.Height = y;
     return layout;
 }
@@ -124,6 +132,15 @@ MotionFigures DrawGraphsPicture(const CamJob& job, const GraphsPictureLayout& la
         GraphSurface& picture2 =
             make(*layout.ModeB, style.Background, style.Label, kGraphFontPoints, false);
         DrawModeBGraph(job, picture2, picture3, style);
+    }
+    if (layout.TitleProfile && layout.Profile) {
+        GraphSurface& title =
+            make(*layout.TitleProfile, style.Page, style.PageText, kTitlePoints, false);
+        title.SetCurrentPosition(kInset, 3);
+        title.PrintLine(kProfileTitle);
+        GraphSurface& profile =
+            make(*layout.Profile, style.Background, style.Label, kGraphFontPoints, false);
+        DrawGrooveProfile(job, profile, layout.Profile->Width, layout.Profile->Height, style);
     }
     return figures;
 }

@@ -17,6 +17,7 @@ namespace spirolan {
 
 inline constexpr std::string_view kModeATitle = "Mode-A: XS over spindle angle";
 inline constexpr std::string_view kModeBTitle = "Mode-B: XS along Z";
+inline constexpr std::string_view kProfileTitle = "Groove profile to scale: one lead pitch";
 
 /// A part of a picture in pixels from its top-left corner.
 struct PixelRect {
@@ -27,7 +28,8 @@ struct PixelRect {
 };
 
 /// Where the parts of a picture go. Only parts that hold something are there: the figure boxes
-/// with a spindle speed above 0, the Mode-B graph and its title when the Mode-B pane holds text.
+/// with a spindle speed above 0, the Mode-B graph and its title when the Mode-B pane holds text,
+/// the groove profile and its title when a groove was generated.
 struct GraphsPictureLayout {
     int Width = 0;
     int Height = 0;
@@ -38,11 +40,14 @@ struct GraphsPictureLayout {
     PixelRect ModeA;
     std::optional<PixelRect> TitleB;
     std::optional<PixelRect> ModeB;
+    std::optional<PixelRect> TitleProfile;
+    std::optional<PixelRect> Profile;
 };
 
 /// The layout, one part under the other: the heading (when `withHeading`), the band with the
 /// figure boxes right-aligned over the Mode-A graph (when `job` has a spindle speed above 0),
-/// the Mode-A title and graph at `modeA`, then the Mode-B title and graph at `modeB` when given.
+/// the Mode-A title and graph at `modeA`, then the Mode-B title and graph at `modeB` when given,
+/// then the groove profile across the picture, as high as the Mode-A graph, when `job` has one.
 GraphsPictureLayout LayoutGraphsPicture(const CamJob& job, SvgGraphSize modeA,
                                         std::optional<SvgGraphSize> modeB, bool withHeading);
 
@@ -53,7 +58,7 @@ using PartMaker = std::function<GraphSurface&(const PixelRect& rect, Rgb back, R
 
 /// Draws the picture of `layout` part by part on surfaces from `make` in `style`: `heading` on
 /// its line, the figure boxes, each graph's title with a legend naming its curves, the graphs
-/// (the machine limit line included). Returns the motion figures drawn.
+/// (the machine limit line included), the groove profile. Returns the motion figures drawn.
 MotionFigures DrawGraphsPicture(const CamJob& job, const GraphsPictureLayout& layout,
                                 const GraphStyle& style, std::string_view heading,
                                 const PartMaker& make);

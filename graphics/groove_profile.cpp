@@ -5,6 +5,7 @@
 #include "core/failure_causes.h"
 #include "core/profile_walk.h"
 #include "graphics/graph_style.h"
+#include "graphics/text_placer.h"
 
 #include <algorithm>
 #include <array>
@@ -14,10 +15,8 @@
 namespace spirolan {
 namespace {
 
-constexpr Rgb kTypedWhite{255, 255, 255};
-constexpr Rgb kNoseCircleBlue{40, 70, 140};
-constexpr Rgb kCutCyan{0, 200, 255};
 constexpr float kProfileFontPoints = 9.0f;
+constexpr float kLegendSamplePixels = 24;
 // Samples of the typed groove and of the cut over one lead pitch.
 constexpr int kSamples = 1440;
 // Every how many path points a nose circle is drawn.
@@ -68,8 +67,13 @@ std::optional<double> CutAt(const std::vector<ProfilePoint>& path, double z, dou
     return deepest;
 }
 
-void DrawPolyline(GraphSurface& surface, const std::vector<ProfilePoint>& points, Rgb color) {
+// The line through `points`, in dashes of `dash` segments with gaps as long when `dash` > 0.
+void DrawPolyline(GraphSurface& surface, const std::vector<ProfilePoint>& points, Rgb color,
+                  int dash = 0) {
     for (size_t i = 1; i < points.size(); ++i) {
+        if (dash > 0 && ((i - 1) / static_cast<size_t>(dash)) % 2 == 1) {
+            continue;
+        }
         surface.DrawLine(static_cast<float>(points[i - 1].Z), static_cast<float>(-points[i - 1].XS),
                          static_cast<float>(points[i].Z), static_cast<float>(-points[i].XS), color);
     }
@@ -94,6 +98,50 @@ double GridStep(double span) {
         step *= (i % 3 == 1) ? 2.5 : 2;
     }
     return step;
+}
+
+// The legend under the heading line. With samples, a short piece of each line (a bar for the
+// departures) and its name in the label colour; otherwise each name in its line's colour.
+// The heading stands at (left, top), the entries follow one a line.
+void DrawLegend(TextPlacer& placer, const ProfileLook& look, float left, float top,
+                float mmPerPixel, std::optional<Rgb> box) {
+    GraphSurface& surface = placer.Surface();
+    if (!look.LegendSamples) {
+        for (const auto& [color, text] : std::array<std::pair<Rgb, const char*>, 4>{{
+                 {look.Typed, "Groove as typed"},
+                 {look.Path, "Nose-centre path (cam table)"},
+                 {look.Cut, "Groove the nose cuts"},
+                 {look.Departure, "Cut leaves the typed groove"},
+             }}) {
+            surface.SetForeColor(color);
+            placer.PrintBelow(text);
+        }
+        return;
+    }
+    const std::array<std::pair<Rgb, const char*>, 5> entries{{
+        {look.Typed, "Groove as typed"},
+        {look.Path, "Nose-centre path (cam table)"},
+        {look.Circle, "Nose circles along the path"},
+        {look.Cut, "Groove the nose cuts"},
+        {look.Departure, "Cut leaves the typed groove"},
+    }};
+    const float sample = kLegendSamplePixels * mmPerPixel;
+    float y = top;
+    for (const auto& [color, text] : entries) {
+        y += surface.TextHeight();
+        if (!placer.Print(left + sample * 1.25f, y, text, box)) {
+            continue;
+        }
+        placer.Reserve({left, y, sample * 1.25f, surface.TextHeight()});
+        const float middle = y + surface.TextHeight() / 2;
+        const bool bar = color == look.Departure;
+        for (const float dy : {-1.0f, 0.0f, 1.0f}) {
+            if (bar || dy == 0) {
+                surface.DrawLine(left, middle + dy * mmPerPixel, left + sample,
+                                 middle + dy * mmPerPixel, color);
+            }
+        }
+    }
 }
 
 } // namespace
@@ -140,9 +188,11 @@ GrooveProfile ComputeGrooveProfile(const CamJob& job) {
     return profile;
 }
 
-void DrawGrooveProfile(const CamJob& job, GraphSurface& surface, int pixelWidth, int pixelHeight) {
+void DrawGrooveProfile(const CamJob& job, GraphSurface& surface, int pixelWidth, int pixelHeight,
+                       const GraphStyle& style) {
     const GrooveProfile profile = ComputeGrooveProfile(job);
-    surface.SetBackColor(kGraphBackground);
+    const ProfileLook& look = style.Profile;
+    surface.SetBackColor(style.Background);
     surface.Clear();
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
@@ -158,57 +208,87 @@ void DrawGrooveProfile(const CamJob& job, GraphSurface& surface, int pixelWidth,
     }
     const double width = profile.Path.empty() ? 1 : profile.LeadPitch;
     const double height = std::max(high - low, 1e-3);
+    // Texts kept apart get a band of their own above the groove for the heading and the legend
+    // (at most half the view), so that no line of the groove runs through them.
+    int band = 0;
+    if (style.KeepTextsApart) {
+        surface.SetScale(0, 0, static_cast<float>(std::max(pixelWidth, 1)),
+                         static_cast<float>(std::max(pixelHeight, 1)));
+        surface.SetFontSize(kProfileFontPoints);
+        const int lines = look.LegendSamples ? 6 : 5;
+        band = std::min(static_cast<int>(std::ceil(surface.TextHeight() * lines)) + 4,
+                        pixelHeight / 2);
+    }
     // Equal millimetres per pixel on both axes, with room for the labels around the groove.
-    const double mmPerPixel =
-        std::max(width * 1.15 / std::max(pixelWidth, 1), height * 1.5 / std::max(pixelHeight, 1));
+    const double mmPerPixel = std::max(width * 1.15 / std::max(pixelWidth, 1),
+                                       height * 1.5 / std::max(pixelHeight - band, 1));
     const double viewWidth = mmPerPixel * std::max(pixelWidth, 1);
     const double viewHeight = mmPerPixel * std::max(pixelHeight, 1);
+    const double bandHeight = mmPerPixel * band;
     const double left = width / 2 - viewWidth / 2;
-    const double top = -(low + high) / 2 - viewHeight / 2 - height * 0.08;
+    const double top =
+        -(low + high) / 2 - (viewHeight - bandHeight) / 2 - bandHeight - height * 0.08;
     surface.SetScale(static_cast<float>(left), static_cast<float>(top),
                      static_cast<float>(viewWidth), static_cast<float>(viewHeight));
 
     const double step = GridStep(std::max(viewWidth, viewHeight));
     surface.SetFontSize(kProfileFontPoints);
-    surface.SetForeColor(kLabelGrey);
-    for (double z = std::ceil(left / step) * step; z <= left + viewWidth; z += step) {
-        surface.DrawLine(static_cast<float>(z), static_cast<float>(top), static_cast<float>(z),
-                         static_cast<float>(top + viewHeight), kGridGreen);
-        surface.SetCurrentPosition(static_cast<float>(z), static_cast<float>(-low + height * 0.05));
-        surface.PrintLine(MessageNumber(z));
-    }
-    for (double y = std::ceil(top / step) * step; y <= top + viewHeight; y += step) {
-        surface.DrawLine(static_cast<float>(left), static_cast<float>(y),
-                         static_cast<float>(left + viewWidth), static_cast<float>(y), kGridGreen);
-        surface.SetCurrentPosition(static_cast<float>(left), static_cast<float>(y));
-        surface.PrintLine(MessageNumber(-y));
-    }
-    surface.SetCurrentPosition(static_cast<float>(left), static_cast<float>(top));
+    surface.SetForeColor(style.Label);
+    TextPlacer placer(surface, style.KeepTextsApart,
+                      {static_cast<float>(left), static_cast<float>(top),
+                       static_cast<float>(viewWidth), static_cast<float>(viewHeight)});
+    // Texts kept apart are asked for in the order of their weight: the heading and the legend
+    // first, then the grid's labels where they still find room. Otherwise each label follows
+    // its grid line, as the batch's pictures always had them.
+    const std::optional<Rgb> labelBox =
+        style.KeepTextsApart ? std::optional<Rgb>(style.Background) : std::nullopt;
+    const auto grid = [&](bool lines, bool labels) {
+        for (double z = std::ceil(left / step) * step; z <= left + viewWidth; z += step) {
+            if (lines) {
+                surface.DrawLine(static_cast<float>(z), static_cast<float>(top),
+                                 static_cast<float>(z), static_cast<float>(top + viewHeight),
+                                 style.Grid);
+            }
+            if (labels) {
+                placer.Print(static_cast<float>(z), static_cast<float>(-low + height * 0.05),
+                             MessageNumber(z), labelBox);
+            }
+        }
+        for (double y = std::ceil(top / step) * step; y <= top + viewHeight; y += step) {
+            if (lines) {
+                surface.DrawLine(static_cast<float>(left), static_cast<float>(y),
+                                 static_cast<float>(left + viewWidth), static_cast<float>(y),
+                                 style.Grid);
+            }
+            if (labels) {
+                placer.Print(static_cast<float>(left), static_cast<float>(y), MessageNumber(-y),
+                             labelBox);
+            }
+        }
+    };
+    grid(true, !style.KeepTextsApart);
     if (profile.Path.empty()) {
-        surface.PrintLine("No groove generated");
+        placer.Print(static_cast<float>(left), static_cast<float>(top), "No groove generated",
+                     labelBox);
+        grid(false, style.KeepTextsApart);
         return;
     }
-    surface.PrintLine("Z, XS in mm; one lead pitch = " + MessageNumber(profile.LeadPitch) +
-                      " mm; Nose-R " + MessageNumber(profile.NoseR));
-    const std::array<std::pair<Rgb, const char*>, 4> legend{{
-        {kTypedWhite, "Groove as typed"},
-        {kCurveYellow, "Nose-centre path (cam table)"},
-        {kCutCyan, "Groove the nose cuts"},
-        {kAccelerationRed, "Cut leaves the typed groove"},
-    }};
-    for (const auto& [color, text] : legend) {
-        surface.SetForeColor(color);
-        surface.PrintLine(text);
-    }
+    placer.Print(static_cast<float>(left), static_cast<float>(top),
+                 "Z, XS in mm; one lead pitch = " + MessageNumber(profile.LeadPitch) +
+                     " mm; Nose-R " + MessageNumber(profile.NoseR),
+                 labelBox);
+    DrawLegend(placer, look, static_cast<float>(left), static_cast<float>(top),
+               static_cast<float>(mmPerPixel), labelBox);
+    grid(false, style.KeepTextsApart);
 
     for (size_t i = 0; i < profile.Path.size(); i += kCircleEvery) {
-        DrawCircle(surface, profile.Path[i], profile.NoseR, kNoseCircleBlue);
+        DrawCircle(surface, profile.Path[i], profile.NoseR, look.Circle);
     }
-    DrawPolyline(surface, profile.Typed, kTypedWhite);
-    DrawPolyline(surface, profile.Path, kCurveYellow);
-    DrawPolyline(surface, profile.Cut, kCutCyan);
-    // The departures: the cut redrawn in red and a bar under the groove for each stretch.
-    const auto bar = static_cast<float>(-low + height * 0.02);
+    DrawPolyline(surface, profile.Typed, look.Typed);
+    DrawPolyline(surface, profile.Path, look.Path, look.PathDash);
+    DrawPolyline(surface, profile.Cut, look.Cut);
+    // The departures: the cut redrawn in their colour and a bar under the groove for each.
+    const double bar = -low + height * 0.02;
     for (const ZRange& range : profile.Departures) {
         std::vector<ProfilePoint> stretch;
         for (const ProfilePoint& p : profile.Cut) {
@@ -216,15 +296,21 @@ void DrawGrooveProfile(const CamJob& job, GraphSurface& surface, int pixelWidth,
                 stretch.push_back(p);
             }
         }
-        DrawPolyline(surface, stretch, kAccelerationRed);
-        surface.DrawLine(static_cast<float>(range.From), bar, static_cast<float>(range.To), bar,
-                         kAccelerationRed);
+        DrawPolyline(surface, stretch, look.Departure);
+        if (look.MarkPixels > 1) {
+            surface.FillRect(static_cast<float>(range.From), static_cast<float>(bar),
+                             static_cast<float>(range.To - range.From),
+                             static_cast<float>(mmPerPixel * look.MarkPixels), look.Departure);
+        } else {
+            surface.DrawLine(static_cast<float>(range.From), static_cast<float>(bar),
+                             static_cast<float>(range.To), static_cast<float>(bar), look.Departure);
+        }
     }
 }
 
 std::string GrooveProfileSvg(const CamJob& job, int width, int height) {
     SvgSurface surface({.Width = width, .Height = height, .BackColor = kGraphBackground});
-    DrawGrooveProfile(job, surface, surface.Width(), surface.Height());
+    DrawGrooveProfile(job, surface, surface.Width(), surface.Height(), kBatchStyle);
     return surface.Document();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/cam_job.h"
+#include "graphics/graph_style.h"
 #include "graphics/graph_surface.h"
 #include "graphics/svg_surface.h"
 
@@ -44,11 +45,13 @@ inline constexpr double kProfileTolerance = 0.005;
 GrooveProfile ComputeGrooveProfile(const CamJob& job);
 
 /// Draws the profile on `surface` of `pixelWidth` x `pixelHeight` pixels with equal millimetres
-/// on both axes (x = Z, y = -XS): grid, the typed groove, some nose circles, the path, the cut
-/// and red marks where it departs. Before a generation only the grid of an empty view.
-void DrawGrooveProfile(const CamJob& job, GraphSurface& surface, int pixelWidth, int pixelHeight);
+/// on both axes (x = Z, y = -XS) in `style`: grid, the typed groove, some nose circles, the
+/// path, the cut and marks where it departs, under a heading and a legend. Before a generation
+/// only the grid of an empty view.
+void DrawGrooveProfile(const CamJob& job, GraphSurface& surface, int pixelWidth, int pixelHeight,
+                       const GraphStyle& style);
 
-/// The profile as an SVG document of `width` x `height` pixels.
+/// The profile as an SVG document of `width` x `height` pixels, in the batch's style.
 std::string GrooveProfileSvg(const CamJob& job, int width = kSvgGraphWidth,
                              int height = kSvgGraphHeight);
 

@@ -48,6 +48,10 @@ bool TextPlacer::Print(float x, float y, std::string_view text, std::optional<Rg
     return true;
 }
 
+void TextPlacer::Reserve(const UserRect& box) {
+    placed_.push_back(box);
+}
+
 bool TextPlacer::PrintToTheRight(float x, float y, std::string_view text) {
     return Print(x, y, text) ||
            Print(visible_.Left + visible_.Width - surface_.TextWidth(text), y, text);

@@ -36,6 +36,9 @@ public:
     bool PrintToTheRight(float x, float y, std::string_view text);
     /// Prints `text` one line below the text asked for last, where PrintLine left the position.
     bool PrintBelow(std::string_view text);
+    /// Keeps `box` clear of the texts printed after, as if a text stood there (a legend's
+    /// sample of a line).
+    void Reserve(const UserRect& box);
     /// Whether `text` would be printed at (x, y).
     bool Fits(float x, float y, std::string_view text);
 

@@ -2,9 +2,6 @@
 // The setup sheet laid out on one page: texts in two columns, the graphs below.
 #include "app/shell/setup_sheet_print.h"
 
-#include "app/widgets/painter_surface.h"
-#include "graphics/groove_profile.h"
-
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -81,16 +78,8 @@ void PaintSetupSheet(QPagedPaintDevice& device, CamJob& job, const SheetContext&
     const double bottom = Sections(painter, across, area.left(), columns);
 
     const QSize picture = GraphsPictureSize(job, view);
-    QRectF rest(area.left(), bottom, area.width(), area.bottom() - bottom);
-    // A generated groove is drawn to scale in the lowest third, under the graphs.
-    if (job.LastShape != 0 && rest.height() > 3 * kSectionGap) {
-        const QRectF profile(rest.left(), rest.bottom() - rest.height() / 3, rest.width(),
-                             rest.height() / 3);
-        PainterSurface surface(painter, profile, Qt::black, Qt::white, 9);
-        DrawGrooveProfile(job, surface, static_cast<int>(profile.width()),
-                          static_cast<int>(profile.height()));
-        rest.setBottom(profile.top() - kSectionGap);
-    }
+    // The picture of the graphs holds the groove to scale under them.
+    const QRectF rest(area.left(), bottom, area.width(), area.bottom() - bottom);
     if (picture.isEmpty() || rest.height() <= 0) {
         return;
     }

@@ -66,7 +66,7 @@ void GrooveProfileWindow::Follow(const CamJob& job) {
 }
 
 void GrooveProfileWindow::Redraw() {
-    DrawGrooveProfile(job_, *surface_, surface_->width(), surface_->height());
+    DrawGrooveProfile(job_, *surface_, surface_->width(), surface_->height(), kScreenStyle);
 }
 
 void GrooveProfileWindow::SavePlace() const {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Axis labels: the thinning rule, and the C and Z axes thinned where labels would run together.
+#include "core/shape1.h"
 #include "graphics/axis_labels.h"
 #include "graphics/graph_style.h"
+#include "graphics/groove_profile.h"
 #include "graphics/layout_rule.h"
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
@@ -160,6 +162,33 @@ TEST(TextsKeptApart, NoTwoTextBoxesMeetAtAnyWindowSize) {
                     EXPECT_EQ(Collisions(picture2, rect->Width / 15, rect->Height / 15), "")
                         << where;
                 }
+            }
+        }
+    }
+}
+
+// The groove profile of the reference groove and of a gouging one, on screen and on paper, from a
+// small window to a wide one: no text meets another ("0" once ran into the legend) or stands cut.
+TEST(TextsKeptApart, NoTwoTextsOfTheGrooveProfileMeet) {
+    CamJob gouging;
+    Shape1Input input = testing_support::ReferenceGroove();
+    input.NoseR = "0.5";
+    input.R2 = input.R3 = "0.2";
+    ASSERT_TRUE(GenerateShape1(input, gouging).Ok());
+    CamJob reference = ReferenceGrooveJob();
+    struct Size {
+        int width, height;
+    };
+    constexpr Size kSizes[] = {{160, 100}, {320, 240},  {480, 160},  {600, 600},
+                               {900, 420}, {1200, 300}, {1600, 1000}};
+    for (const CamJob* job : {&reference, &gouging}) {
+        for (const GraphStyle& style : {kScreenStyle, kPrintStyle}) {
+            for (const Size size : kSizes) {
+                RecordingSurface surface(size.width, size.height);
+                DrawGrooveProfile(*job, surface, size.width, size.height, style);
+                EXPECT_EQ(Collisions(surface, size.width, size.height), "")
+                    << size.width << " x " << size.height;
+                EXPECT_FALSE(surface.Texts().empty());
             }
         }
     }
