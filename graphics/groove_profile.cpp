@@ -279,6 +279,7 @@ void DrawGrooveProfile(const CamJob& job, GraphSurface& surface, int pixelWidth,
                  labelBox);
     DrawLegend(placer, look, static_cast<float>(left), static_cast<float>(top),
                static_cast<float>(mmPerPixel), labelBox);
+    surface.SetForeColor(style.Label);
     grid(false, style.KeepTextsApart);
 
     for (size_t i = 0; i < profile.Path.size(); i += kCircleEvery) {
