@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Axis labels: the thinning rule, and the C and Z axes thinned where labels would run together.
-#include "core/shape1.h"
 #include "graphics/axis_labels.h"
 #include "graphics/graph_style.h"
 #include "graphics/groove_profile.h"
@@ -170,12 +169,8 @@ TEST(TextsKeptApart, NoTwoTextBoxesMeetAtAnyWindowSize) {
 // The groove profile of the reference groove and of a gouging one, on screen and on paper, from a
 // small window to a wide one: no text meets another ("0" once ran into the legend) or stands cut.
 TEST(TextsKeptApart, NoTwoTextsOfTheGrooveProfileMeet) {
-    CamJob gouging;
-    Shape1Input input = testing_support::ReferenceGroove();
-    input.NoseR = "0.5";
-    input.R2 = input.R3 = "0.2";
-    ASSERT_TRUE(GenerateShape1(input, gouging).Ok());
-    CamJob reference = ReferenceGrooveJob();
+    const CamJob reference = ReferenceGrooveJob();
+    const CamJob gouging = testing_support::GougingGrooveJob();
     struct Size {
         int width, height;
     };

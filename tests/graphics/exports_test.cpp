@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Results that leave the window: the table CSV, the highest spindle speed within machine limits,
 // the setup sheet texts. SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/.
-#include "core/shape1.h"
 #include "facecopy/face_copy_model.h"
 #include "graphics/graph_style.h"
 #include "graphics/motion_figures.h"
@@ -186,11 +185,7 @@ TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
 }
 
 TEST(SetupSheet, PrintsTheWarningsOfAGrooveThatCannotBeCutAsTyped) {
-    CamJob job;
-    Shape1Input gouging = testing_support::ReferenceGroove();
-    gouging.NoseR = "0.5";
-    gouging.R2 = gouging.R3 = "0.2";
-    ASSERT_TRUE(GenerateShape1(gouging, job).Ok());
+    CamJob job = testing_support::GougingGrooveJob();
     const SetupSheet sheet = BuildSetupSheet(job, SheetContext{});
     ASSERT_GE(sheet.Sections.size(), 3u);
     EXPECT_EQ(sheet.Sections[2].Title, "Check");

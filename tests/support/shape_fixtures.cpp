@@ -26,6 +26,15 @@ CamJob ReferenceGrooveJob() {
     return job;
 }
 
+CamJob GougingGrooveJob() {
+    CamJob job;
+    Shape1Input in = ReferenceGroove();
+    in.NoseR = "0.5";
+    in.R2 = in.R3 = "0.2";
+    GenerateShape1(in, job);
+    return job;
+}
+
 std::string DataLine(const std::string& modeAText, int index) {
     // Seven header lines come first.
     size_t start = 0;

@@ -27,6 +27,10 @@ std::string DataLine(const std::string& modeAText, int index);
 /// The job left by the reference groove's OK with spindle speed 1000.
 CamJob ReferenceGrooveJob();
 
+/// The job left by the reference groove with Nose-R 0.5 and R 2 = R 3 = 0.2: concave corners
+/// smaller than the nose, made all the same, the cut leaving the typed groove.
+CamJob GougingGrooveJob();
+
 /// Number of CR LF ended lines of a text.
 int LineCount(const std::string& text);
 
