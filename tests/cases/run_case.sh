@@ -12,6 +12,7 @@
 # expected outputs are rewritten from this run instead.
 set -uo pipefail
 cli=$1
+[[ "$cli" == */* ]] && cli=$(cd "$(dirname "$cli")" && pwd)/$(basename "$cli")
 case_dir=$(cd "$2" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
