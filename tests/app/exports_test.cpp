@@ -36,10 +36,6 @@ namespace {
 using test::PrintTo;
 using test::ReadBytes;
 
-QString TestData(const QString& relative) {
-    return QString::fromLocal8Bit(std::getenv("SPIROLAN_TEST_DATA")) + "/" + relative;
-}
-
 bool UpdatingGolden() {
     const char* update = std::getenv("SPIROLAN_UPDATE_GOLDEN");
     return update != nullptr && std::string(update) == "1";
@@ -69,7 +65,7 @@ long PdfPages(const QString& pdf) {
 
 // Pixels of `actual` that differ from the reference PNG by more than a font's hinting would.
 std::string ComparePng(const QString& relative, const QByteArray& actual) {
-    const QString path = TestData(relative);
+    const QString path = test::TestData(relative);
     if (UpdatingGolden()) {
         test::WriteBytes(path, actual.toStdString());
         return {};
@@ -153,13 +149,13 @@ TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
     GenerateReferenceGroove();
     choice_ = {dir_.filePath("table.csv"), 0};
     window_->findChild<QAction*>("mnuExportTable")->trigger();
-    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/reference_table_1000.csv",
+    // The same bytes as the batch command's --csv of this groove.
+    EXPECT_EQ(testing_support::CheckGolden("cases/motion_figures_csv_and_limits/table.csv",
                                            ReadBytes(choice_.Path)),
               "");
 
     QDir(dir_.path()).mkdir("pictures");
     FaceCopy();
-    const GraphsView view = window_->CurrentGraphsView();
     choice_ = {dir_.filePath("pictures/graphs.png"), 1};
     window_->findChild<QAction*>("mnuExportGraphs")->trigger();
     const QByteArray png = QByteArray::fromStdString(ReadBytes(choice_.Path));
@@ -174,7 +170,8 @@ TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
 
     choice_ = {dir_.filePath("pictures/graphs.svg"), 0};
     window_->mnuExportGraphs_Click();
-    EXPECT_EQ(ReadBytes(choice_.Path), GraphsSvgBytes(job_, view).toStdString());
+    const std::string svg = ReadBytes(choice_.Path);
+    EXPECT_TRUE(svg.starts_with("<?xml") && svg.find("</svg>") != std::string::npos) << svg;
 
     const QString pictures = QDir::toNativeSeparators(dir_.filePath("pictures"));
     const QString graphFilters = " SVG Files(*.svg),PNG Files(*.png),PDF Files(*.pdf)";
@@ -220,18 +217,13 @@ TEST_F(ExportsTest, SetupSheetPrintedToPdfOnOnePage) {
     EXPECT_EQ(PdfPages(printer.outputFileName()), 1);
     const std::string text =
         QString::fromStdString(PdfText(printer.outputFileName())).remove(' ').toStdString();
-    // The rows are pinned by the sheet's library test; here each section's first and last show.
-    const SetupSheet sheet = BuildSetupSheet(job_, context);
-    for (const SheetSection& section : sheet.Sections) {
-        for (const SheetRow& row : {section.Rows.front(), section.Rows.back()}) {
-            EXPECT_NE(
-                text.find(QString::fromStdString(row.Label + row.Value).remove(' ').toStdString()),
-                std::string::npos)
-                << section.Title << ": " << row.Label;
-        }
+    // Each section's first and last row as the sheet's library test pins them.
+    for (const char* row :
+         {"SpirolanVer.2.2.3-Setupsheet", "Jobgroove.job", "Nose-R0.2", "CuttingPositionExternal",
+          "SpindleSpeed=1000min-1", "Max.spindlespeed=481min-1(exceeded)", "Max.numberofface384",
+          "ChamferExitnone"}) {
+        EXPECT_NE(text.find(row), std::string::npos) << row;
     }
-    EXPECT_NE(text.find(QString::fromStdString(sheet.Heading.front()).remove(' ').toStdString()),
-              std::string::npos);
     // The graphs' own texts: the figure boxes and the axis labels.
     EXPECT_NE(text.find("Max.Gravity="), std::string::npos);
     EXPECT_NE(text.find("deg"), std::string::npos);
@@ -296,11 +288,12 @@ TEST_F(ExportsTest, LimitsFromTheDialogShowTheHighestSpindleSpeedAndAreKept) {
     window_->findChild<QAction*>("mnuMachineLimits")->trigger();
     auto* dialog = test::FindDialog<MachineLimitsDialog>();
     ASSERT_NE(dialog, nullptr);
+    test::Retype(dialog->findChild<QLineEdit*>("Text1"), "120");
     test::Retype(dialog->findChild<QLineEdit*>("Text2"), " 5 ");
     QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(test::FindDialog<MachineLimitsDialog>(), nullptr);
-    EXPECT_FALSE(job_.SlideSpeedLimit.has_value());
+    EXPECT_EQ(job_.SlideSpeedLimit, 120);
     EXPECT_EQ(job_.SlideAccelLimit, 5);
     EXPECT_NE(window_->Picture1().Picture(), before); // the line itself is the graph's own test
 
@@ -309,7 +302,7 @@ TEST_F(ExportsTest, LimitsFromTheDialogShowTheHighestSpindleSpeedAndAreKept) {
     CamJob next;
     ReadSettings(dir_.filePath("s.ini"), next);
     EXPECT_EQ(next.SlideAccelLimit, 5);
-    EXPECT_FALSE(next.SlideSpeedLimit.has_value());
+    EXPECT_EQ(next.SlideSpeedLimit, 120);
     EXPECT_EQ(next.ExportPathName, "/exports");
     // A stored limit the dialog would refuse is no limit.
     ASSERT_TRUE(WriteSetting(dir_.filePath("s.ini"), "MaxSlideSpeed", "-3").Ok);
