@@ -51,7 +51,8 @@ struct ShapeCase {
     const char* labels; // in the dialog's order, then the lead entries
     ShapeDialog* (*open)(CamJob&, DialogHost&);
     Form (*reference)();
-    Form (*prefill)(const CamJob&);
+    int prefilledLead; // the entry "2" for the job below
+    bool prefilledExternal;
     const char* inactive; // the ShowModeBInactive call logged
 };
 
@@ -62,7 +63,8 @@ const ShapeCase kShape1{
     "width. WD|Spindle speed for G|Start XS vale||3|2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput1(job, host); },
     [] { return ToForm(testing_support::ReferenceGroove(), kShape1TextFields); },
-    [](const CamJob& job) { return ToForm(PrefillShape1(job), kShape1TextFields); },
+    1,
+    false,
     "ShowModeBInactive(normal pointer)"};
 
 const ShapeCase kShape2{
@@ -71,7 +73,8 @@ const ShapeCase kShape2{
     "Nose-R|PITCH|Diameter 1|Diameter 2|R 1|R 2||2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput2(job, host); },
     [] { return ToForm(testing_support::ReferenceBall(), kShape2TextFields); },
-    [](const CamJob& job) { return ToForm(PrefillShape2(job), kShape2TextFields); },
+    0,
+    false,
     "ShowModeBInactive"};
 
 const ShapeCase kShape3{
@@ -80,7 +83,8 @@ const ShapeCase kShape3{
     "Nose-R|PITCH|WIDTH|Diameter 1|Diameter 2|Angle 1|R 1|R 2||2|1",
     [](CamJob& job, DialogHost& host) -> ShapeDialog* { return OpenDataInput3(job, host); },
     [] { return ToForm(testing_support::ReferenceShape3(), kShape3TextFields); },
-    [](const CamJob& job) { return ToForm(PrefillShape3(job), kShape3TextFields); },
+    0,
+    true,
     "ShowModeBInactive(normal pointer)"};
 
 // Types the texts, picks the lead by arrow keys (typed keys could join) and the position.
@@ -175,8 +179,12 @@ TEST_P(ShapeDialogTest, PrefilledFocusTabAndEnterChainThenTheHandOverInOrder) {
                            dialog->OkButton()->text(), dialog->CancelButton()->text()})
                   .join('|'),
               "Cutting Position|External|Internal|O  K|Cancel");
-    const Form prefill = GetParam().prefill(job_);
-    EXPECT_EQ(Shown(*dialog, prefill), prefill);
+    // Fifteen significant digits, no exponent; two leads; CutPosition -1 is Shape 3's External.
+    EXPECT_EQ(dialog->Field("Nose-R")->text(), QStringLiteral("-0.000123456789012345"));
+    EXPECT_EQ(dialog->Field("PITCH")->text(), QStringLiteral("-0.543396878417264"));
+    EXPECT_EQ(dialog->Field("R 1")->text(), QString());
+    EXPECT_EQ(dialog->LeadList()->currentIndex(), GetParam().prefilledLead);
+    EXPECT_EQ(dialog->ExternalChoice()->isChecked(), GetParam().prefilledExternal);
     EXPECT_EQ(dialog->Field("Nose-R")->selectedText(), dialog->Field("Nose-R")->text());
     for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
         EXPECT_EQ(field->cursorPosition(), 0) << field->objectName().toStdString();
