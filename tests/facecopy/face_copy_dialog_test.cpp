@@ -90,6 +90,8 @@ TEST_P(CuttingLength, DerivesOrRefuses) {
     EXPECT_EQ(shown, c.outcome == TooLong ? Messages{kTooLong} : Messages{});
     if (c.outcome == Accepted) {
         EXPECT_EQ(job.ZAxisPitch, c.cutLength / job.CopyNumber); // full precision kept
+        ASSERT_TRUE(model->Command1_Click().has_value());
+        EXPECT_EQ(job.ThreadDir, c.direction == kRightHand ? 1 : -1); // the settings keep it
     } else {
         EXPECT_EQ(model->Command1_Click(), std::nullopt);
     }
@@ -97,7 +99,7 @@ TEST_P(CuttingLength, DerivesOrRefuses) {
 
 const LengthCase kLengthCases[] = {
     // The job keeps the Z-axis pitch unrounded: 19.95 / 332, shown as 0.06.
-    {"HalfGoesToEven", 1, {"19.95"}, " 6", "332", "0.06", 19.95, Accepted},
+    {"HalfGoesToEvenLeftHand", 1, {"19.95"}, "-6", "332", "0.06", 19.95, Accepted, kLeftHand},
     // Just under, then just over 15 * 192 degrees: the conditions of the first stay shown.
     {"Limit192", 0, {"28.799", "28.801"}, " 15", "192", "0.1499", 28.801, TooLong},
     // Not accepted after "20": the conditions on display stay.
