@@ -143,6 +143,21 @@ const OrderCase kOrderCases[] = {
 INSTANTIATE_TEST_SUITE_P(ModeBText, ChamferFaceOrder, testing::ValuesIn(kOrderCases),
                          testing::PrintToStringParamName());
 
+// With two leads, a first exit face turned by a whole turn starts at degree 0, not at 2.
+TEST(ModeBText, TwoLeadExitFaceTurnedByAWholeTurn) {
+    CamJob job = JobWithModeA(2);
+    SetConditions(job, 30, 0.25);
+    ModeBChoices choices = Chamfers(nullptr, "1.5"); // exit faces 25..29, then the closing one
+    choices.ShiftAngle = 15;                         // face 25 turns by 24 * 15 = 360 degrees
+    const auto lines = Lines(MakeModeBText(job, choices).text);
+    const auto starts = FaceStarts(lines);
+    ASSERT_EQ(starts.size(), 30u);
+    ASSERT_EQ(starts[25] - starts[24] - 2, 180u);
+    const auto degrees = Degrees(lines, starts[24] + 2, 180);
+    EXPECT_EQ(degrees.front(), 0);
+    EXPECT_EQ(degrees.back(), 358);
+}
+
 TEST(ModeBText, ConstantFaceKeepsTheFirstLargestPeakWithItsSign) {
     const std::pair<double, const char*> cases[][2] = {
         {{0.6, " 6000"}, {-0.6, " 6000"}},
