@@ -114,11 +114,11 @@ const LengthCase kLengthCases[] = {
 INSTANTIATE_TEST_SUITE_P(Dialog, CuttingLength, testing::ValuesIn(kLengthCases),
                          testing::PrintToStringParamName());
 
-// The shift angle of every q from -1 to 16 (0: none, the length is refused).
+// The shift angle of every q from -1 to 16 (-1: none, the length is refused).
 TEST(CopyCondition, ShiftAngleForEveryQ) {
-    const int expected[] = {0, 1, 2, 3, 4, 5, 6, 8, 8, 9, 10, 12, 12, 15, 15, 15, 0, 0};
+    const int expected[] = {-1, 1, 2, 3, 4, 5, 6, 8, 8, 9, 10, 12, 12, 15, 15, 15, -1, -1};
     for (int q = -1; q <= 16; ++q) {
-        EXPECT_EQ(ShiftAngleFor(q).value_or(0), expected[q + 1]) << "q = " << q;
+        EXPECT_EQ(ShiftAngleFor(q).value_or(-1), expected[q + 1]) << "q = " << q;
     }
 }
 
