@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shape dialogs by events on real widgets: reference grooves, hand-over, refusals, Enter, WD.
+#include "app/widgets/groove_drawing.h"
 #include "app/windows/data_input1.h"
 #include "app/windows/data_input2.h"
 #include "app/windows/data_input3.h"
@@ -189,6 +190,15 @@ TEST_P(ShapeDialogTest, PrefilledFocusTabAndEnterChainThenTheHandOverInOrder) {
     for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
         EXPECT_EQ(field->cursorPosition(), 0) << field->objectName().toStdString();
     }
+    // The groove's picture gives its dimensions in dark blue.
+    const QImage picture = dialog->findChild<GrooveDrawing*>()->grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            blue += picture.pixelColor(x, y) == QColor(0, 0, 170) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(blue, 0);
     QLineEdit* pitch = dialog->Field("PITCH");
     EXPECT_GE(TextRoom(pitch), pitch->fontMetrics().horizontalAdvance(pitch->text()));
 
