@@ -65,16 +65,11 @@ bool WithinLimits(const std::array<OptionalNumber, kTableSize>& xs, double spind
            (!limits.MaxAccel || figures.MaxGravity <= *limits.MaxAccel);
 }
 
-std::optional<double> MaxSpindleSpeed(const std::array<OptionalNumber, kTableSize>& xs,
-                                      const MachineLimits& limits) {
-    const double candidate = Candidate(xs, limits);
-    if (!(candidate < kLargestSpindleSpeed)) {
-        return std::nullopt;
-    }
-    const auto within = [&](double speed) { return WithinLimits(xs, speed, limits); };
-    // Bracket the boundary, lo within and hi not, then halve; rounding in the figures can put
-    // the candidate a step or two off either way. At 0 the slide stands, so 0 is within.
-    double lo = std::max(candidate, 0.0);
+std::optional<double> HighestWithin(const std::function<bool(double)>& within, double guess,
+                                    double largest) {
+    // Bracket the boundary, lo within and hi not, then halve. At 0 the slide stands, so 0 is
+    // within.
+    double lo = std::max(guess, 0.0);
     double hi = lo + 1;
     double step = 1;
     if (within(lo)) {
@@ -82,7 +77,7 @@ std::optional<double> MaxSpindleSpeed(const std::array<OptionalNumber, kTableSiz
             lo = hi;
             step *= 2;
             hi = lo + step;
-            if (hi > kLargestSpindleSpeed) {
+            if (hi > largest) {
                 return std::nullopt;
             }
         }
@@ -103,6 +98,17 @@ std::optional<double> MaxSpindleSpeed(const std::array<OptionalNumber, kTableSiz
         (within(middle) ? lo : hi) = middle;
     }
     return lo;
+}
+
+std::optional<double> MaxSpindleSpeed(const std::array<OptionalNumber, kTableSize>& xs,
+                                      const MachineLimits& limits) {
+    const double candidate = Candidate(xs, limits);
+    if (!(candidate < kLargestSpindleSpeed)) {
+        return std::nullopt;
+    }
+    // Rounding in the figures can put the candidate a step or two off either way.
+    return HighestWithin([&](double speed) { return WithinLimits(xs, speed, limits); }, candidate,
+                         kLargestSpindleSpeed);
 }
 
 std::string WholeSpeedText(double whole) {

@@ -7,6 +7,7 @@
 #include "graphics/graph_style.h"
 #include "graphics/graph_surface.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,13 @@ bool WithinLimits(const std::array<OptionalNumber, kTableSize>& xs, double spind
 
 /// Largest spindle speed the search considers: beyond it every whole number is not a double.
 inline constexpr double kLargestSpindleSpeed = 9007199254740992.0; // 2^53
+
+/// The highest whole speed N from 0 up to `largest` at which `within` holds while it does not
+/// hold at N + 1, searched outward from the whole number `guess` and then halved, so a guess a
+/// few speeds off either way costs a few more tries. Empty when `within` still holds beyond
+/// `largest`; 0 when it holds at no speed above 0.
+std::optional<double> HighestWithin(const std::function<bool(double)>& within, double guess,
+                                    double largest);
 
 /// The highest whole spindle speed N (rpm, 0 or more) at which WithinLimits holds while it does
 /// not hold at N + 1. Speed grows with the spindle speed and acceleration with its square, which

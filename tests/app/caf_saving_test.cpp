@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving: exact bytes, failures that keep the old file, the save commands and the save dialog.
+// Saving: the save commands' bytes and failures (the writer's own faults are the io tests'), and
+// the save dialog.
 #include "app/shell/caf_saving.h"
 #include "tests/app/test_support.h"
 
@@ -17,32 +18,6 @@ namespace {
 using test::PrintTo;
 using test::ReadBytes;
 using test::WriteBytes;
-
-struct FailureCase {
-    const char* name;
-    const char* target; // inside the temporary folder
-};
-
-class SaveFailureTest : public testing::TestWithParam<FailureCase> {};
-
-TEST_P(SaveFailureTest, ReportsTheFileAndKeepsTheOldOne) {
-    QTemporaryDir dir;
-    WriteBytes(dir.filePath("old.caf"), "old contents\r\n");
-    QDir(dir.path()).mkdir("folder");
-    const QString target = dir.filePath(GetParam().target);
-    const SaveOutcome outcome = WriteCafFile(target, "7");
-    EXPECT_FALSE(outcome.Ok);
-    EXPECT_TRUE(outcome.Message.contains(QDir::toNativeSeparators(target)))
-        << outcome.Message.toStdString();
-    EXPECT_EQ(ReadBytes(dir.filePath("old.caf")), "old contents\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.caf"});
-}
-
-INSTANTIATE_TEST_SUITE_P(Paths, SaveFailureTest,
-                         testing::Values(FailureCase{"ParentIsARegularFile", "old.caf/new"},
-                                         FailureCase{"MissingFolder", "missing/new.caf"},
-                                         FailureCase{"TargetIsAFolder", "folder"}),
-                         test::kRowName);
 
 // Only a successful save remembers its folder and file; a failure names the file.
 TEST(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileOnlyOnSuccess) {

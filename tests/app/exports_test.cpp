@@ -39,10 +39,6 @@ namespace {
 using test::PrintTo;
 using test::ReadBytes;
 
-QString TestData(const QString& relative) {
-    return QString::fromLocal8Bit(std::getenv("SPIROLAN_TEST_DATA")) + "/" + relative;
-}
-
 bool UpdatingGolden() {
     const char* update = std::getenv("SPIROLAN_UPDATE_GOLDEN");
     return update != nullptr && std::string(update) == "1";
@@ -89,7 +85,7 @@ qsizetype PixelsOf(const QByteArray& bytes, QColor color) {
 
 // Pixels of `actual` that differ from the reference PNG by more than a font's hinting would.
 std::string ComparePng(const QString& relative, const QByteArray& actual) {
-    const QString path = TestData(relative);
+    const QString path = test::TestData(relative);
     if (UpdatingGolden()) {
         test::WriteBytes(path, actual.toStdString());
         return {};
@@ -177,7 +173,8 @@ TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
     GenerateReferenceGroove();
     choice_ = {dir_.filePath("table.csv"), 0};
     window_->findChild<QAction*>("mnuExportTable")->trigger();
-    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/reference_table_1000.csv",
+    // The same bytes as the batch command's --csv of this groove.
+    EXPECT_EQ(testing_support::CheckGolden("cases/motion_figures_csv_and_limits/table.csv",
                                            ReadBytes(choice_.Path)),
               "");
 
@@ -387,11 +384,12 @@ TEST_F(ExportsTest, LimitsFromTheDialogShowTheHighestSpindleSpeedAndAreKept) {
     window_->findChild<QAction*>("mnuMachineLimits")->trigger();
     auto* dialog = test::FindDialog<MachineLimitsDialog>();
     ASSERT_NE(dialog, nullptr);
+    test::Retype(dialog->findChild<QLineEdit*>("Text1"), "120");
     test::Retype(dialog->findChild<QLineEdit*>("Text2"), " 5 ");
     QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(test::FindDialog<MachineLimitsDialog>(), nullptr);
-    EXPECT_FALSE(job_.SlideSpeedLimit.has_value());
+    EXPECT_EQ(job_.SlideSpeedLimit, 120);
     EXPECT_EQ(job_.SlideAccelLimit, 5);
     EXPECT_NE(window_->Picture1().Picture(), before); // the line itself is the graph's own test
 
@@ -400,7 +398,7 @@ TEST_F(ExportsTest, LimitsFromTheDialogShowTheHighestSpindleSpeedAndAreKept) {
     CamJob next;
     ReadSettings(dir_.filePath("s.ini"), next);
     EXPECT_EQ(next.SlideAccelLimit, 5);
-    EXPECT_FALSE(next.SlideSpeedLimit.has_value());
+    EXPECT_EQ(next.SlideSpeedLimit, 120);
     EXPECT_EQ(next.ExportPathName, "/exports");
     // A stored limit the dialog would refuse is no limit.
     ASSERT_TRUE(WriteSetting(dir_.filePath("s.ini"), "MaxSlideSpeed", "-3").Ok);

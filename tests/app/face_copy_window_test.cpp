@@ -101,10 +101,13 @@ TEST_F(FaceCopyWindowTest, FirstOpeningAfterStartUp) {
 // "ON" locks in the pitch and goes to OK, "OFF" empties it and goes back to the length.
 TEST_F(FaceCopyWindowTest, RepeatOnLocksThePitchAndOffEmptiesIt) {
     Open();
+    Click("Check1");
+    Click("Check2");
     Click("swRepeat0");
     EXPECT_EQ(Shown(), "[ 3.6]|-1|360|0.01|OK");
     EXPECT_EQ(dialog_->focusWidget(), Ok());
     EXPECT_FALSE(Find<QCheckBox>("Check1")->isEnabled() || Find<QCheckBox>("Check2")->isEnabled());
+    EXPECT_TRUE(Greyed("Text1") && Greyed("Text2")); // though ticked
     Click("MaxFace0");
     EXPECT_EQ(Shown(), "[ 3.6]|-2|180|0.02|OK");
     EXPECT_TRUE(job_.Repeat);

@@ -75,23 +75,17 @@ TEST(SessionEndTest, DoesNotWaitForTheQuestionAboutAChangedJob) {
         const auto window = test::OpenWindow(job, dir.filePath("s.ini"), DefaultDialogHooks());
         ASSERT_TRUE(window->OpenJobFile(dir.filePath("job.spjob")));
         window->RecordStep({"Feed calculation", {}});
-        std::vector<std::string> asked;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                asked.push_back(box->text().toStdString());
-                window->EndSession();
-            }
-        });
-        watch.start(5);
+        const test::MessageBoxWatcher asked(QMessageBox::Cancel,
+                                            [&window] { window->EndSession(); });
         if (asking) {
             EXPECT_TRUE(window->close());
         } else {
             window->EndSession();
         }
         EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(asked, asking ? std::vector<std::string>{"Save changes to job.spjob?"}
-                                : std::vector<std::string>{});
+        EXPECT_EQ(asked.log, asking
+                                 ? std::vector<std::string>{"Spirolan|Save changes to job.spjob?|4"}
+                                 : std::vector<std::string>{});
         EXPECT_EQ(test::ReadBytes(dir.filePath("job.spjob")), document);
         EXPECT_NE(test::ReadBytes(dir.filePath("s.ini")).find("MainLeft=1000"), std::string::npos);
         QFile::remove(dir.filePath("s.ini"));

@@ -17,8 +17,9 @@
 
 namespace spirolan::test {
 
-MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer) {
-    QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
+MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer,
+                                     std::function<void()> instead) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, answer, instead] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) {
             return;
@@ -35,7 +36,7 @@ MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer) {
                           .arg(box->windowTitle(), box->text())
                           .arg(static_cast<int>(box->icon()))
                           .toStdString());
-        QTest::mouseClick(button, Qt::LeftButton);
+        instead ? instead() : QTest::mouseClick(button, Qt::LeftButton);
     });
     timer_.start(5);
 }
@@ -84,6 +85,10 @@ bool WaitForFile(const QString& path) {
 std::string ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
+}
+
+QString TestData(const QString& relative) {
+    return QString::fromLocal8Bit(qgetenv("SPIROLAN_TEST_DATA")) + "/" + relative;
 }
 
 void WriteBytes(const QString& path, const std::string& bytes) {

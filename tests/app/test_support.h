@@ -37,11 +37,12 @@ void PrintTo(const Row& row, std::ostream* os) {
 }
 inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
-/// Answers message boxes while it lives: notes "caption|text|icon", clicks `answer` or the one
-/// button; a box with neither is left to another watcher.
+/// Answers message boxes while it lives: notes "caption|text|icon", then calls `instead` if given,
+/// else clicks `answer` or the one button; a box with neither is left to another watcher.
 class MessageBoxWatcher {
 public:
-    explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok,
+                               std::function<void()> instead = {});
     std::vector<std::string> log;
 
 private:
@@ -68,6 +69,8 @@ std::string StartXvfb(QProcess& xvfb);
 bool WaitForFile(const QString& path);
 
 std::string ReadBytes(const QString& path);
+/// The path of `relative` under tests/ in the source tree.
+QString TestData(const QString& relative);
 void WriteBytes(const QString& path, const std::string& bytes);
 
 /// The visible top-level window of type T, or nullptr.

@@ -12,6 +12,8 @@
 # expected outputs are rewritten from this run instead.
 set -uo pipefail
 cli=$1
+# The run happens in a folder of its own: a relative path to the program must still find it.
+[[ "$cli" == */* ]] && cli=$(cd "$(dirname "$cli")" && pwd)/$(basename "$cli")
 case_dir=$(cd "$2" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shapes 1 to 3: worked grooves, failures and what they leave stored, pre-fill, WD, hostile input.
+// Shapes 1 to 3 where a job file cannot reach: fields stored until one fails, WD, hostile input.
 #include "core/profile_walk.h"
 #include "core/shape1.h"
 #include "core/shape2.h"
 #include "core/shape3.h"
-#include "tests/support/golden_file.h"
 #include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,31 +55,25 @@ ShapeResult Generate(int shape, const Edits& edits, CamJob& job) {
     }
 }
 
-// What a freshly opened dialog shows.
-struct Shown {
-    std::map<std::string, std::string> texts; // by caption
-    int lead;
-    bool external;
-};
-
-template <typename Input, size_t N>
-Shown Show(const Input& in, const std::array<DialogTextField<Input>, N>& fields) {
-    Shown shown{{}, in.LeadIndex, in.External};
-    for (const auto& field : fields) {
-        shown.texts[std::string(field.Caption)] = in.*field.Text;
-    }
-    return shown;
-}
-
-Shown Prefill(int shape, const CamJob& job) {
+// The captions of the text fields of dialog `shape`.
+std::vector<std::string> Captions(int shape) {
+    std::vector<std::string> captions;
+    const auto add = [&captions](const auto& fields) {
+        for (const auto& field : fields) {
+            captions.emplace_back(field.Caption);
+        }
+    };
     switch (shape) {
     case 1:
-        return Show(PrefillShape1(job), kShape1TextFields);
+        add(kShape1TextFields);
+        break;
     case 2:
-        return Show(PrefillShape2(job), kShape2TextFields);
+        add(kShape2TextFields);
+        break;
     default:
-        return Show(PrefillShape3(job), kShape3TextFields);
+        add(kShape3TextFields);
     }
+    return captions;
 }
 
 // A list "key=text;key=text" as pairs.
@@ -97,132 +88,6 @@ Edits Pairs(std::string_view list) {
     }
     return pairs;
 }
-
-struct GrooveCase {
-    const char* name;
-    int shape;
-    const char* edits;
-    std::optional<std::array<int, 8>> segmentStarts;
-    int walkEnd;
-    const char* lines; // "first[-last]=text;...": data lines first..last all read text
-    double entry360;
-    double zPerDegree;
-    friend void PrintTo(const GrooveCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class GrooveTest : public testing::TestWithParam<GrooveCase> {};
-
-TEST_P(GrooveTest, ReproducesTheWorkedExample) {
-    const GrooveCase& c = GetParam();
-    CamJob job;
-    job.XSTable.fill(0.7); // left by an earlier job
-    const ShapeResult result = Generate(c.shape, Pairs(c.edits), job);
-    ASSERT_TRUE(result.Ok());
-    EXPECT_EQ(LineCount(result.ModeAText), 368);
-    if (c.segmentStarts) {
-        EXPECT_EQ(result.SegmentStarts, *c.segmentStarts);
-        EXPECT_EQ(result.WalkEnd, c.walkEnd);
-    }
-    for (const auto& [range, text] : Pairs(c.lines)) {
-        const size_t dash = range.find('-');
-        const int last = std::stoi(dash == std::string::npos ? range : range.substr(dash + 1));
-        for (int i = std::stoi(range); i <= last; ++i) {
-            EXPECT_EQ(DataLine(result.ModeAText, i), text) << "line " << i;
-        }
-    }
-    EXPECT_EQ(job.XSTable[360], c.entry360);
-    EXPECT_EQ(job.ZPerDegree, c.zPerDegree);
-}
-
-constexpr std::array<int, 8> kShape1Starts{0, 44, 58, 76, 126, 143, 157, 201};
-constexpr std::array<int, 8> kShape2Starts{0, 64, 95, 146, 147, 197, 228, 291};
-constexpr std::array<int, 8> kShape3Starts{0, 18, 44, 108, 109, 177, 178, 250};
-
-// The reference groove's lines are its golden text below.
-const GrooveCase kGrooveCases[] = {
-    {"Shape1Reference", 1, "", kShape1Starts, 361, "", 0, 3.6 / 360},
-    {"Shape1InternalStartXS", 1, "Cutting Position=Internal;Start XS vale=0.5", kShape1Starts, 361,
-     "0= 5000;76-125= 11000;201-359= 5000", 0.5, 3.6 / 360},
-    {"Shape1ThreeLeadsDoublePitch", 1, "PITCH=7.2;lead=0", std::nullopt, 0,
-     "0= 0;120= 0;240= 0;1=-4;121=-4;241=-4;2=-16;122=-16;242=-16", 0, 7.2 / 3 / 360},
-    {"Shape1BottomRadiusJustAboveNoseR", 1, "R 2=0.21", std::nullopt, 0, "", 0, 3.6 / 360},
-    {"Shape2OverAnEarlierJob", 2, "", kShape2Starts, 342, "0= 0;146=-5000;342-359= 0", 0,
-     2.0 / 360 + 0.0003},
-    {"Shape2TwoLeads", 2, "PITCH=4;lead=0", kShape2Starts, 342,
-     "0= 0;73=-5000;171-180= 0;253=-5000;351-359= 0", 0, 2.0 / 360 + 0.0003},
-    {"Shape3External", 3, "", kShape3Starts, 361, "0=-6000;1=-5997;108= 3260;250-359=-6000",
-     -((10 - 8.8) / 2), 3.6 / 360},
-    {"Shape3Internal", 3, "Cutting Position=Internal", kShape3Starts, 361,
-     "0= 6000;108=-3260;250-359= 6000", (10 - 8.8) / 2, 3.6 / 360},
-};
-
-INSTANTIATE_TEST_SUITE_P(Shapes, GrooveTest, testing::ValuesIn(kGrooveCases), kRowName);
-
-// The depth 0.5999999999999996 is rounded to 15 digits before truncating: -6000, not -5999.
-TEST(Shape1, ReferenceGrooveMatchesGoldenText) {
-    CamJob job;
-    EXPECT_EQ(testing_support::CheckGolden("core/golden/shape1_reference.caf",
-                                           Generate(1, {}, job).ModeAText),
-              "");
-}
-
-struct FailureCase {
-    const char* name;
-    int shape;
-    const char* edits;
-    std::function<bool(const CamJob&)> kept = {}; // what the job holds after the failure
-    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class FailureTest : public testing::TestWithParam<FailureCase> {};
-
-TEST_P(FailureTest, GivesDataErrorAndKeepsWhatWasStored) {
-    CamJob job;
-    const ShapeResult result = Generate(GetParam().shape, Pairs(GetParam().edits), job);
-    EXPECT_EQ(result.Error, kDataError);
-    EXPECT_TRUE(result.ModeAText.empty());
-    if (GetParam().kept) {
-        EXPECT_TRUE(GetParam().kept(job));
-    }
-}
-
-bool Angle2Derived(const CamJob& job) {
-    return job.Angle2.has_value();
-}
-
-bool Angle2NotDerived(const CamJob& job) {
-    return !job.Angle2;
-}
-
-const FailureCase kFailureCases[] = {
-    // A groove of 2.0 in a period of 1.2: the walk has written its first entries when it fails.
-    {"Shape1ThreeLeadsGrooveLongerThanPeriod", 1, "lead=0",
-     [](const CamJob& j) { return j.LeadPitch == 1.2 && j.XSTable[100].value_or(0) < 0; }},
-    {"Shape1Angle1Zero", 1, "Angle 1=0"},
-    {"Shape1PitchZero", 1, "PITCH=0"},
-    {"Shape1BottomRadiusEqualsNoseR", 1, "R 2=0.2"},
-    {"Shape1RadialFlanksSharpCorners", 1, "Angle 1=90;Angle 2=90;R 1=0;R 2=0;R 3=0;R 4=0"},
-    {"Shape1LeadIndexOutsideList", 1, "lead=3"},
-    {"Shape1DepthOverflows", 1, "Diameter 1=1.7E308;Diameter 2=-1.7E308"},
-    {"Shape1CornersLargerThanGroove", 1, "R 1=5;R 2=3;R 3=3;R 4=5"},
-    {"Shape2RadiiZero", 2, "R 1=0;R 2=0",
-     [](const CamJob& j) { return !j.Angle1 && j.LeadPitch == 2.0 && j.Width == 0.0; }},
-    {"Shape2RadiiCancel", 2, "R 2=-0.3"},
-    {"Shape2RadiiSumOverflows", 2, "R 1=1.5E308;R 2=1.5E308"},
-    {"Shape2CornersLargerThanGroove", 2, "R 1=5;R 2=5"},
-    {"Shape2FieldOverflows", 2, "Diameter 2=1E400"},
-    {"Shape2NoLeadEntry", 2, "lead=-1",
-     [](const CamJob& j) { return j.R3 == 0.6 && j.R4 == 0.3 && !j.LeadPitch; }},
-    {"Shape3SecondRadiusEqualsDepth", 3, "Diameter 2=9;R 2=0.5", Angle2NotDerived},
-    {"Shape3NegativeDepth", 3, "Diameter 2=11", Angle2NotDerived},
-    {"Shape3Angle1Zero", 3, "Angle 1=0", Angle2Derived},
-    // 180 minus this angle is exactly the derived Angle2: the crest angle is 0.
-    {"Shape3CrestAngleZero", 3, "Angle 1=113.57817847818508", Angle2Derived},
-    {"Shape3NoLeadEntry", 3, "lead=-1", Angle2NotDerived},
-    {"Shape3FieldOverflows", 3, "R 1=1E400", Angle2NotDerived},
-};
-
-INSTANTIATE_TEST_SUITE_P(Shapes, FailureTest, testing::ValuesIn(kFailureCases), kRowName);
 
 TEST(Shape1, StoresFieldsOneByOneUntilOneFails) {
     std::vector<std::string> order; // as OK reads them
@@ -251,61 +116,6 @@ TEST(Shape1, StoresFieldsOneByOneUntilOneFails) {
     }
 }
 
-struct PrefillCase {
-    const char* name;
-    int dialog;
-    int madeBy; // the shape generated before, 0 for none
-    const char* madeWith;
-    const char* texts; // "caption=text;..."
-    int lead;
-    bool external;
-    friend void PrintTo(const PrefillCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class PrefillTest : public testing::TestWithParam<PrefillCase> {};
-
-TEST_P(PrefillTest, ShowsTheJob) {
-    const PrefillCase& c = GetParam();
-    CamJob job;
-    if (c.madeBy != 0) {
-        ASSERT_TRUE(Generate(c.madeBy, Pairs(c.madeWith), job).Ok());
-    }
-    const Shown shown = Prefill(c.dialog, job);
-    for (const auto& [caption, text] : Pairs(c.texts)) {
-        EXPECT_EQ(shown.texts.at(caption), text) << caption;
-    }
-    EXPECT_EQ(shown.lead, c.lead);
-    EXPECT_EQ(shown.external, c.external);
-}
-
-constexpr const char* kThreeLeads = "PITCH=7.2;lead=0";
-
-const PrefillCase kPrefillCases[] = {
-    {"Shape1Fresh", 1, 0, "", "Nose-R=;PITCH=;WIDTH=;R 4=;Spindle speed for G=0;Start XS vale=0", 2,
-     false},
-    {"Shape1AfterShape1", 1, 1, "Spindle speed for G=120.5;Start XS vale=0.1",
-     "Nose-R=0.2;PITCH=3.6;WIDTH=0.5;Diameter 1=10;Diameter 2=8.8;Angle 1=60;R 3=0.4;"
-     "Spindle speed for G=120.5;Start XS vale=0.1",
-     2, true},
-    {"Shape1AfterThreeLeadsInternal", 1, 1, "PITCH=7.2;lead=0;Cutting Position=Internal",
-     "PITCH=7.2", 0, false},
-    {"Shape1AfterShape2", 1, 2, "",
-     "WIDTH=0;Angle 1=48.0127875041955;Angle 2=48.0127875041955;R 3=0.6;R 4=0.3", 2, true},
-    {"Shape1AfterShape3", 1, 3, "",
-     "WIDTH=0;Diameter 1=10.6520762541007;Angle 2=66.4218215218149;R 2=0.543396878417264;"
-     "R 3=0.543396878417264;R 4=1",
-     2, false},
-    {"Shape2AfterThreeLeads", 2, 1, kThreeLeads, "", -1, true},
-    {"Shape2AfterTwoLeads", 2, 2, "PITCH=4;lead=0", "PITCH=4", 0, true},
-    {"Shape3Fresh", 3, 0, "", "", 1, false},
-    {"Shape3AfterThreeLeadsExternal", 3, 1, kThreeLeads, "", -1, false},
-    {"Shape3AfterShape1Internal", 3, 1, "Cutting Position=Internal", "", 1, true},
-    {"Shape3AfterShape3", 3, 3, "", "WIDTH=1;Diameter 1=10;Diameter 2=8.8;Angle 1=60;R 2=1", 1,
-     true},
-};
-
-INSTANTIATE_TEST_SUITE_P(Shapes, PrefillTest, testing::ValuesIn(kPrefillCases), kRowName);
-
 struct WidthCase {
     const char* name;
     const char* dialog; // Angle 1, Angle 2, R 2, R 3
@@ -323,6 +133,7 @@ TEST_P(WidthForWDTest, RewritesWidth) {
 
 const WidthCase kWidthCases[] = {
     {"NoDigitGrouping", "", "1234.5", "1234.500"},
+    {"NoNegativeZero", "Angle 1=0;Angle 2=0", "-0.0001", "0.000"},
     {"ReferenceCorners", "Angle 1=60;Angle 2=60;R 2=0.4;R 3=0.4", "1", "0.538"},
     {"NegativeWidth", "Angle 1=90;Angle 2=90;R 2=1;R 3=1", "0.5", "-1.500"},
     {"NonNumericReadsZero", "", "abc", "0.000"},
@@ -358,10 +169,10 @@ class HostileTextTest : public testing::TestWithParam<HostileCase> {};
 TEST_P(HostileTextTest, GivesAResultOrDataError) {
     const std::string text = GetParam().text;
     CamJob used;
-    Generate(1, Pairs(kThreeLeads), used);
+    Generate(1, Pairs("PITCH=7.2;lead=0"), used);
     for (int shape = 1; shape <= 3; ++shape) {
         Edits all;
-        for (const auto& [caption, unused] : Prefill(shape, CamJob{}).texts) {
+        for (const std::string& caption : Captions(shape)) {
             SCOPED_TRACE(caption);
             all.emplace_back(caption, text);
             CamJob fresh;

@@ -60,38 +60,6 @@ void SetConditions(CamJob& job, int n, double zAxisPitch) {
     job.CutLength = zAxisPitch * n;
 }
 
-class TwentyMillimetresAtPitch36 : public testing::TestWithParam<int> {};
-
-TEST_P(TwentyMillimetresAtPitch36, EveryFaceTurnedByTheShiftAngle) {
-    const bool right = GetParam() == kRightHand;
-    CamJob job = JobWithModeA();
-    FaceCopyModel dialog(job, {});
-    ASSERT_TRUE(dialog.Open());
-    dialog.swThreadDir_Click(GetParam());
-    dialog.TypeCutLength("20");
-    const ModeBResult result = dialog.Command1_Click().value();
-    EXPECT_TRUE(result.text.starts_with("CAM4\r\nU\r\n0\r\nM\r\n 333\r\nE 1\r\n360/ 0/0\r\n"));
-    EXPECT_TRUE(result.text.ends_with("\r\nEND\r\n"));
-    const auto lines = Lines(result.text);
-    ASSERT_EQ(lines.size(), 5u + 333 * 362 + 1);
-    for (int k = 1; k <= 333; ++k) {
-        const size_t at = 5u + (k - 1) * 362u;
-        ASSERT_EQ(lines[at], "E " + std::to_string(k));
-        const int offset = (right ? 6 : 354) * (k - 1) % 360; // face 2 at 6 or 354, face 3 at 12
-        ASSERT_EQ(Degrees(lines, at + 2, 360), Rotation(offset)) << "face " << k;
-    }
-    EXPECT_EQ(lines[5 + 362 + 1], "360/ 600/0");
-    EXPECT_EQ(lines[5 + 2 * 362 + 1], "360/ 1201/0");
-    EXPECT_EQ(result.facesWritten, 333);
-    EXPECT_EQ(job.ThreadDir, right ? 1 : -1);
-    EXPECT_EQ(job.SavedCutLength, 20);
-}
-
-INSTANTIATE_TEST_SUITE_P(ModeBText, TwentyMillimetresAtPitch36,
-                         testing::Values(kRightHand, kLeftHand), [](const auto& info) {
-                             return info.param == kRightHand ? "Right" : "Left";
-                         });
-
 // The right-hand choices with "Enter" and "Exit" ticked when given a length text.
 ModeBChoices Chamfers(const char* enter, const char* exit, bool repeatOn = false) {
     return {.ShiftAngle = 1,
@@ -174,6 +142,21 @@ const OrderCase kOrderCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(ModeBText, ChamferFaceOrder, testing::ValuesIn(kOrderCases),
                          testing::PrintToStringParamName());
+
+// With two leads, a first exit face turned by a whole turn starts at degree 0, not at 2.
+TEST(ModeBText, TwoLeadExitFaceTurnedByAWholeTurn) {
+    CamJob job = JobWithModeA(2);
+    SetConditions(job, 30, 0.25);
+    ModeBChoices choices = Chamfers(nullptr, "1.5"); // exit faces 25..29, then the closing one
+    choices.ShiftAngle = 15;                         // face 25 turns by 24 * 15 = 360 degrees
+    const auto lines = Lines(MakeModeBText(job, choices).text);
+    const auto starts = FaceStarts(lines);
+    ASSERT_EQ(starts.size(), 30u);
+    ASSERT_EQ(starts[25] - starts[24] - 2, 180u);
+    const auto degrees = Degrees(lines, starts[24] + 2, 180);
+    EXPECT_EQ(degrees.front(), 0);
+    EXPECT_EQ(degrees.back(), 358);
+}
 
 TEST(ModeBText, ConstantFaceKeepsTheFirstLargestPeakWithItsSign) {
     const std::pair<double, const char*> cases[][2] = {

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Results that leave the window: the table CSV, the highest spindle speed within machine limits,
-// the setup sheet texts. SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/.
+// Results that leave the window where a job file cannot show them: the highest spindle speed at
+// its boundary, the limit line on the graph, the limit texts, the setup sheet texts.
+#include "core/profile_walk.h"
 #include "facecopy/face_copy_model.h"
 #include "graphics/graph_style.h"
-#include "graphics/motion_figures.h"
 #include "graphics/recording_surface.h"
 #include "graphics/setup_sheet.h"
 #include "graphics/spindle_limit.h"
-#include "graphics/table_csv.h"
-#include "tests/support/golden_file.h"
 #include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -21,61 +19,34 @@ namespace {
 
 using testing_support::ReferenceGrooveJob;
 
-TEST(TableCsv, ReferenceGrooveAt1000Golden) {
-    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/reference_table_1000.csv",
-                                           TableCsv(ReferenceGrooveJob())),
-              "");
-}
-
-TEST(TableCsv, WithoutSpindleSpeedTwoColumnsAndEmptyEntriesEmpty) {
-    CamJob job;
-    job.XSTable[1] = 0.25;
-    EXPECT_TRUE(TableCsv(job).starts_with("C_deg,XS_mm\n0,\n1,0.25\n2,\n"));
-}
-
-struct LimitCase {
-    const char* name;
-    MachineLimits limits;
-    bool speedBinds; // else the acceleration does
-    double expected; // the highest spindle speed, or 0 to take it from the search only
-    friend void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class MaxSpindleSpeedTest : public testing::TestWithParam<LimitCase> {};
-
-// At N both limits hold, at N + 1 the binding one does not.
-TEST_P(MaxSpindleSpeedTest, WithinAtNAndNotAtNPlusOne) {
-    const CamJob job = ReferenceGrooveJob();
-    const LimitCase& c = GetParam();
-    const std::optional<double> n = MaxSpindleSpeed(job.XSTable, c.limits);
-    ASSERT_TRUE(n.has_value());
-    if (c.expected > 0) {
-        EXPECT_EQ(*n, c.expected);
+// A table with one step of 1 mm at degree 100: the slide speed is 6 mm/s per spindle turn a
+// minute, so a limit of 360 mm/s is met exactly at 60 min-1.
+CamTable OneMillimetreStep() {
+    CamTable xs{};
+    for (int k = 0; k < kTableSize; ++k) {
+        xs[k] = k > 100 ? 1.0 : 0.0;
     }
-    EXPECT_TRUE(WithinLimits(job.XSTable, *n, c.limits));
-    EXPECT_FALSE(WithinLimits(job.XSTable, *n + 1, c.limits));
-    const MotionFigures above = ComputeMotionFigures(job.XSTable, *n + 1);
-    if (c.speedBinds) {
-        EXPECT_GT(above.MaxSpeed, *c.limits.MaxSpeed);
-    } else {
-        EXPECT_GT(above.MaxGravity, *c.limits.MaxAccel);
-    }
+    return xs;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, MaxSpindleSpeedTest,
-    testing::Values(LimitCase{"SpeedLimited", {100, std::nullopt}, true, 0},
-                    LimitCase{"SpeedLimitedUnderALooseAccel", {50, 1000}, true, 0},
-                    LimitCase{"AccelLimited", {std::nullopt, 5}, false, 728},
-                    LimitCase{"TightestLimitIsZero", {1e-9, std::nullopt}, true, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MaxSpindleSpeed, NothingLimitsWithoutALimitOrWithoutMotion) {
-    const CamJob job = ReferenceGrooveJob();
-    EXPECT_FALSE(MaxSpindleSpeed(job.XSTable, {}).has_value());
-    EXPECT_FALSE(MaxSpindleSpeed(CamJob{}.XSTable, {100, 5}).has_value());
+TEST(MaxSpindleSpeed, LimitMetExactlyCountsAsWithin) {
+    const CamTable xs = OneMillimetreStep();
+    EXPECT_EQ(MaxSpindleSpeed(xs, {360, std::nullopt}), 60);
+    EXPECT_EQ(MaxSpindleSpeed(xs, {359.99, std::nullopt}), 59);
+    EXPECT_EQ(MaxSpindleSpeed(xs, {}), std::nullopt);
+    EXPECT_EQ(MaxSpindleSpeed(CamJob{}.XSTable, {100, 5}), std::nullopt);
     // A limit no dialog accepts ends the search at 0 instead of running on.
-    EXPECT_EQ(MaxSpindleSpeed(job.XSTable, {-1, std::nullopt}), 0);
+    EXPECT_EQ(MaxSpindleSpeed(xs, {-1, std::nullopt}), 0);
+}
+
+// The search from first guesses on both sides of the boundary 60, near and far.
+TEST(HighestWithin, FindsTheBoundaryFromAnyGuess) {
+    const auto upTo60 = [](double speed) { return speed <= 60; };
+    for (const double guess : {0.0, 1.0, 57.0, 59.0, 60.0, 61.0, 62.0, 63.0, 200.0, 1e6}) {
+        EXPECT_EQ(HighestWithin(upTo60, guess, 1e9), 60) << "guess " << guess;
+    }
+    EXPECT_EQ(HighestWithin([](double) { return false; }, 5, 1e9), 0);
+    EXPECT_EQ(HighestWithin([](double) { return true; }, 5, 1000), std::nullopt);
 }
 
 TEST(SpindleLimitLine, ShownOnTheGraphAndMarkedWhenExceeded) {

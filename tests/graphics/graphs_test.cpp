@@ -324,5 +324,13 @@ const HostileCase kHostileCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ModeBHostile, testing::ValuesIn(kHostileCases),
                          testing::PrintToStringParamName());
 
+// 4098 full turns are drawn every second one (0, 2, .., 4096), then the last full turn 4097,
+// then degrees 0..180 of the half turn.
+TEST(ModeBGraph, ThinnedTurnsKeepTheLastFullTurn) {
+    CountingSurface picture2, picture3;
+    DrawModeBGraph(ModeBJob(4098.5, 1), picture2, picture3);
+    EXPECT_EQ(picture2.curve, 2050 * 360 + 181);
+}
+
 } // namespace
 } // namespace spirolan

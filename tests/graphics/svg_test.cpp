@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SVG surface and export: coordinates, clipping, texts, and the golden pictures of the reference
-// groove (SPIROLAN_UPDATE_GOLDEN=1 rewrites tests/graphics/golden/; review the diff like code).
-#include "facecopy/face_copy_model.h"
+// SVG surface: coordinates, clipping and texts (the exported pictures are whole-job cases).
 #include "graphics/graph_style.h"
-#include "graphics/svg_export.h"
 #include "graphics/svg_surface.h"
-#include "tests/support/golden_file.h"
-#include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +52,8 @@ const LineCase kLineCases[] = {
     {"HugeValueClipped", 10, 0, 11, -1e30f, "M90 210L90 -1"},
     {"InfiniteLeftOut", 10, 0, 11, kInf, ""},
     {"NotANumberLeftOut", kNaN, 0, 11, 0, ""},
+    // A hair left of x = -20 rounds to pixel -0.00: written 0, never "-0".
+    {"NoNegativeZero", -20.0001f, 0, 10, 0, "M0 210L90 210"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, SvgLine, testing::ValuesIn(kLineCases),
                          testing::PrintToStringParamName());
@@ -76,25 +73,6 @@ TEST(SvgSurface, TextEscapedAndLeftOutFarOutside) {
 TEST(SvgSurface, SizeIsClamped) {
     EXPECT_EQ(SvgSurface({.Width = 0, .Height = -5}).Height(), 1);
     EXPECT_EQ(SvgSurface({.Width = 1 << 30, .Height = 420}).Width(), kMaxSvgSide);
-}
-
-TEST(SvgGolden, ReferenceGrooveModeA) {
-    CamJob job = testing_support::ReferenceGrooveJob();
-    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_mode_a.svg",
-                                           ModeAGraphSvg(job).Document),
-              "");
-}
-
-TEST(SvgGolden, ReferenceGrooveFaceCopyModeB) {
-    CamJob job = testing_support::ReferenceGrooveJob();
-    FaceCopyModel dialog(job, [](const FaceCopyMessage& m) { ADD_FAILURE() << m.text; });
-    ASSERT_TRUE(dialog.Open());
-    dialog.swThreadDir_Click(kRightHand); // 384 faces, repeat off by default
-    dialog.TypeCutLength("20");
-    ASSERT_TRUE(dialog.Command1_Click().has_value());
-    EXPECT_EQ(testing_support::CheckGolden("graphics/golden/shape1_face_copy_mode_b.svg",
-                                           ModeBGraphSvg(job)),
-              "");
 }
 
 } // namespace

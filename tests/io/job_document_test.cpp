@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Job documents: the text the window writes, its format keys, and files that are not jobs.
+// Job documents: the text the window writes and the steps its dialogs record (the reading of
+// documents is whole-job cases).
 #include "io/job_document.h"
 #include "io/job_replay.h"
 #include "io/job_steps.h"
@@ -7,9 +8,6 @@
 
 #include "core/shape1.h"
 #include "tests/support/shape_fixtures.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -39,48 +37,6 @@ TEST(JobDocument, TextHasFixedKeysAndIndentAndReadsBackInDialogOrder) {
     EXPECT_EQ(read, kSteps);
     EXPECT_EQ(JobDocumentText({}), "{\n  \"format\": \"spirolan-job\",\n  \"version\": 1,\n"
                                    "  \"steps\": []\n}\n");
-}
-
-struct HeaderCase {
-    const char* name;
-    const char* keys; // placed before "steps"
-    const char* error;
-    friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class JobHeader : public testing::TestWithParam<HeaderCase> {};
-
-TEST_P(JobHeader, AcceptsThisFormatAndVersionOnly) {
-    const HeaderCase& c = GetParam();
-    const JobFileResult parsed =
-        ParseJobFile(std::string("{") + c.keys + "\"steps\": []}", "a.spjob");
-    EXPECT_EQ(parsed.Error, c.error);
-    EXPECT_EQ(parsed.Job.has_value(), std::string(c.error).empty());
-}
-
-const HeaderCase kHeaderCases[] = {
-    {"NoKeys", "", ""},
-    {"Both", R"("format": "spirolan-job", "version": 1,)", ""},
-    {"Version2", R"("format": "spirolan-job", "version": 2,)",
-     "a.spjob: \"version\" 2 is newer than this program reads (1)"},
-    {"HugeVersion", R"("version": 1e300,)",
-     "a.spjob: \"version\" 1e+300 is newer than this program reads (1)"},
-    {"VersionText", R"("version": "1",)", "a.spjob: \"version\" must be a whole number from 1"},
-    {"OtherFormat", R"("format": "other",)", "a.spjob: \"format\" must be \"spirolan-job\""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Keys, JobHeader, testing::ValuesIn(kHeaderCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(JobFileOnDisk, FoldersHugeAndMissingFilesAreRefusedByName) {
-    QTemporaryDir dir;
-    EXPECT_EQ(ReadJobDocument(dir.path(), "D").Error, "cannot read D: is a folder, not a job file");
-    QFile huge(dir.filePath("huge.spjob"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(100 * 1024 * 1024));
-    huge.close();
-    EXPECT_EQ(ReadJobDocument(huge.fileName(), "H").Error, "cannot read H: larger than 64 MiB");
-    EXPECT_TRUE(
-        ReadJobDocument(dir.filePath("none.spjob"), "N").Error.starts_with("cannot read N: "));
 }
 
 // Replay of what the dialogs record: the step of a dialog record runs as that dialog's OK.
