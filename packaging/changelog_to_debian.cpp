@@ -40,6 +40,8 @@ std::optional<std::string> MailDate(const std::string& iso) {
            " 00:00:00 +0000";
 }
 
+constexpr size_t kMaxItemLine = 78;
+
 struct Conversion {
     std::string Text;
     std::string Error; // after the file name: ":LINE: what is wrong", or ": what is wrong"
@@ -73,6 +75,10 @@ Conversion DebianChangelog(std::istream& in, const std::string& package, const s
             trailer = "\n -- " + maintainer + "  " + *when + '\n';
         } else if (text.empty() || line.empty()) {
             // Before the first section, or between items.
+        } else if (line.size() > kMaxItemLine) {
+            // Indented by two more, a longer line passes Debian's 80 columns.
+            return {{},
+                    where + "the line is longer than " + std::to_string(kMaxItemLine) + " columns"};
         } else if (line.starts_with("- ")) {
             text += "  * " + line.substr(2) + '\n';
         } else if (line.starts_with("  ") && line.size() > 2 && line[2] != ' ') {

@@ -45,6 +45,7 @@ check not_the_release_date $'## 1.1 (2024-02-28)\n- x\n' \
 check no_such_day $'## 1.1 (2024-02-29)\n- x\n## 1.0 (2023-02-29)\n' ':3: "2023-02-29" is not a date (YYYY-MM-DD)'
 check text_outside_an_item $'## 1.1 (2024-02-29)\nThe first.\n' \
     $':2: a version\'s section holds only "- " items, continued on lines indented by two blanks'
+check line_too_long "## 1.1 (2024-02-29)"$'\n'"- $(printf 'x%.0s' {1..77})"$'\n' ':2: the line is longer than 78 columns'
 check no_section $'# Changelog\n- x\n' ': no "## VERSION (YYYY-MM-DD)" section'
 if "$tool" "$work/missing" "$work/out" demo 1.1 2024-02-29 A 2>"$work/err" ||
     [[ "$(cat "$work/err")" != "changelog_to_debian: cannot read $work/missing" ]]; then
