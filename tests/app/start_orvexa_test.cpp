@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -147,17 +146,15 @@ TEST(StartOrvexaTest, ExecutablePathReadsBackslashesAsSeparators) {
 
 // Events keep running during a pause; nothing to wait for returns at once.
 TEST(PauseTest, KeepsProcessingEventsUntilTheTimeHasPassed) {
-    QPushButton button;
-    int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    int ticks = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, &button, &QPushButton::click);
+    QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
     ticker.start(20);
     QElapsedTimer clock;
     clock.start();
     Pause(0.3);
     EXPECT_GE(clock.elapsed(), 300);
-    EXPECT_GE(clicks, 5);
+    EXPECT_GE(ticks, 5);
     for (const double time : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN()}) {
         bool ran = false;
         QTimer::singleShot(0, [&ran] { ran = true; });
