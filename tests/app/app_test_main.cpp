@@ -15,16 +15,25 @@
 namespace {
 
 // Answers message boxes and closes the shown main window; prints "MESSAGE ..." and "STARTED".
-// With a job document to open, the window is closed only once a message was answered.
-int RunInstance(QApplication& application, const QString& jobDocument) {
-    spirolan::test::MessageBoxWatcher watcher;
+// With a job document to open, the window is closed only once a message was answered. Restoring,
+// it takes the job a former run left unsaved and prints "CHANGED" once the window shows it; the
+// test then ends the copy as the system would.
+int RunInstance(QApplication& application, const QString& jobDocument, bool restoring) {
+    spirolan::test::MessageBoxWatcher watcher(restoring ? QMessageBox::Yes : QMessageBox::Ok);
     QTimer monitor;
-    QObject::connect(&monitor, &QTimer::timeout, [&watcher, &jobDocument] {
+    QObject::connect(&monitor, &QTimer::timeout, [&] {
         if (!jobDocument.isEmpty() && watcher.log.empty()) {
             return;
         }
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QLatin1String("frmMain") && widget->isVisible()) {
+            if (widget->objectName() != QLatin1String("frmMain")) {
+                continue;
+            }
+            if (restoring && widget->isWindowModified()) {
+                std::printf("CHANGED\n");
+                std::fflush(stdout);
+                monitor.stop();
+            } else if (!restoring && widget->isVisible()) {
                 std::printf("STARTED\n");
                 widget->close();
             }
@@ -38,24 +47,6 @@ int RunInstance(QApplication& application, const QString& jobDocument) {
     return code;
 }
 
-// Restores the job a former run left unsaved and waits, printing "CHANGED" once the window
-// shows it; the test then ends the copy as the system would.
-int RunRestoringInstance(QApplication& application) {
-    spirolan::test::MessageBoxWatcher restore(QMessageBox::Yes);
-    QTimer monitor;
-    QObject::connect(&monitor, &QTimer::timeout, [&monitor] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QLatin1String("frmMain") && widget->isWindowModified()) {
-                std::printf("CHANGED\n");
-                std::fflush(stdout);
-                monitor.stop();
-            }
-        }
-    });
-    monitor.start(10);
-    return spirolan::RunSpirolan(application);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -63,11 +54,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    if (argc > 1 && std::string_view(argv[1]) == "--instance") {
-        return RunInstance(application, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
-    }
-    if (argc > 1 && std::string_view(argv[1]) == "--restoring-instance") {
-        return RunRestoringInstance(application);
+    const std::string_view mode = argc > 1 ? argv[1] : "";
+    if (mode == "--instance" || mode == "--restoring-instance") {
+        return RunInstance(application, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString(),
+                           mode == "--restoring-instance");
     }
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

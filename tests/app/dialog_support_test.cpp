@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every dialog of a command shares: it opens centred over the main window, with a close
-// button but no minimise or maximise button.
+// What every dialog of a command shares: it opens modal, centred over the main window, with a
+// close button but no minimise or maximise button.
 #include "tests/app/test_support.h"
 
 #include <QDialog>
@@ -23,6 +23,7 @@ TEST(DialogSupportTest, CommandDialogsOpenCentredOverTheMainWindowWithOnlyAClose
         window->findChild<QAction*>(command)->trigger();
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr) << command;
+        EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal) << command;
         const QPoint offset = dialog->frameGeometry().center() - window->frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 2) << command;
         const Qt::WindowFlags flags = dialog->windowFlags();

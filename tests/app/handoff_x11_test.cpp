@@ -46,19 +46,23 @@ protected:
         display_ = test::StartXvfb(xvfb_);
         ASSERT_FALSE(display_.empty()) << "Xvfb did not report its display";
 
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", QString::fromStdString(display_));
-        environment.insert("SPIROLAN_STAND_IN_LOG", dir_.filePath("decoy.txt"));
-        environment.insert("SPIROLAN_STAND_IN_TITLE", "notes about orvexa.txt");
-        environment.remove("SPIROLAN_STAND_IN_MODE");
-        decoy_.setProcessEnvironment(environment);
-        decoy_.start(QStringLiteral(ORVEXA_STAND_IN_DIR "/ORVEXA.EXE"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath("decoy.txt")), 10000);
+        StartStandIn(decoy_, "decoy.txt", "");
         qputenv("SPIROLAN_STAND_IN_LOG", dir_.filePath("keys.txt").toLocal8Bit());
         job_.OrvlPathName = ORVEXA_STAND_IN_DIR;
     }
     void TearDown() override {
         qunsetenv("SPIROLAN_STAND_IN_MODE");
+    }
+    // A stand-in titled "notes about orvexa.txt" on the private display, started once it logs.
+    void StartStandIn(QProcess& process, const QString& log, const QString& mode) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", QString::fromStdString(display_));
+        environment.insert("SPIROLAN_STAND_IN_LOG", dir_.filePath(log));
+        environment.insert("SPIROLAN_STAND_IN_TITLE", "notes about orvexa.txt");
+        environment.insert("SPIROLAN_STAND_IN_MODE", mode);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ORVEXA_STAND_IN_DIR "/ORVEXA.EXE"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath(log)), 10000);
     }
 
     QTemporaryDir dir_;
@@ -87,12 +91,7 @@ TEST_F(HandoffX11Test, WindowsAreFoundByTheirProcessOrClientLeaderNeverByTitle) 
     EXPECT_FALSE(keyboard.FindWindow(xvfb_.processId())); // alive, without a window
     EXPECT_TRUE(keyboard.FindWindow(decoy_.processId()));
     QProcess led;
-    QProcessEnvironment environment = decoy_.processEnvironment();
-    environment.insert("SPIROLAN_STAND_IN_LOG", dir_.filePath("led.txt"));
-    environment.insert("SPIROLAN_STAND_IN_MODE", "leader");
-    led.setProcessEnvironment(environment);
-    led.start(QStringLiteral(ORVEXA_STAND_IN_DIR "/ORVEXA.EXE"));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath("led.txt")), 10000);
+    StartStandIn(led, "led.txt", "leader");
     EXPECT_TRUE(keyboard.FindWindow(led.processId()));
 }
 

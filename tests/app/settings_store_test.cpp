@@ -204,22 +204,6 @@ TEST(SettingsTest, RoundTripAcrossRuns) {
     EXPECT_EQ(third.ThreadDir, 1);
 }
 
-// Sizes too small to show a window are raised to the smallest usable one.
-TEST(SettingsTest, TinyOrNegativeStoredSizesAreRaised) {
-    for (const char* size : {"MainWidth=0\nMainHeight=7", "MainWidth=-100\nMainHeight=-3e38"}) {
-        QTemporaryDir dir;
-        test::WriteBytes(dir.filePath("s.ini"), std::string("[Settings]\n") + size + "\n");
-        CamJob job;
-        frmMain window(job, dir.filePath("s.ini"), DialogHooks{});
-        window.show();
-        QApplication::processEvents();
-        // The toolbar's buttons may ask for a little more width.
-        const QSize frame = window.frameGeometry().size();
-        EXPECT_TRUE(frame.width() >= 320 && frame.width() < 400 && frame.height() == 240) << size;
-        EXPECT_TRUE(window.isVisible());
-    }
-}
-
 // Where a stored place puts the window on two screens side by side (the second lower and
 // smaller) at 96 dpi, 15 twips to a pixel; a usable place is stored again unchanged.
 TEST(WindowPlaceTest, OffScreenComesBackAndOversizeIsReduced) {
@@ -252,17 +236,21 @@ TEST(WindowPlaceTest, OffScreenComesBackAndOversizeIsReduced) {
     }
 }
 
-// A stored place far off the screen and a size beyond it still open a window on the screen.
-TEST(SettingsTest, FarOffStoredPlaceAndHugeSizeStartAWindowOnTheScreen) {
-    QTemporaryDir dir;
-    test::WriteBytes(dir.filePath("s.ini"),
-                     "[Settings]\nMainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=3e38\n");
-    CamJob job;
-    frmMain window(job, dir.filePath("s.ini"), DialogHooks{});
-    window.show();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
+// Stored sizes too small to show a window are raised, and a place far off the screen with a size
+// beyond it still opens a window on the screen.
+TEST(SettingsTest, UnusableStoredPlacesStartAUsableWindowOnTheScreen) {
+    for (const char* place : {"MainWidth=0\nMainHeight=7", "MainWidth=-100\nMainHeight=-3e38",
+                              "MainLeft=3e38\nMainTop=-3e38\nMainWidth=3e38\nMainHeight=3e38"}) {
+        QTemporaryDir dir;
+        test::WriteBytes(dir.filePath("s.ini"), std::string("[Settings]\n") + place + "\n");
+        CamJob job;
+        frmMain window(job, dir.filePath("s.ini"), DialogHooks{});
+        window.show();
+        QApplication::processEvents();
+        const QRect frame = window.frameGeometry();
+        EXPECT_TRUE(window.isVisible() && frame.width() >= 320 && frame.height() >= 240) << place;
+        EXPECT_TRUE(window.screen()->availableGeometry().contains(frame)) << place;
+    }
 }
 
 } // namespace

@@ -93,8 +93,9 @@ INSTANTIATE_TEST_SUITE_P(Locks, AbandonedLockTest,
                                          AbandonedCase{"LinkToNothing", nullptr, false}),
                          test::kRowName);
 
-// A copy holds its lock while it runs, even when its content was lost.
-TEST(SingleInstanceTest, HeldLockWithLostContentStillRefuses) {
+// A copy holds its lock while it runs, even when its content was lost; a folder or a pipe in the
+// lock's place is named.
+TEST(SingleInstanceTest, HeldLockWithLostContentRefusesAndNoFileInItsPlaceIsNamed) {
     QTemporaryDir dir;
     const QString lock = dir.filePath("Spirolan.lock");
     QLockFile holder(lock);
@@ -104,10 +105,6 @@ TEST(SingleInstanceTest, HeldLockWithLostContentStillRefuses) {
     emptied.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                         QFileDevice::FileModificationTime);
     EXPECT_EQ(SingleInstance(lock).Acquire().Message, QStringLiteral("Already Running"));
-}
-
-TEST(SingleInstanceTest, NoFileInTheLocksPlaceIsNamed) {
-    QTemporaryDir dir;
     QDir(dir.path()).mkdir("folder.lock");
     ASSERT_EQ(mkfifo(dir.filePath("pipe.lock").toLocal8Bit().constData(), 0600), 0);
     for (const char* name : {"folder.lock", "pipe.lock"}) {

