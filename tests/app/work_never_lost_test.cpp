@@ -40,15 +40,6 @@ protected:
         window_->SetRecoveryFile(Recovery());
     }
     QString Recovery() const { return Path("state/Spirolan/recovery.spjob"); }
-    // The two CAF saves of the window, as a user makes them.
-    std::string CafSaves(frmMain& window, const char* prefix) {
-        QStringList files{Path(prefix) + ".a.caf", Path(prefix) + ".b.caf"};
-        window.SetSaveFileChooser([&files](QWidget*, const QString&) { return files.takeFirst(); });
-        window.mnuFileSave_Click();
-        window.SaveB_Click();
-        return test::ReadBytes(Path(prefix) + ".a.caf") + "|" +
-               test::ReadBytes(Path(prefix) + ".b.caf");
-    }
 };
 
 // Exit, the close box, Open, New and a handed-over document all ask first about an untitled
@@ -188,9 +179,6 @@ const HostileRecovery kHostileRecoveries[] = {
      "not a regular file"},
     {"Folder", [](const QString& p) { QDir().mkpath(p + "/inside"); },
      "is a folder, not a job file"},
-    {"NewerVersion",
-     [](const QString& p) { Write(p, R"({"format": "spirolan-job", "version": 2, "steps": []})"); },
-     "\"version\" 2 is newer than this program reads (1)"},
     {"RefusedStep",
      [](const QString& p) {
          Write(p, R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})");
@@ -245,11 +233,7 @@ TEST(SystemEndTest, SigtermWithAChangedJobKeepsTheRecoveryFileAndAsksNothing) {
     QTemporaryDir dir;
     const QString recovery = dir.filePath("state/Spirolan/recovery.spjob");
     QDir().mkpath(QFileInfo(recovery).absolutePath());
-    const std::string document = R"({"steps": [{"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
-        "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8",
-        "Angle 1": "60", "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4",
-        "R 4": "0.3"}}]})";
-    test::WriteBytes(recovery, document);
+    test::WriteBytes(recovery, test::kShape1Job);
     QProcess copy;
     copy.setEnvironment(test::CopyEnvironment(dir.path()));
     copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--restoring-instance")});
@@ -263,7 +247,7 @@ TEST(SystemEndTest, SigtermWithAChangedJobKeepsTheRecoveryFileAndAsksNothing) {
     EXPECT_EQ(copy.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Spirolan.lock")));
     // What it kept gives the panes the document gives.
-    test::WriteBytes(dir.filePath("document.spjob"), document);
+    test::WriteBytes(dir.filePath("document.spjob"), test::kShape1Job);
     CamJob opened;
     const auto reference = test::OpenWindow(opened, dir.filePath("s.ini"), DefaultDialogHooks());
     ASSERT_TRUE(reference->OpenJobFile(dir.filePath("document.spjob")));
