@@ -4,7 +4,6 @@
 #include "app/shell/export_saving.h"
 #include "app/shell/job_dialogs.h"
 #include "tests/app/job_window_fixture.h"
-#include "tests/app/test_support.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -167,13 +166,10 @@ struct HostileRecovery {
     const char* reason;
 };
 
-void Write(const QString& path, const std::string& bytes) {
-    test::WriteBytes(path, bytes);
-}
-
 const HostileRecovery kHostileRecoveries[] = {
-    {"Empty", [](const QString& p) { Write(p, ""); }, "the file is empty"},
-    {"Truncated", [](const QString& p) { Write(p, "{\n  \"format\": \"spirolan-job\",\n  \"ve"); },
+    {"Empty", [](const QString& p) { test::WriteBytes(p, ""); }, "the file is empty"},
+    {"Truncated",
+     [](const QString& p) { test::WriteBytes(p, "{\n  \"format\": \"spirolan-job\",\n  \"ve"); },
      "not valid JSON at offset 36: unterminated string"},
     {"Fifo", [](const QString& p) { ::mkfifo(QFile::encodeName(p).constData(), 0600); },
      "not a regular file"},
@@ -181,7 +177,7 @@ const HostileRecovery kHostileRecoveries[] = {
      "is a folder, not a job file"},
     {"RefusedStep",
      [](const QString& p) {
-         Write(p, R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})");
+         test::WriteBytes(p, R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})");
      },
      "data error"},
 };
