@@ -45,8 +45,9 @@ protected:
     Log log_;
 };
 
-// Every menu entry enabled and every button's icon drawn, the panes empty, the picture box hidden.
-TEST_F(MainWindowTest, TitleMenusToolbarAndEmptyStart) {
+// Every menu entry enabled and every button's icon drawn, the panes empty, the picture box hidden;
+// then every menu entry runs its command (the toolbar's buttons are a test below).
+TEST_F(MainWindowTest, EmptyStartAndEveryMenuEntryRunsItsCommand) {
     const auto window = Open();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Spirolan  Ver. 2.23"));
     for (const QAction* top : window->menuBar()->actions()) {
@@ -61,12 +62,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndEmptyStart) {
     }
     EXPECT_TRUE(window->txtDataA().IsEmpty() && window->txtDataB().IsEmpty());
     EXPECT_FALSE(window->Picture3().isVisible());
-}
 
-// Every menu entry runs its command (the toolbar's buttons are the test below).
-TEST_F(MainWindowTest, EveryMenuEntryRunsItsCommand) {
     job_.LeadPitch = 1.5;
-    const auto window = Open();
     window->SetModeAText(test::ReferenceModeA(job_));
     window->SetSaveFileChooser([this](QWidget*, const QString& folder) {
         log_.push_back("choose " + folder.toStdString());
@@ -85,21 +82,6 @@ TEST_F(MainWindowTest, EveryMenuEntryRunsItsCommand) {
                    "choose \\", "Save error|Mode-B CAF No data !! |2", "hook FaceCopy",
                    "hook StartOrvexa", "hook MachineLimits", "hook frmAbout"}));
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(MainWindowTest, SeparatorsAndKeysOfOtherCaseDoNothing) {
-    const auto window = Open();
-    test::MessageBoxWatcher boxes;
-    for (const char* key : {"", "square", "Exit ", "saveA", "Orvl"}) {
-        window->tbToolBar_ButtonClick(key);
-    }
-    for (QAction* action : window->tbToolBar().actions()) {
-        if (action->isSeparator()) {
-            QTest::mouseClick(window->tbToolBar().widgetForAction(action), Qt::LeftButton);
-        }
-    }
-    EXPECT_TRUE(log_.empty() && boxes.log.empty());
-    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, StatusBarPanelsAndPointerHints) {
@@ -145,10 +127,23 @@ TEST_F(MainWindowTest, LaidOutByTheRuleInTwipsAndShortWindowsSkipNegativeHeights
 }
 
 // A click goes to whatever lies under the pointer: the boxes of the toolbar band never cover a
-// button, at any width, and a 600 x 400 window runs every button's command.
+// button, at any width, and a 600 x 400 window runs every button's command; separators and keys
+// of another case do nothing.
 TEST_F(MainWindowTest, EveryToolbarButtonTakesItsClickAtEveryWidth) {
     job_.LeadPitch = 1.5;
     const auto window = Open();
+    {
+        test::MessageBoxWatcher boxes;
+        for (const char* key : {"", "square", "Exit ", "saveA", "Orvl"}) {
+            window->tbToolBar_ButtonClick(key);
+        }
+        for (QAction* action : window->tbToolBar().actions()) {
+            if (action->isSeparator()) {
+                QTest::mouseClick(window->tbToolBar().widgetForAction(action), Qt::LeftButton);
+            }
+        }
+        EXPECT_TRUE(log_.empty() && boxes.log.empty());
+    }
     QWidget& client = window->ClientArea();
     for (const int width : {300, 400, 500, 600, 705, 800, 1200}) {
         window->resize(width, window->height());

@@ -3,16 +3,12 @@
 // list and the Groove Profile window following the generations.
 #include "app/shell/settings_store.h"
 #include "app/windows/groove_profile_window.h"
-#include "app/windows/shape_dialog.h"
-#include "tests/app/test_support.h"
+#include "tests/app/job_window_fixture.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -38,21 +34,11 @@ struct BoxNotes {
     std::vector<std::string> log;
 };
 
-// Opens Shape 1, types the reference groove changed by `changes` and presses OK.
-void TypeShape1(frmMain& window, const std::vector<std::pair<const char*, const char*>>& changes) {
-    window.findChild<QAction*>(QStringLiteral("mnuSquare"))->trigger();
-    auto* dialog = qobject_cast<ShapeDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    std::vector<std::pair<const char*, const char*>> fields{
-        {"Nose-R", "0.2"},     {"PITCH", "3.6"},  {"WIDTH", "0.5"},  {"Diameter 1", "10"},
-        {"Diameter 2", "8.8"}, {"Angle 1", "60"}, {"Angle 2", "60"}, {"R 1", "0.3"},
-        {"R 2", "0.4"},        {"R 3", "0.4"},    {"R 4", "0.3"}};
-    fields.insert(fields.end(), changes.begin(), changes.end());
-    for (const auto& [caption, text] : fields) {
-        test::Retype(dialog->Field(caption), QString::fromLatin1(text));
-    }
-    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
-    if (dialog->isVisible()) {
+// Shape 1 with the reference groove changed by `changes`, OK pressed; a refused input's dialog
+// is closed.
+void TypeShape1(frmMain& window, const test::Texts& changes) {
+    test::EnterShape(window, {"mnuSquare", test::With(test::kGroove, changes), "1", false});
+    if (auto* dialog = test::FindDialog<ShapeDialog>()) {
         dialog->close();
     }
 }

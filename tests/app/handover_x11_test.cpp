@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A second start hands its job document to the running copy, on a private Xvfb: real copies of
 // the program, their captions read from the X server.
-#include "tests/app/test_support.h"
+#include "tests/app/job_window_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,11 +28,7 @@ protected:
         display_ = QString::fromStdString(test::StartXvfb(xvfb_));
         ASSERT_FALSE(display_.isEmpty()) << "Xvfb did not report its display";
         test::WriteBytes(dir_.filePath("lsan.txt"), "leak:libdbus-1.so\n");
-        test::WriteBytes(dir_.filePath("other.spjob"),
-                         R"({"steps": [{"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
-            "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8",
-            "Angle 1": "60", "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4",
-            "R 4": "0.3"}}]})");
+        test::WriteBytes(dir_.filePath("other.spjob"), test::kShape1Job);
     }
 
     void TearDown() override {

@@ -2,25 +2,14 @@
 // Job documents in the window by events: round trips through spirolan-cli, refused documents,
 // the caption, the question at exit and the recent list.
 #include "app/shell/settings_store.h"
-#include "app/windows/face_copy_window.h"
-#include "app/windows/frm_main.h"
 #include "app/windows/job_properties_dialog.h"
-#include "app/windows/shape_dialog.h"
 #include "io/job_document.h"
 #include "tests/app/job_window_fixture.h"
-#include "tests/app/test_support.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -33,10 +22,12 @@ using test::FaceCopyInput;
 using test::FindDialog;
 using test::JobDocumentTest;
 using test::kGroove;
+using test::kShape1Job;
+using test::kShape1Step;
 using test::PrintTo;
 using test::Retype;
 using test::ShapeInput;
-using test::Texts;
+using test::With;
 struct RoundTripCase {
     const char* name;
     ShapeInput shape;
@@ -54,34 +45,23 @@ TEST_P(RoundTripTest, SavedJobReplaysToTheSavedCafBytes) {
         EnterFaceCopy(*window_, *c.faceCopy);
     }
     ASSERT_EQ(messages_.log, std::vector<std::string>{});
-    ASSERT_EQ(window_->txtDataB().IsEmpty(), !c.faceCopy);
 
     choice_ = Path("job.spjob");
     window_->findChild<QAction*>("mnuJobSave")->trigger();
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("job.spjob[*] - Spirolan  Ver. 2.23"));
     EXPECT_FALSE(window_->isWindowModified());
     EXPECT_NE(test::ReadBytes(Path("job.spjob")).find(c.inDocument), std::string::npos);
-    QStringList caf{Path("a.caf"), Path("b.caf")};
-    window_->SetSaveFileChooser([&](QWidget*, const QString&) { return caf.takeFirst(); });
-    window_->mnuFileSave_Click();
-    QStringList args{"run", Path("job.spjob"), "--mode-a", Path("cli_a.caf")};
+    QStringList args{"run", Path("job.spjob"), "--mode-a", Path("cli.a.caf")};
     if (c.faceCopy) {
-        window_->SaveB_Click();
-        args << "--mode-b" << Path("cli_b.caf");
+        args << "--mode-b" << Path("cli.b.caf");
     }
     QProcess cli;
     cli.start(QStringLiteral(SPIROLAN_CLI_PATH), args);
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    EXPECT_EQ(test::ReadBytes(Path("cli_a.caf")), test::ReadBytes(Path("a.caf")));
-    if (c.faceCopy) {
-        EXPECT_EQ(test::ReadBytes(Path("cli_b.caf")), test::ReadBytes(Path("b.caf")));
-    }
-}
-
-Texts With(Texts texts, const Texts& more) {
-    texts.insert(texts.end(), more.begin(), more.end());
-    return texts;
+    // Without Face Copy neither writes a Mode-B file.
+    EXPECT_EQ(CafSaves(*window_, "window"),
+              test::ReadBytes(Path("cli.a.caf")) + "|" + test::ReadBytes(Path("cli.b.caf")));
 }
 
 const RoundTripCase kRoundTrips[] = {
@@ -123,15 +103,10 @@ TEST_P(HostileTest, ShowsWhyAndChangesNothing) {
     EXPECT_EQ(window_->RecentJobs(), QStringList{Path("good.spjob")});
 }
 
-const std::string kShape1Step = R"({"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
-    "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8", "Angle 1": "60",
-    "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4", "R 4": "0.3"}})";
-
 const HostileCase kHostile[] = {
     {"Truncated", R"({"format": "spirolan-job", "steps": [{"dialog": "Sha)",
      "Spirolan|Cannot open the job \"bad.spjob\": not valid JSON at offset 53: unterminated "
      "string."},
-    {"Empty", "", "Spirolan|Cannot open the job \"bad.spjob\": the file is empty."},
     {"DataError", R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})",
      "Error|Data error "},
     {"TooLongCuttingLength",
@@ -144,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Documents, HostileTest, testing::ValuesIn(kHostile), te
 
 TEST_F(JobDocumentTest, CaptionMarksChangesAndExitAsksOnlyForAChangedDocument) {
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Spirolan  Ver. 2.23"));
-    test::WriteBytes(Path("start.spjob"), R"({"steps": [)" + kShape1Step + "]}");
+    test::WriteBytes(Path("start.spjob"), kShape1Job);
     choice_ = Path("start.spjob");
     window_->findChild<QAction*>("mnuJobOpen")->trigger();
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("start.spjob[*] - Spirolan  Ver. 2.23"));
@@ -231,7 +206,7 @@ TEST_F(JobDocumentTest, OneStepPerDialogAndFaceCopyChoicesSurviveAShapeOnlyDocum
     EXPECT_EQ(saved.find("\"Face Copy\""), saved.rfind("\"Face Copy\""));
     EXPECT_NE(saved.find("\"Cutting length\": \"0.2\""), std::string::npos) << saved;
 
-    test::WriteBytes(Path("shape.spjob"), R"({"steps": [)" + kShape1Step + "]}");
+    test::WriteBytes(Path("shape.spjob"), kShape1Job);
     ASSERT_TRUE(window_->OpenJobFile(Path("shape.spjob")));
     EXPECT_EQ(job_.MaxFaceNumber, 768);
     EXPECT_EQ(job_.ThreadDir, 1);

@@ -43,6 +43,17 @@ inline const Texts kGroove{{"Nose-R", "0.2"},    {"PITCH", "3.6"},      {"WIDTH"
                            {"Angle 2", "60"},    {"R 1", "0.3"},        {"R 2", "0.4"},
                            {"R 3", "0.4"},       {"R 4", "0.3"}};
 
+inline Texts With(Texts texts, const Texts& more) {
+    texts.insert(texts.end(), more.begin(), more.end());
+    return texts;
+}
+
+// The reference groove as a job document's step, and as a document of that step alone.
+inline const std::string kShape1Step = R"({"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
+    "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8", "Angle 1": "60",
+    "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4", "R 4": "0.3"}})";
+inline const std::string kShape1Job = R"({"steps": [)" + kShape1Step + "]}";
+
 inline void EnterShape(frmMain& window, const ShapeInput& input) {
     window.findChild<QAction*>(input.menuEntry)->trigger();
     ShapeDialog* dialog = FindDialog<ShapeDialog>();
@@ -82,6 +93,15 @@ protected:
         }
     }
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    // The two CAF saves of the window, as a user makes them.
+    std::string CafSaves(frmMain& window, const char* prefix) {
+        QStringList files{Path(prefix) + ".a.caf", Path(prefix) + ".b.caf"};
+        window.SetSaveFileChooser([&files](QWidget*, const QString&) { return files.takeFirst(); });
+        window.mnuFileSave_Click();
+        window.SaveB_Click();
+        return test::ReadBytes(Path(prefix) + ".a.caf") + "|" +
+               test::ReadBytes(Path(prefix) + ".b.caf");
+    }
     // The window's job as the user sees it.
     std::string State() const {
         return window_->txtDataA().Text() + "|" + window_->txtDataB().Text() + "|" +

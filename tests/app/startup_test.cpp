@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's end when the system asks for it: a real copy ended by a signal, a session's end.
-#include "tests/app/test_support.h"
+#include "tests/app/job_window_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,11 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Signals, SystemEndTest,
 // the question the close box has put; the settings are written and the document stays as it was.
 TEST(SessionEndTest, DoesNotWaitForTheQuestionAboutAChangedJob) {
     QTemporaryDir dir;
-    const std::string document = R"({"steps": [{"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
-        "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8",
-        "Angle 1": "60", "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4",
-        "R 4": "0.3"}}]})";
-    test::WriteBytes(dir.filePath("job.spjob"), document);
+    test::WriteBytes(dir.filePath("job.spjob"), test::kShape1Job);
     for (const bool asking : {true, false}) {
         CamJob job;
         const auto window = test::OpenWindow(job, dir.filePath("s.ini"), DefaultDialogHooks());
@@ -86,7 +82,7 @@ TEST(SessionEndTest, DoesNotWaitForTheQuestionAboutAChangedJob) {
         EXPECT_EQ(asked.log, asking
                                  ? std::vector<std::string>{"Spirolan|Save changes to job.spjob?|4"}
                                  : std::vector<std::string>{});
-        EXPECT_EQ(test::ReadBytes(dir.filePath("job.spjob")), document);
+        EXPECT_EQ(test::ReadBytes(dir.filePath("job.spjob")), test::kShape1Job);
         EXPECT_NE(test::ReadBytes(dir.filePath("s.ini")).find("MainLeft=1000"), std::string::npos);
         QFile::remove(dir.filePath("s.ini"));
     }

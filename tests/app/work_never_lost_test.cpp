@@ -4,7 +4,6 @@
 #include "app/shell/export_saving.h"
 #include "app/shell/job_dialogs.h"
 #include "tests/app/job_window_fixture.h"
-#include "tests/app/test_support.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,15 +39,6 @@ protected:
         window_->SetRecoveryFile(Recovery());
     }
     QString Recovery() const { return Path("state/Spirolan/recovery.spjob"); }
-    // The two CAF saves of the window, as a user makes them.
-    std::string CafSaves(frmMain& window, const char* prefix) {
-        QStringList files{Path(prefix) + ".a.caf", Path(prefix) + ".b.caf"};
-        window.SetSaveFileChooser([&files](QWidget*, const QString&) { return files.takeFirst(); });
-        window.mnuFileSave_Click();
-        window.SaveB_Click();
-        return test::ReadBytes(Path(prefix) + ".a.caf") + "|" +
-               test::ReadBytes(Path(prefix) + ".b.caf");
-    }
 };
 
 // Exit, the close box, Open, New and a handed-over document all ask first about an untitled
@@ -176,24 +166,18 @@ struct HostileRecovery {
     const char* reason;
 };
 
-void Write(const QString& path, const std::string& bytes) {
-    test::WriteBytes(path, bytes);
-}
-
 const HostileRecovery kHostileRecoveries[] = {
-    {"Empty", [](const QString& p) { Write(p, ""); }, "the file is empty"},
-    {"Truncated", [](const QString& p) { Write(p, "{\n  \"format\": \"spirolan-job\",\n  \"ve"); },
+    {"Empty", [](const QString& p) { test::WriteBytes(p, ""); }, "the file is empty"},
+    {"Truncated",
+     [](const QString& p) { test::WriteBytes(p, "{\n  \"format\": \"spirolan-job\",\n  \"ve"); },
      "not valid JSON at offset 36: unterminated string"},
     {"Fifo", [](const QString& p) { ::mkfifo(QFile::encodeName(p).constData(), 0600); },
      "not a regular file"},
     {"Folder", [](const QString& p) { QDir().mkpath(p + "/inside"); },
      "is a folder, not a job file"},
-    {"NewerVersion",
-     [](const QString& p) { Write(p, R"({"format": "spirolan-job", "version": 2, "steps": []})"); },
-     "\"version\" 2 is newer than this program reads (1)"},
     {"RefusedStep",
      [](const QString& p) {
-         Write(p, R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})");
+         test::WriteBytes(p, R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})");
      },
      "data error"},
 };
@@ -245,11 +229,7 @@ TEST(SystemEndTest, SigtermWithAChangedJobKeepsTheRecoveryFileAndAsksNothing) {
     QTemporaryDir dir;
     const QString recovery = dir.filePath("state/Spirolan/recovery.spjob");
     QDir().mkpath(QFileInfo(recovery).absolutePath());
-    const std::string document = R"({"steps": [{"dialog": "Shape 1", "fields": {"Nose-R": "0.2",
-        "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8",
-        "Angle 1": "60", "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4",
-        "R 4": "0.3"}}]})";
-    test::WriteBytes(recovery, document);
+    test::WriteBytes(recovery, test::kShape1Job);
     QProcess copy;
     copy.setEnvironment(test::CopyEnvironment(dir.path()));
     copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--restoring-instance")});
@@ -263,7 +243,7 @@ TEST(SystemEndTest, SigtermWithAChangedJobKeepsTheRecoveryFileAndAsksNothing) {
     EXPECT_EQ(copy.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Spirolan.lock")));
     // What it kept gives the panes the document gives.
-    test::WriteBytes(dir.filePath("document.spjob"), document);
+    test::WriteBytes(dir.filePath("document.spjob"), test::kShape1Job);
     CamJob opened;
     const auto reference = test::OpenWindow(opened, dir.filePath("s.ini"), DefaultDialogHooks());
     ASSERT_TRUE(reference->OpenJobFile(dir.filePath("document.spjob")));
