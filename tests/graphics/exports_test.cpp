@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Results that leave the window where a job file cannot show them: the highest spindle speed at
-// its boundary, the limit line on the graph, the limit texts, the setup sheet texts.
+// its boundary, the limit texts, the setup sheet texts.
 #include "core/profile_walk.h"
 #include "core/shape1.h"
 #include "facecopy/face_copy_model.h"
-#include "graphics/graph_style.h"
-#include "graphics/recording_surface.h"
 #include "graphics/setup_sheet.h"
 #include "graphics/spindle_limit.h"
 #include "tests/support/shape_fixtures.h"
@@ -48,27 +46,6 @@ TEST(HighestWithin, FindsTheBoundaryFromAnyGuess) {
     }
     EXPECT_EQ(HighestWithin([](double) { return false; }, 5, 1e9), 0);
     EXPECT_EQ(HighestWithin([](double) { return true; }, 5, 1000), std::nullopt);
-}
-
-TEST(SpindleLimitLine, ShownOnTheGraphAndMarkedWhenExceeded) {
-    CamJob job = ReferenceGrooveJob();
-    job.SlideAccelLimit = 5;
-    RecordingSurface exceeded;
-    DrawSpindleLimit(job, exceeded);
-    ASSERT_EQ(exceeded.Texts(),
-              std::vector<std::string>{"Max. spindle speed = 728 min-1 (exceeded)"});
-    EXPECT_EQ(exceeded.OpsOf(SurfaceOp::Kind::PrintLine)[0].color, kAccelerationRed);
-
-    job.SpindleSpeed = 728;
-    RecordingSurface within;
-    DrawSpindleLimit(job, within);
-    ASSERT_EQ(within.Texts(), std::vector<std::string>{"Max. spindle speed = 728 min-1"});
-    EXPECT_EQ(within.OpsOf(SurfaceOp::Kind::PrintLine)[0].color, kLabelGrey);
-
-    job.SpindleSpeed = 0;
-    RecordingSurface none;
-    DrawSpindleLimit(job, none);
-    EXPECT_TRUE(none.Ops().empty());
 }
 
 struct ReadingCase {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cam graphs on a recording surface: what is drawn and in which order, with the motion figures
-// of the worked examples and their number formats; Mode-B grid, turns, early end, hostile jobs.
+// of the worked examples and their number formats; Mode-B thinning and hostile jobs (the Mode-B
+// grid and turns of real jobs are whole-job cases).
 #include "graphics/graph_style.h"
 #include "graphics/mode_a_graph.h"
 #include "graphics/mode_b_graph.h"
@@ -15,8 +16,6 @@
 #include <cmath>
 #include <limits>
 #include <ostream>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -183,76 +182,6 @@ CamJob ModeBJob(OptionalNumber cutLength, OptionalNumber leadPitch, double leadC
     }
     return job;
 }
-
-TEST(ModeBGraph, OrderOfOperations) {
-    RecordingSurface picture2, picture3;
-    DrawModeBGraph(ModeBJob(12, 3), picture2, picture3);
-    // Grid lines 0, 5, 10 each followed by the closing line at 12; XS labels, "mm", Z labels,
-    // "mm"; four turns and the one-degree start of the fifth; the cross-hair pointer.
-    EXPECT_EQ(Trace(picture2), "BCS" + Repeat("g", 7) + Repeat("gg", 3) + "FT" + Repeat("PW", 12) +
-                                   Repeat("y", 4 * 360 + 1) + "R");
-    EXPECT_EQ(Trace(picture3), "H");
-}
-
-struct ModeBCase {
-    const char* name;
-    double cutLength, leadPitch, leadCount;
-    bool repeat;
-    const char* gridLines; // x of the vertical lines
-    const char* zLabels;
-    size_t segments;
-    float lastTurnZ; // start of the last turn drawn
-    float endZ;      // end of the last segment
-    friend void PrintTo(const ModeBCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class ModeBGraph : public testing::TestWithParam<ModeBCase> {};
-
-TEST_P(ModeBGraph, GridLabelsAndTurns) {
-    const ModeBCase& c = GetParam();
-    RecordingSurface picture2, picture3;
-    DrawModeBGraph(ModeBJob(c.cutLength, c.leadPitch, c.leadCount, c.repeat), picture2, picture3);
-    std::set<float> xs;
-    for (const SurfaceOp& op : picture2.LinesIn(kGridGreen)) {
-        if (op.x1 == op.x2) {
-            xs.insert(op.x1);
-        }
-    }
-    std::ostringstream gridLines;
-    for (float x : xs) {
-        gridLines << x << ' ';
-    }
-    EXPECT_EQ(gridLines.str(), c.gridLines);
-    std::string zLabels; // printed on the bottom line
-    for (const SurfaceOp& op : picture2.OpsOf(SurfaceOp::Kind::PrintLine)) {
-        zLabels += op.y1 == 3 ? op.text + "," : "";
-    }
-    EXPECT_EQ(zLabels, c.zLabels);
-
-    const std::vector<SurfaceOp> curve = picture2.LinesIn(kCurveYellow);
-    ASSERT_EQ(curve.size(), c.segments);
-    EXPECT_EQ(curve.front().x1, 0);
-    EXPECT_EQ(curve.front().y2, 0.001f);
-    EXPECT_FLOAT_EQ(curve[(curve.size() - 1) / 360 * 360].x1, c.lastTurnZ);
-    EXPECT_FLOAT_EQ(curve.back().x2, c.endZ);
-    for (size_t k = 1; k < curve.size(); ++k) {
-        ASSERT_TRUE(k % 360 == 0 || curve[k].x1 == curve[k - 1].x2) << "segment " << k;
-    }
-}
-
-const ModeBCase kModeBCases[] = {
-    // n = 4: four full turns and one segment from Z = L to one degree beyond.
-    {"FourTurnsGridEvery5mm", 12, 3, 1, false, "0 5 10 12 ", " 0, 5, 10,", 4 * 360 + 1, 12,
-     12 + 3.0 / 360},
-    // n < 1: no full turn, only the partial turn from Z = 0.
-    {"UnderATurnRepeatGridEvery1mm", 3, 3.6, 1, true, "0 1 2 3 ", " 0, 1, 2, 3,", 301, 0, 3.01f},
-    {"ShortLengthGridAtZeroAndEnd", 0.5, 3.6, 1, false, "0 0.5 ", " 0,", 51, 0, 0.51f},
-    // A turn covers two lead pitches; 360 (n - 5) comes out just under 200, so the partial turn
-    // stops at degree 199 and ends at L.
-    {"TwoLeads", 20, 1.8, 2, false, "0 5 10 15 20 ", " 0, 5, 10, 15, 20,", 5 * 360 + 200, 18, 20},
-};
-INSTANTIATE_TEST_SUITE_P(Cases, ModeBGraph, testing::ValuesIn(kModeBCases),
-                         testing::PrintToStringParamName());
 
 // Counts what a job draws without keeping it.
 class CountingSurface final : public GraphSurface {
