@@ -197,11 +197,9 @@ const char* const kData = "Data error ";
 
 const OddCase kOddCases[] = {
     {"EnterEmpty", Keep, Chamfers("", nullptr), nullptr},
-    {"EnterShorterThanOnePitch", Keep, Chamfers("0.2", nullptr), nullptr},
     {"ExitShorterThanOnePitch", Keep, Chamfers(nullptr, "0.24"), nullptr},
     {"ExitNegativeOverflow", Keep, Chamfers(nullptr, "-1E400"), nullptr},
     {"RepeatOnIgnoresTickedChamfers", Keep, Chamfers("1", "1", true), nullptr},
-    {"ChamfersAboveCopyNumber", Keep, Chamfers("2", "0.75"), kChamfer},
     {"ExitBeyond16Bits", Keep, Chamfers(nullptr, "10000"), kChamfer},
     {"Overflow", Keep, Chamfers("1E400", nullptr), kChamfer},
     {"CopyNumberZero", [](CamJob& j) { j.CopyNumber = 0; }, kPlain, kData},
