@@ -139,11 +139,6 @@ TEST(MotionFigures, NotFiniteShowsDashNeverCrashes) {
     EXPECT_EQ(FigureNumberText(DBL_MAX, 3).size(), 310u); // every digit of the largest finite
 }
 
-TEST(FigureLines, SpindleSpeed) {
-    EXPECT_EQ(SpindleSpeedLine(2.5), "Spindle Speed  =  2.5 min-1");
-    EXPECT_EQ(SpindleSpeedLine(0.5), "Spindle Speed  =  .5 min-1");
-}
-
 struct NumberCase {
     const char* name;
     double value;
