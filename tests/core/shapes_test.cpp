@@ -42,38 +42,34 @@ Input Typed(Input in, const std::array<DialogTextField<Input>, N>& fields, const
     return in;
 }
 
-// OK of dialog `shape` holding its reference input changed by `edits`.
-ShapeResult Generate(int shape, const Edits& edits, CamJob& job) {
+// `use(reference input, text fields, OK)` of dialog `shape`.
+template <typename Use> auto OnShape(int shape, Use use) {
     using namespace testing_support;
     switch (shape) {
     case 1:
-        return GenerateShape1(Typed(ReferenceGroove(), kShape1TextFields, edits), job);
+        return use(ReferenceGroove(), kShape1TextFields, GenerateShape1);
     case 2:
-        return GenerateShape2(Typed(ReferenceBall(), kShape2TextFields, edits), job);
+        return use(ReferenceBall(), kShape2TextFields, GenerateShape2);
     default:
-        return GenerateShape3(Typed(ReferenceShape3(), kShape3TextFields, edits), job);
+        return use(ReferenceShape3(), kShape3TextFields, GenerateShape3);
     }
 }
 
-// The captions of the text fields of dialog `shape`.
+// OK of dialog `shape` holding its reference input changed by `edits`.
+ShapeResult Generate(int shape, const Edits& edits, CamJob& job) {
+    return OnShape(shape, [&](auto in, const auto& fields, auto ok) {
+        return ok(Typed(in, fields, edits), job);
+    });
+}
+
 std::vector<std::string> Captions(int shape) {
-    std::vector<std::string> captions;
-    const auto add = [&captions](const auto& fields) {
+    return OnShape(shape, [](auto, const auto& fields, auto) {
+        std::vector<std::string> captions;
         for (const auto& field : fields) {
             captions.emplace_back(field.Caption);
         }
-    };
-    switch (shape) {
-    case 1:
-        add(kShape1TextFields);
-        break;
-    case 2:
-        add(kShape2TextFields);
-        break;
-    default:
-        add(kShape3TextFields);
-    }
-    return captions;
+        return captions;
+    });
 }
 
 // A list "key=text;key=text" as pairs.

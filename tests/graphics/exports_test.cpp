@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Results that leave the window where a job file cannot show them: the highest spindle speed at
-// its boundary, the limit line on the graph, the limit texts, the setup sheet texts.
+// its boundary, the limit texts, the setup sheet texts.
 #include "core/profile_walk.h"
 #include "facecopy/face_copy_model.h"
-#include "graphics/graph_style.h"
-#include "graphics/recording_surface.h"
 #include "graphics/setup_sheet.h"
 #include "graphics/spindle_limit.h"
 #include "tests/support/shape_fixtures.h"
@@ -12,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace spirolan {
 namespace {
@@ -49,65 +50,35 @@ TEST(HighestWithin, FindsTheBoundaryFromAnyGuess) {
     EXPECT_EQ(HighestWithin([](double) { return true; }, 5, 1000), std::nullopt);
 }
 
-TEST(SpindleLimitLine, ShownOnTheGraphAndMarkedWhenExceeded) {
-    CamJob job = ReferenceGrooveJob();
-    job.SlideAccelLimit = 5;
-    RecordingSurface exceeded;
-    DrawSpindleLimit(job, exceeded);
-    ASSERT_EQ(exceeded.Texts(),
-              std::vector<std::string>{"Max. spindle speed = 728 min-1 (exceeded)"});
-    EXPECT_EQ(exceeded.OpsOf(SurfaceOp::Kind::PrintLine)[0].color, kAccelerationRed);
-
-    job.SpindleSpeed = 728;
-    RecordingSurface within;
-    DrawSpindleLimit(job, within);
-    ASSERT_EQ(within.Texts(), std::vector<std::string>{"Max. spindle speed = 728 min-1"});
-    EXPECT_EQ(within.OpsOf(SurfaceOp::Kind::PrintLine)[0].color, kLabelGrey);
-
-    job.SpindleSpeed = 0;
-    RecordingSurface none;
-    DrawSpindleLimit(job, none);
-    EXPECT_TRUE(none.Ops().empty());
-}
-
-struct ReadingCase {
-    const char* name;
-    const char* text;
-    std::optional<double> value; // when accepted
-    bool refused;
-    friend void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class LimitReadingTest : public testing::TestWithParam<ReadingCase> {};
-
-TEST_P(LimitReadingTest, AcceptsPositiveNumbersInRangeOnly) {
-    const ReadingCase& c = GetParam();
-    const LimitReading speed = ReadSpeedLimit(c.text);
-    EXPECT_EQ(speed.Value, c.value);
-    EXPECT_EQ(speed.Error.empty(), !c.refused);
-    if (c.refused) {
-        EXPECT_EQ(speed.Error, "The maximum speed must be a number from 0.001 to 100000 mm/s, or "
-                               "empty for no limit.");
+// Positive numbers in range only; the refusal names the range and the way to set no limit.
+TEST(LimitReading, AcceptsPositiveNumbersInRangeOnly) {
+    const std::string speedRange =
+        "The maximum speed must be a number from 0.001 to 100000 mm/s, or empty for no limit.";
+    const std::string accelRange =
+        "The maximum acceleration must be a number from 0.001 to 1000 G, or empty for no limit.";
+    const struct {
+        const char* text;
+        LimitReading (*read)(std::string_view);
+        std::optional<double> value;
+        std::string error;
+    } rows[] = {
+        {"", ReadSpeedLimit, std::nullopt, ""}, // no limit
+        {" 12.5 ", ReadSpeedLimit, 12.5, ""},
+        {"100000", ReadSpeedLimit, 100000, ""},
+        {"0.001", ReadSpeedLimit, 0.001, ""},
+        {"0.0009", ReadSpeedLimit, std::nullopt, speedRange},
+        {"1e-300", ReadSpeedLimit, std::nullopt, speedRange},
+        {"12mm", ReadSpeedLimit, std::nullopt, speedRange},
+        {"1e308", ReadSpeedLimit, std::nullopt, speedRange},
+        {"nan", ReadSpeedLimit, std::nullopt, speedRange},
+        {"1000", ReadAccelLimit, 1000, ""},
+        {"1000.1", ReadAccelLimit, std::nullopt, accelRange},
+    };
+    for (const auto& row : rows) {
+        const LimitReading limit = row.read(row.text);
+        EXPECT_EQ(limit.Value, row.value) << row.text;
+        EXPECT_EQ(limit.Error, row.error) << row.text;
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, LimitReadingTest,
-                         testing::Values(ReadingCase{"EmptyIsNoLimit", "", std::nullopt, false},
-                                         ReadingCase{"Decimal", " 12.5 ", 12.5, false},
-                                         ReadingCase{"Largest", "100000", 100000, false},
-                                         ReadingCase{"Smallest", "0.001", 0.001, false},
-                                         ReadingCase{"BelowSmallest", "0.0009", std::nullopt, true},
-                                         ReadingCase{"Tiny", "1e-300", std::nullopt, true},
-                                         ReadingCase{"Zero", "0", std::nullopt, true},
-                                         ReadingCase{"TrailingText", "12mm", std::nullopt, true},
-                                         ReadingCase{"Huge", "1e308", std::nullopt, true},
-                                         ReadingCase{"NotANumber", "nan", std::nullopt, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AccelLimitReading, RefusesBeyond1000G) {
-    EXPECT_EQ(ReadAccelLimit("1000").Value, 1000);
-    EXPECT_EQ(ReadAccelLimit("1000.1").Error, "The maximum acceleration must be a number from "
-                                              "0.001 to 1000 G, or empty for no limit.");
 }
 
 TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {

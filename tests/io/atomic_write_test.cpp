@@ -202,12 +202,6 @@ TEST_F(AtomicWrite, NativeNamesAreUsedAsGiven) {
     EXPECT_EQ(Entries(), 1U);
 }
 
-} // namespace
-} // namespace spirolan
-
-namespace spirolan {
-namespace {
-
 // A busy target (a bind mount over it) cannot be replaced: the files of the group that were
 // already replaced get their old bytes back, a new one goes again, and the busy one is named.
 TEST_F(AtomicWrite, GroupIsUndoneWhenARenameFails) {

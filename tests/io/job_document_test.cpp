@@ -68,12 +68,6 @@ TEST(JobSteps, RecordedShapeAndFaceCopyStepsReplay) {
     EXPECT_FALSE(replay.Session.ModeBText.empty());
 }
 
-} // namespace
-} // namespace spirolan
-
-namespace spirolan {
-namespace {
-
 // `count` times "½", two bytes each in UTF-8.
 std::string Halves(int count) {
     std::string halves;
