@@ -119,6 +119,10 @@ SingleInstance::SingleInstance(const QString& lockPath, const QString& fallbackP
     fallback_.setStaleLockTime(0);
 }
 
+QString SingleInstance::HeldLockPath() const {
+    return fallback_.isLocked() ? fallback_.fileName() : lock_.fileName();
+}
+
 InstanceCheck SingleInstance::Acquire() {
     QString reason;
     const Taken taken = Take(lock_, reason);

@@ -38,6 +38,9 @@ public:
     /// place, a message naming it.
     InstanceCheck Acquire();
 
+    /// The lock file this copy holds after an Ok `Acquire`: the first place or the fallback.
+    QString HeldLockPath() const;
+
 private:
     QLockFile lock_;
     QLockFile fallback_;

@@ -53,18 +53,22 @@ int RunSpirolan(QApplication& application, const QString& jobDocument) {
 
     const QString settingsPath = DefaultSettingsPath();
     const QString lockPath = DefaultLockPath(settingsPath);
-    SingleInstance instance(lockPath, FallbackLockPath(settingsPath));
+    const QString fallbackLockPath = FallbackLockPath(settingsPath);
+    SingleInstance instance(lockPath, fallbackLockPath);
     const InstanceCheck check = instance.Acquire();
     if (!check.Ok) {
-        // A document goes to the running copy, which opens it; the user sees that window.
-        if (!jobDocument.isEmpty() && HandOverDocument(HandoverSocketPath(lockPath), jobDocument)) {
+        // A document goes to the running copy, which opens it; the user sees that window. The
+        // socket is beside whichever lock that copy holds.
+        if (!jobDocument.isEmpty() &&
+            (HandOverDocument(HandoverSocketPath(lockPath), jobDocument) ||
+             HandOverDocument(HandoverSocketPath(fallbackLockPath), jobDocument))) {
             return 0;
         }
         ShowMessage(nullptr, QMessageBox::Warning, kAppTitle, check.Message);
         return 0;
     }
     std::vector<QString> handedOver; // documents that arrive before the window is there
-    const HandoverServer handover(HandoverSocketPath(lockPath),
+    const HandoverServer handover(HandoverSocketPath(instance.HeldLockPath()),
                                   [&main, &handedOver](const QString& path) {
                                       if (main != nullptr) {
                                           main->OpenHandedOverJob(path);

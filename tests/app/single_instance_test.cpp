@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -164,6 +166,11 @@ TEST(SingleInstanceTest, LockFallsBackToTheSettingsFolderAndNeverRunsUnlocked) {
         const InstanceCheck check = instance.Acquire();
         EXPECT_EQ(check.Message.toStdString(), row.message.toStdString());
         EXPECT_EQ(check.Ok, row.message.isEmpty());
+        if (check.Ok) {
+            // The hand-over socket goes beside the lock this copy holds.
+            EXPECT_EQ(instance.HeldLockPath(),
+                      row.name == std::string_view("RuntimeFolder") ? row.first : row.second);
+        }
     }
     if (geteuid() == 0) {
         umount(dir.filePath("full").toLocal8Bit().constData());
