@@ -44,44 +44,48 @@ std::string FormatProblem(const QJsonObject& top) {
 }
 
 std::string StepPrefix(std::string_view source, qsizetype index) {
-    return std::string(source) + ": step " + std::to_string(index + 1) + ": ";
+    return SourcePrefix(source) + "step " + std::to_string(index + 1) + ": ";
 }
 
 } // namespace
+
+std::string SourcePrefix(std::string_view source) {
+    return source.empty() ? std::string() : std::string(source) + ": ";
+}
 
 JobFileResult ParseJobFile(std::string_view json, std::string_view source) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(
         QByteArray::fromRawData(json.data(), static_cast<qsizetype>(json.size())), &parseError);
-    const std::string file(source);
+    const std::string file = SourcePrefix(source);
     if (parseError.error != QJsonParseError::NoError) {
-        return Failure(file + ": not valid JSON at offset " + std::to_string(parseError.offset) +
+        return Failure(file + "not valid JSON at offset " + std::to_string(parseError.offset) +
                        ": " + parseError.errorString().toStdString());
     }
     if (!document.isObject()) {
-        return Failure(file + ": the top level must be an object with \"steps\"");
+        return Failure(file + "the top level must be an object with \"steps\"");
     }
     const QJsonObject top = document.object();
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() != QLatin1String("steps") && it.key() != QLatin1String("format") &&
             it.key() != QLatin1String("version") && it.key() != QLatin1String("part") &&
             it.key() != QLatin1String("notes")) {
-            return Failure(file + ": unknown top-level key " + Quoted(it.key().toStdString()));
+            return Failure(file + "unknown top-level key " + Quoted(it.key().toStdString()));
         }
     }
     JobFile job;
     for (const auto& [key, text] : {std::pair{"part", &job.Part}, std::pair{"notes", &job.Notes}}) {
         const QJsonValue value = top.value(QLatin1String(key));
         if (!value.isUndefined() && !value.isString()) {
-            return Failure(file + ": \"" + key + "\" must be a string");
+            return Failure(file + "\"" + key + "\" must be a string");
         }
         *text = value.toString().toStdString();
     }
     if (std::string problem = FormatProblem(top); !problem.empty()) {
-        return Failure(file + ": " + problem);
+        return Failure(file + "" + problem);
     }
     if (!top.value(QLatin1String("steps")).isArray()) {
-        return Failure(file + ": \"steps\" must be an array");
+        return Failure(file + "\"steps\" must be an array");
     }
     const QJsonArray steps = top.value(QLatin1String("steps")).toArray();
     for (qsizetype i = 0; i < steps.size(); ++i) {

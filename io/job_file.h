@@ -54,7 +54,11 @@ struct JobFileResult {
 /// {CAPTION: VALUE, ...}}, ...]}`; "format" and "version" may be left out, another format or a
 /// higher version is refused. The optional strings "part" and "notes" give Part and Notes. Checks
 /// the form only (objects, arrays, strings); dialog names and captions are checked when the steps
-/// run. `source` names the file in messages.
+/// run. `source` names the file in messages; empty, the messages name none (the caller names
+/// the file once, around them).
 JobFileResult ParseJobFile(std::string_view json, std::string_view source);
+
+/// What starts a message about `source`: its name and ": ", or nothing for an empty name.
+std::string SourcePrefix(std::string_view source);
 
 } // namespace spirolan

@@ -20,7 +20,7 @@ StepOutcome BadStep(const std::string& where, const std::string& message) {
 StepOutcome RunStep(JobSession& session, const JobStep& step, int stepNumber,
                     std::string_view source) {
     const std::string where =
-        std::string(source) + ": step " + std::to_string(stepNumber) + " (" + step.Dialog + "): ";
+        SourcePrefix(source) + "step " + std::to_string(stepNumber) + " (" + step.Dialog + "): ";
     if (step.Dialog == kShape1Dialog || step.Dialog == kShape2Dialog ||
         step.Dialog == kShape3Dialog) {
         return RunShapeStep(session, step, where);
@@ -28,7 +28,7 @@ StepOutcome RunStep(JobSession& session, const JobStep& step, int stepNumber,
     if (step.Dialog == kFaceCopyDialog) {
         return RunFaceCopyStep(session, step, where);
     }
-    return BadStep(std::string(source) + ": step " + std::to_string(stepNumber) + ": ",
+    return BadStep(SourcePrefix(source) + "step " + std::to_string(stepNumber) + ": ",
                    "unknown dialog " + Quoted(step.Dialog) +
                        " (expected \"Shape 1\", \"Shape 2\", \"Shape 3\" or \"Face Copy\")");
 }

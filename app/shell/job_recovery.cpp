@@ -70,9 +70,9 @@ FoundRecovery FindRecoveryFile(const QString& path) {
     if (bytes->empty()) {
         return {std::nullopt, SetRecoveryFileAside(path, QStringLiteral("the file is empty"))};
     }
-    JobFileResult parsed = ParseJobFile(*bytes, QFileInfo(path).fileName().toStdString());
+    JobFileResult parsed = ParseJobFile(*bytes, {});
     if (!parsed.Job) {
-        return {std::nullopt, SetRecoveryFileAside(path, WithoutFileName(parsed.Error, path))};
+        return {std::nullopt, SetRecoveryFileAside(path, QString::fromStdString(parsed.Error))};
     }
     return {std::move(parsed.Job), {}};
 }

@@ -206,7 +206,7 @@ private:
     QString JobName() const;
     bool SaveJobAs();
     void ResetJob();
-    std::optional<StepOutcome> ReplayDocument(const JobFile& document, const QString& path);
+    std::optional<StepOutcome> ReplayDocument(const JobFile& document);
     void JobStateChanged();
     void KeepRecovery();
     bool HasJobToSave();

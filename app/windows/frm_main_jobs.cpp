@@ -125,20 +125,19 @@ bool frmMain::OpenJobFile(const QString& path) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle, CannotMessage(action, path, reason));
         return false;
     }
-    const std::string name = QFileInfo(path).fileName().toStdString();
-    const JobFileResult parsed = ParseJobFile(*bytes, name);
+    const JobFileResult parsed = ParseJobFile(*bytes, {});
     if (!parsed.Job) {
         ShowMessage(this, QMessageBox::Warning, kAppTitle,
-                    CannotMessage(action, path, WithoutFileName(parsed.Error, path)));
+                    CannotMessage(action, path, QString::fromStdString(parsed.Error)));
         return false;
     }
-    if (const std::optional<StepOutcome> failure = ReplayDocument(*parsed.Job, path)) {
+    if (const std::optional<StepOutcome> failure = ReplayDocument(*parsed.Job)) {
         // A refusal is the program's own message, as the dialog would have shown it.
         const bool refused = failure->Status == StepStatus::Refused && !failure->Title.empty();
         ShowMessage(this, QMessageBox::Warning,
                     refused ? QString::fromStdString(failure->Title) : kAppTitle,
                     refused ? QString::fromStdString(failure->Error)
-                            : CannotMessage(action, path, WithoutFileName(failure->Error, path)),
+                            : CannotMessage(action, path, QString::fromStdString(failure->Error)),
                     QString::fromStdString(failure->Cause));
         return false;
     }
@@ -149,8 +148,8 @@ bool frmMain::OpenJobFile(const QString& path) {
     return true;
 }
 
-std::optional<StepOutcome> frmMain::ReplayDocument(const JobFile& document, const QString& path) {
-    ReplayResult replay = ReplayJob(document, QFileInfo(path).fileName().toStdString());
+std::optional<StepOutcome> frmMain::ReplayDocument(const JobFile& document) {
+    ReplayResult replay = ReplayJob(document, {});
     if (replay.Failure.Status != StepStatus::Ok) {
         return std::move(replay.Failure);
     }

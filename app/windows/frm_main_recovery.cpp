@@ -104,10 +104,9 @@ void frmMain::OfferRecovery() {
         DropRecoveryFile(recoveryPath_);
         return;
     }
-    if (const std::optional<StepOutcome> failure = ReplayDocument(*found.Job, recoveryPath_)) {
-        ShowMessage(
-            this, QMessageBox::Warning, kAppTitle,
-            SetRecoveryFileAside(recoveryPath_, WithoutFileName(failure->Error, recoveryPath_)));
+    if (const std::optional<StepOutcome> failure = ReplayDocument(*found.Job)) {
+        ShowMessage(this, QMessageBox::Warning, kAppTitle,
+                    SetRecoveryFileAside(recoveryPath_, QString::fromStdString(failure->Error)));
         return;
     }
     // Restored as untitled: saving asks for a name, and the file stays until then.

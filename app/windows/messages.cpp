@@ -30,9 +30,4 @@ QString CannotMessage(const QString& action, const QString& path, QString reason
     return QStringLiteral("Cannot %1 \"%2\": %3.").arg(action, QFileInfo(path).fileName(), reason);
 }
 
-QString WithoutFileName(const std::string& error, const QString& path) {
-    const std::string prefix = QFileInfo(path).fileName().toStdString() + ": ";
-    return QString::fromStdString(error.starts_with(prefix) ? error.substr(prefix.size()) : error);
-}
-
 } // namespace spirolan

@@ -31,8 +31,4 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption
 /// one full stop ends the message.
 QString CannotMessage(const QString& action, const QString& path, QString reason);
 
-/// A reader's message (io's) without the "NAME: " that names the file `path` first, for
-/// CannotMessage, which names it once.
-QString WithoutFileName(const std::string& error, const QString& path);
-
 } // namespace spirolan
