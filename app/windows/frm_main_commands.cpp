@@ -8,7 +8,6 @@
 #include <QMenuBar>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -41,7 +40,7 @@ struct Menu {
     const char* parent; // nullptr for the menu bar
 };
 
-constexpr std::array<Menu, 7> kMenus = {{
+constexpr Menu kMenus[] = {
     {"mnuFile", "File(&F)", nullptr},
     {"mnuDataInput", "Data input", "mnuFile"},
     {"mnuRecentJobs", "Recent Jobs(&R)", "mnuFile"},
@@ -49,10 +48,10 @@ constexpr std::array<Menu, 7> kMenus = {{
     {"mnuDisplay", "Display(&D)", nullptr},
     {"mnuTool", "Tool(&T)", nullptr},
     {"mnuHelp", "Help(&H)", nullptr},
-}};
+};
 
 // Every command, in menu order. New commands are new rows.
-constexpr std::array<Command, 23> kCommands = {{
+constexpr Command kCommands[] = {
     {"mnuFile", nullptr, "mnuFeed", "Feed calculation", kNoButton, false, "", "",
      &frmMain::mnuFeed_Click},
     {"mnuDataInput", nullptr, "mnuSquare", "Shape 1", 0, false, "Square", "Shape 1 data input",
@@ -97,7 +96,7 @@ constexpr std::array<Command, 23> kCommands = {{
      &frmMain::mnuMachineLimits_Click},
     {"mnuHelp", nullptr, "mnuHelpAbout", "About Spirolan(&A)", kNoButton, false, "", "",
      &frmMain::mnuHelpAbout_Click},
-}};
+};
 
 const Menu& MenuNamed(std::string_view name) {
     for (const Menu& menu : kMenus) {
