@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test program of the desktop program; with --instance [FILE] or --restoring-instance a real copy
-// of the program instead.
+// Test program of the desktop program; with --flow FILE one window flow, with --instance [FILE]
+// or --restoring-instance a real copy of the program instead.
 #include "app/shell/startup.h"
 #include "tests/app/test_support.h"
 
@@ -55,6 +55,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     const std::string_view mode = argc > 1 ? argv[1] : "";
+    if (mode == "--flow" && argc > 2) {
+        return spirolan::test::RunFlow(QString::fromLocal8Bit(argv[2]));
+    }
     if (mode == "--instance" || mode == "--restoring-instance") {
         return RunInstance(application, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString(),
                            mode == "--restoring-instance");

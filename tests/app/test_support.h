@@ -83,6 +83,9 @@ template <typename T> T* FindDialog() {
     return nullptr;
 }
 
+/// Runs the window flow in the file `path`; prints each step that failed. 0 when none did.
+int RunFlow(const QString& path);
+
 /// Replaces the text of `edit` by keys: select all, then type `text` (or Delete).
 void Retype(QLineEdit* edit, const QString& text);
 

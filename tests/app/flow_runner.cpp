@@ -1,0 +1,318 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Window flows as data: one file of steps a user takes in the program's real windows and what
+// they must see, run line by line. The steps are in tests/app/flows/README.md.
+#include "app/widgets/status_panels.h"
+#include "app/widgets/text_pane.h"
+#include "tests/app/test_support.h"
+#include "tests/support/golden_file.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+
+namespace spirolan::test {
+namespace {
+
+const std::map<QString, QMessageBox::StandardButton> kAnswers{
+    {"Ok", QMessageBox::Ok},           {"Yes", QMessageBox::Yes},
+    {"No", QMessageBox::No},           {"Save", QMessageBox::Save},
+    {"Discard", QMessageBox::Discard}, {"Cancel", QMessageBox::Cancel}};
+
+// "\n", "\r" and "\t" in a flow's texts are those characters.
+QString Unescaped(QString text) {
+    return text.replace("\\n", "\n").replace("\\r", "\r").replace("\\t", "\t");
+}
+
+// What a user sees of `widget` under `name`: a property, the text of a pane or the status bar,
+// the colour of a pixel ("color@X,Y"), or every caption it shows ("texts").
+QString Seen(QWidget* widget, const QString& name) {
+    if (name == "text") {
+        if (const auto* pane = qobject_cast<TextPane*>(widget)) {
+            return QString::fromStdString(pane->Text());
+        }
+        if (const auto* bar = qobject_cast<StatusPanels*>(widget)) {
+            return bar->Text();
+        }
+    }
+    if (name.startsWith("color@")) {
+        const QStringList at = name.mid(6).split(',');
+        return widget->grab().toImage().pixelColor(at[0].toInt(), at[1].toInt()).name();
+    }
+    if (name == "base") {
+        return widget->palette().color(QPalette::Base).name();
+    }
+    if (name == "texts") {
+        QStringList texts;
+        for (QWidget* child : widget->findChildren<QWidget*>()) {
+            if (const auto* label = qobject_cast<QLabel*>(child)) {
+                texts << label->text();
+            } else if (const auto* button = qobject_cast<QAbstractButton*>(child)) {
+                texts << button->text();
+            } else if (const auto* group = qobject_cast<QGroupBox*>(child)) {
+                texts << group->title();
+            } else if (const auto* list = qobject_cast<QComboBox*>(child)) {
+                for (int i = 0; i < list->count(); ++i) {
+                    texts << list->itemText(i);
+                }
+            }
+        }
+        return texts.join('|');
+    }
+    const QVariant value = widget->property(name.toLatin1().constData());
+    return value.isValid() ? value.toString() : "<no property " + name + ">";
+}
+
+class Flow {
+public:
+    explicit Flow(QString path) : path_(std::move(path)) {}
+
+    int Run() {
+        std::ifstream in(path_.toStdString());
+        if (!in) {
+            std::printf("%s: cannot read\n", qPrintable(path_));
+            return 1;
+        }
+        for (std::string line; std::getline(in, line);) {
+            ++line_;
+            const QString text = QString::fromStdString(line).trimmed();
+            if (!text.isEmpty() && !text.startsWith('#') && !Step(text)) {
+                break;
+            }
+            QApplication::processEvents();
+        }
+        if (Boxes().size() > seen_) {
+            Fail("message box no step expected: " + QString::fromStdString(Boxes()[seen_]));
+        }
+        Close(QMessageBox::Discard);
+        return failures_ == 0 ? 0 : 1;
+    }
+
+private:
+    // One step, "COMMAND TARGET = VALUE"; false ends the flow (a step that cannot be taken).
+    bool Step(const QString& line) {
+        const QString command = line.section(' ', 0, 0);
+        QString target = line.section(' ', 1);
+        QString value;
+        if (const qsizetype at = target.indexOf(" = "); at >= 0) {
+            value = target.mid(at + 3);
+            target.truncate(at);
+        } else if (target.endsWith(" =")) {
+            target.chop(2);
+        }
+        const QString rest = Unescaped(value);
+        if (command == "window") {
+            return Open(target.isEmpty() ? 800 : target.section(' ', 0, 0).toInt(),
+                        target.isEmpty() ? 600 : target.section(' ', 1, 1).toInt());
+        }
+        if (command == "close") {
+            Close(answer_);
+            return true;
+        }
+        if (command == "answer") {
+            Answer(kAnswers.at(target));
+            return true;
+        }
+        if (command == "choose") {
+            choices_ << (target == "-" ? QString() : dir_.filePath(target));
+            return true;
+        }
+        if (command == "write") {
+            WriteBytes(dir_.filePath(target), rest.toStdString());
+            return true;
+        }
+        if (command == "expect") {
+            Expect(target, value);
+            return true;
+        }
+        if (window_ == nullptr) {
+            return Fail("no window is open");
+        }
+        if (command == "menu" || command == "button") {
+            QAction* action = command == "menu" ? window_->findChild<QAction*>(target)
+                                                : window_->ToolbarAction(target);
+            if (action == nullptr) {
+                return Fail("no command " + target);
+            }
+            command == "menu"
+                ? action->trigger()
+                : QTest::mouseClick(window_->tbToolBar().widgetForAction(action), Qt::LeftButton);
+            return true;
+        }
+        QWidget* widget = target == "-" ? QApplication::focusWidget() : Find(target);
+        if (widget == nullptr) {
+            return Fail("no widget " + target + " in sight");
+        }
+        if (command == "type" || command == "keys") {
+            auto* edit = qobject_cast<QLineEdit*>(widget);
+            command == "type" ? Retype(edit, rest) : QTest::keyClicks(edit, rest);
+        } else if (command == "key") {
+            const QKeyCombination key = QKeySequence::fromString(rest)[0];
+            target == "-" ? QTest::keyClick(widget->window()->windowHandle(), key.key(),
+                                            key.keyboardModifiers())
+                          : QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+        } else if (command == "click") {
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)
+                ? ClickIndicator(button)
+                : QTest::mouseClick(widget, Qt::LeftButton);
+        } else if (command == "focus") {
+            widget->setFocus();
+        } else {
+            return Fail("unknown step " + command);
+        }
+        return true;
+    }
+
+    void Expect(const QString& what, const QString& value) {
+        QString actual;
+        const QString expected = Unescaped(value);
+        if (what == "boxes") {
+            QStringList boxes;
+            for (; seen_ < Boxes().size(); ++seen_) {
+                boxes << QString::fromStdString(Boxes()[seen_]);
+            }
+            actual = boxes.join(" + ");
+        } else if (what == "focus") {
+            actual = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+        } else if (what.startsWith("file ")) {
+            actual = QString::fromUtf8(ReadBytes(dir_.filePath(what.mid(5))));
+        } else {
+            QWidget* widget = Find(what.section('.', 0, 0));
+            actual = widget ? Seen(widget, what.section('.', 1)) : "<not in sight>";
+        }
+        if (expected.startsWith('@')) {
+            const std::string differs =
+                testing_support::CheckGolden(expected.mid(1).toStdString(), actual.toStdString());
+            if (!differs.empty()) {
+                Fail(what + ": " + QString::fromStdString(differs));
+            }
+        } else if (actual != expected) {
+            Fail(what + ": expected \"" + expected + "\", got \"" + actual + "\"");
+        }
+    }
+
+    // The widget of that name or caption in the dialog in front, or else in any window shown;
+    // "dialog" is the dialog in front itself.
+    static QWidget* Find(const QString& name) {
+        QWidgetList windows;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (name == "dialog") {
+                return modal;
+            }
+            windows << modal;
+        }
+        windows << QApplication::topLevelWidgets();
+        for (QWidget* window : windows) {
+            if (!window->isVisible()) {
+                continue;
+            }
+            if (window->objectName() == name) {
+                return window;
+            }
+            if (auto* widget = window->findChild<QWidget*>(name)) {
+                return widget;
+            }
+            // As a user names it: by its caption, or by the label in front of it.
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                const auto* button = qobject_cast<QAbstractButton*>(widget);
+                const auto* label = qobject_cast<QLabel*>(widget);
+                if (button != nullptr && button->text().remove('&') == name) {
+                    return widget;
+                }
+                if (label != nullptr && label->buddy() != nullptr && label->text() == name) {
+                    return label->buddy();
+                }
+            }
+        }
+        return nullptr;
+    }
+
+    bool Open(int width, int height) {
+        Close(answer_);
+        job_ = std::make_unique<CamJob>();
+        window_ = OpenWindow(*job_, dir_.filePath("s.ini"), DefaultDialogHooks(), width, height);
+        auto choose = [this](QWidget*, const QString&) {
+            return choices_.isEmpty() ? QString() : choices_.takeFirst();
+        };
+        window_->SetJobFileChoosers(choose, choose);
+        window_->SetSaveFileChooser(choose);
+        window_->SetExportFileChooser([choose](QWidget* parent, const QString& title,
+                                               const QString&, const QStringList& filters,
+                                               std::optional<bool>) {
+            const QString path = choose(parent, title);
+            const QString suffix = '.' + QFileInfo(path).suffix();
+            qsizetype filter = 0;
+            while (filter + 1 < filters.size() && !filters[filter].contains(suffix)) {
+                ++filter;
+            }
+            return ExportChoice{path, static_cast<int>(filter)};
+        });
+        return true;
+    }
+
+    void Close(QMessageBox::StandardButton answer) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget != window_.get() && widget->isVisible()) {
+                widget->close();
+            }
+        }
+        if (window_ != nullptr) {
+            const QMessageBox::StandardButton kept = answer_;
+            Answer(answer);
+            window_->close();
+            Answer(kept);
+            window_.reset();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void Answer(QMessageBox::StandardButton answer) {
+        answered_.insert(answered_.end(), watcher_->log.begin(), watcher_->log.end());
+        answer_ = answer;
+        watcher_ = std::make_unique<MessageBoxWatcher>(answer);
+    }
+
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> all = answered_;
+        all.insert(all.end(), watcher_->log.begin(), watcher_->log.end());
+        return all;
+    }
+
+    bool Fail(const QString& message) {
+        std::printf("%s:%d: %s\n", qPrintable(path_), line_, qPrintable(message));
+        ++failures_;
+        return false;
+    }
+
+    QString path_;
+    int line_ = 0;
+    int failures_ = 0;
+    QTemporaryDir dir_;
+    QStringList choices_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
+    std::unique_ptr<MessageBoxWatcher> watcher_ = std::make_unique<MessageBoxWatcher>(answer_);
+    std::vector<std::string> answered_;
+    size_t seen_ = 0;
+    std::unique_ptr<CamJob> job_;
+    std::unique_ptr<frmMain> window_;
+};
+
+} // namespace
+
+int RunFlow(const QString& path) {
+    return Flow(path).Run();
+}
+
+} // namespace spirolan::test
