@@ -1,33 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Results that leave the window: table and graph exports, the printed setup sheet and the
-// machine limits dialog, by the window's commands. SPIROLAN_UPDATE_GOLDEN=1 rewrites the PNG and
+// Results that leave the window as pictures and pages: graph exports, failed exports and the
+// printed setup sheet, by the window's commands. SPIROLAN_UPDATE_GOLDEN=1 rewrites the PNG and
 // the PDF's text under tests/app/golden/.
-#include "app/shell/settings_store.h"
 #include "app/shell/setup_sheet_print.h"
-#include "app/windows/machine_limits_dialog.h"
 #include "facecopy/face_copy_model.h"
-#include "graphics/graph_style.h"
 #include "tests/app/test_support.h"
 #include "tests/support/golden_file.h"
 #include "tests/support/shape_fixtures.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <optional>
@@ -118,16 +111,10 @@ std::string ComparePng(const QString& relative, const QByteArray& actual) {
 class ExportsTest : public testing::Test {
 protected:
     void SetUp() override {
-        DialogHooks hooks;
-        hooks.MachineLimits = DefaultDialogHooks().MachineLimits;
-        window_ = test::OpenWindow(job_, dir_.filePath("s.ini"), hooks);
-        window_->SetExportFileChooser([this](QWidget*, const QString& title, const QString& folder,
-                                             const QStringList& filters,
-                                             std::optional<bool> screenStyle) {
-            offered_.push_back(title + " " + folder + " " + filters.join(',') +
-                               (screenStyle ? (*screenStyle ? " screen" : " print") : ""));
-            return choice_;
-        });
+        window_ = test::OpenWindow(job_, dir_.filePath("s.ini"), {});
+        window_->SetExportFileChooser([this](QWidget*, const QString&, const QString&,
+                                             const QStringList&,
+                                             std::optional<bool>) { return choice_; });
     }
 
     void GenerateReferenceGroove() {
@@ -152,87 +139,34 @@ protected:
     CamJob job_;
     std::unique_ptr<frmMain> window_;
     ExportChoice choice_;
-    QStringList offered_;
 };
 
-TEST_F(ExportsTest, WithoutModeADataEachCommandRefusesBeforeAnyDialog) {
-    test::MessageBoxWatcher boxes;
-    window_->findChild<QAction*>("mnuExportTable")->trigger();
-    window_->findChild<QAction*>("mnuExportGraphs")->trigger();
-    window_->findChild<QAction*>("mnuPrint")->trigger();
-    const std::string hint = ": enter a shape first (File > Data input).|2";
-    EXPECT_EQ(boxes.log, (std::vector<std::string>{
-                             "Export error|There is no table to export yet" + hint,
-                             "Export error|There are no graphs to export yet" + hint,
-                             "Print error|There is no setup sheet to print yet" + hint}));
-    EXPECT_TRUE(offered_.isEmpty());
-}
-
-// The table and the three picture formats, each as the filter chosen says; the folder of one
-// export is where the next starts.
-TEST_F(ExportsTest, TableAndGraphsInTheChosenFormatFromTheRememberedFolder) {
+// Each picture format as the filter chosen says, in the style chosen: the print style without
+// one pixel of the screen's black graph background. Where the files go and the style offered
+// are window flows.
+TEST_F(ExportsTest, GraphsInTheChosenFormatAndStyle) {
     GenerateReferenceGroove();
-    choice_ = {dir_.filePath("table.csv"), 0};
-    window_->findChild<QAction*>("mnuExportTable")->trigger();
-    // The same bytes as the batch command's --csv of this groove.
-    EXPECT_EQ(testing_support::CheckGolden("cases/motion_figures_csv_and_limits/table.csv",
-                                           ReadBytes(choice_.Path)),
-              "");
-
-    QDir(dir_.path()).mkdir("pictures");
     FaceCopy();
-    choice_ = {dir_.filePath("pictures/graphs.png"), 1};
-    window_->findChild<QAction*>("mnuExportGraphs")->trigger();
+    choice_ = {dir_.filePath("graphs.png"), 1};
+    window_->mnuExportGraphs_Click();
     const QByteArray png = QByteArray::fromStdString(ReadBytes(choice_.Path));
     EXPECT_EQ(ComparePng(QStringLiteral("app/golden/reference_graphs.png"), png), "");
-    // Print style: not one pixel of the screen's black graph background.
     EXPECT_EQ(PixelsOf(png, QColor(8, 0, 0)), 0);
 
-    choice_ = {dir_.filePath("pictures/graphs.pdf"), 2};
+    choice_ = {dir_.filePath("graphs.pdf"), 2};
     window_->mnuExportGraphs_Click();
     EXPECT_EQ(PdfPages(choice_.Path), 1);
     EXPECT_EQ(
         testing_support::CheckGolden("app/golden/reference_graphs_pdf.txt", PdfText(choice_.Path)),
         "");
 
-    choice_ = {dir_.filePath("pictures/graphs.svg"), 0};
+    choice_ = {dir_.filePath("graphs.svg"), 0};
     window_->mnuExportGraphs_Click();
-    const std::string svg = ReadBytes(choice_.Path);
-    EXPECT_NE(svg.find(">Mode-B: XS along Z</text>"), std::string::npos);
-    EXPECT_NE(svg.find(">Job Untitled - 20"), std::string::npos);
-    EXPECT_EQ(svg.find("#080000"), std::string::npos);
+    EXPECT_NE(ReadBytes(choice_.Path).find(">Job Untitled - 20"), std::string::npos);
 
-    const QString pictures = QDir::toNativeSeparators(dir_.filePath("pictures"));
-    const QString graphFilters = " SVG Files(*.svg),PNG Files(*.png),PDF Files(*.pdf) print";
-    const QString graphs = "Export Graphs ";
-    EXPECT_EQ(offered_,
-              (QStringList{"Export Table / CSV Files(*.csv)",
-                           graphs + QDir::toNativeSeparators(dir_.path()) + graphFilters,
-                           graphs + pictures + graphFilters, graphs + pictures + graphFilters}));
-    EXPECT_EQ(job_.ExportPathName, pictures.toStdString());
-}
-
-// The screen's style chosen in the export dialog gives the black graphs, and the next export
-// dialog, in this run or the next, offers it again.
-TEST_F(ExportsTest, TheScreenStyleChosenIsRemembered) {
-    GenerateReferenceGroove();
     choice_ = {dir_.filePath("screen.png"), 1, true};
     window_->mnuExportGraphs_Click();
     EXPECT_GT(PixelsOf(QByteArray::fromStdString(ReadBytes(choice_.Path)), QColor(8, 0, 0)), 10000);
-    window_->mnuExportGraphs_Click();
-    EXPECT_TRUE(offered_.back().endsWith(" screen"));
-    window_->close();
-    CamJob next;
-    const auto reopened = test::OpenWindow(next, dir_.filePath("s.ini"), {});
-    reopened->SetExportFileChooser([this](QWidget*, const QString&, const QString&,
-                                          const QStringList&, std::optional<bool> screenStyle) {
-        offered_.push_back(screenStyle.value_or(false) ? "screen" : "print");
-        return ExportChoice{};
-    });
-    Shape1Input input = testing_support::ReferenceGroove();
-    reopened->SetModeAText(GenerateShape1(input, next).ModeAText);
-    reopened->mnuExportGraphs_Click();
-    EXPECT_EQ(offered_.back(), "screen");
 }
 
 // A full disk and a FIFO that no program reads (refused at once: the window never waits in the
@@ -333,54 +267,6 @@ TEST_F(ExportsTest, PrintShowsAPreviewOfOnePage) {
     EXPECT_EQ(pages, 1);
     EXPECT_TRUE(fitted);
     EXPECT_TRUE(large);
-}
-
-// A limit out of range is refused with a message and the dialog stays open; one set in the dialog
-// redraws the Mode-A graph with the highest spindle speed, and the settings keep it.
-TEST_F(ExportsTest, LimitsFromTheDialogShowTheHighestSpindleSpeedAndAreKept) {
-    GenerateReferenceGroove();
-    const QImage before = window_->Picture1().Picture().copy();
-    job_.SlideSpeedLimit = 0.1 + 0.2; // stored as 0.30000000000000004
-    window_->findChild<QAction*>("mnuMachineLimits")->trigger();
-    auto* dialog = test::FindDialog<MachineLimitsDialog>();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->findChild<QLineEdit*>("Text1")->text(), "0.3");
-    const std::string speed =
-        "The maximum speed must be a number from 0.001 to 100000 mm/s, or empty for no limit.";
-    const std::string accel =
-        "The maximum acceleration must be a number from 0.001 to 1000 G, or empty for no limit.";
-    const std::vector<std::array<std::string, 3>> refused{
-        {"0", "", speed}, {"1e-300", "", speed}, {"100", "1e300", accel}};
-    for (const auto& [typedSpeed, typedAccel, message] : refused) {
-        test::Retype(dialog->findChild<QLineEdit*>("Text1"), QString::fromStdString(typedSpeed));
-        test::Retype(dialog->findChild<QLineEdit*>("Text2"), QString::fromStdString(typedAccel));
-        test::MessageBoxWatcher boxes;
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        EXPECT_EQ(boxes.log, std::vector<std::string>{"Machine limits|" + message + "|2"});
-        EXPECT_TRUE(dialog->isVisible()) << typedSpeed;
-        EXPECT_EQ(job_.SlideSpeedLimit, 0.1 + 0.2);
-        EXPECT_FALSE(job_.SlideAccelLimit.has_value());
-    }
-    test::Retype(dialog->findChild<QLineEdit*>("Text1"), "120");
-    test::Retype(dialog->findChild<QLineEdit*>("Text2"), " 5 ");
-    QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QApplication::processEvents();
-    EXPECT_EQ(test::FindDialog<MachineLimitsDialog>(), nullptr);
-    EXPECT_EQ(job_.SlideSpeedLimit, 120);
-    EXPECT_EQ(job_.SlideAccelLimit, 5);
-    EXPECT_NE(window_->Picture1().Picture(), before); // the line itself is the graph's own test
-
-    job_.ExportPathName = "/exports";
-    window_->close();
-    CamJob next;
-    ReadSettings(dir_.filePath("s.ini"), next);
-    EXPECT_EQ(next.SlideAccelLimit, 5);
-    EXPECT_EQ(next.SlideSpeedLimit, 120);
-    EXPECT_EQ(next.ExportPathName, "/exports");
-    // A stored limit the dialog would refuse is no limit.
-    ASSERT_TRUE(WriteSetting(dir_.filePath("s.ini"), "MaxSlideSpeed", "-3").Ok);
-    ReadSettings(dir_.filePath("s.ini"), next);
-    EXPECT_FALSE(next.SlideSpeedLimit.has_value());
 }
 
 } // namespace

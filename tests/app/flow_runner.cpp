@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <cstdio>
@@ -76,22 +77,14 @@ QString Seen(QWidget* widget, const QString& name) {
 
 class Flow {
 public:
-    explicit Flow(QString path) : path_(std::move(path)) {}
+    explicit Flow(QString path) : path_(std::move(path)) { Answer(answer_); }
 
     int Run() {
-        std::ifstream in(path_.toStdString());
-        if (!in) {
+        if (!in_) {
             std::printf("%s: cannot read\n", qPrintable(path_));
             return 1;
         }
-        for (std::string line; std::getline(in, line);) {
-            ++line_;
-            const QString text = QString::fromStdString(line).trimmed();
-            if (!text.isEmpty() && !text.startsWith('#') && !Step(text)) {
-                break;
-            }
-            QApplication::processEvents();
-        }
+        Steps();
         if (Boxes().size() > seen_) {
             Fail("message box no step expected: " + QString::fromStdString(Boxes()[seen_]));
         }
@@ -100,6 +93,18 @@ public:
     }
 
 private:
+    // The steps left; a dialog that holds the program (`open`) runs them while it is open.
+    void Steps() {
+        for (std::string line; std::getline(in_, line);) {
+            ++line_;
+            const QString text = QString::fromStdString(line).trimmed();
+            if (!text.isEmpty() && !text.startsWith('#') && !Step(text)) {
+                in_.setstate(std::ios::failbit);
+            }
+            QApplication::processEvents();
+        }
+    }
+
     // One step, "COMMAND TARGET = VALUE"; false ends the flow (a step that cannot be taken).
     bool Step(const QString& line) {
         const QString command = line.section(' ', 0, 0);
@@ -124,11 +129,16 @@ private:
             Answer(kAnswers.at(target));
             return true;
         }
+        if (command == "style") {
+            screenStyle_ = target == "screen";
+            return true;
+        }
         if (command == "choose") {
             choices_ << (target == "-" ? QString() : dir_.filePath(target));
             return true;
         }
         if (command == "write") {
+            QDir(dir_.path()).mkpath(QFileInfo(target).path());
             WriteBytes(dir_.filePath(target), rest.toStdString());
             return true;
         }
@@ -138,6 +148,15 @@ private:
         }
         if (window_ == nullptr) {
             return Fail("no window is open");
+        }
+        if (command == "open") {
+            QTimer::singleShot(0, [this] {
+                Steps();
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    modal->close();
+                }
+            });
+            return Step("menu " + target);
         }
         if (command == "menu" || command == "button") {
             QAction* action = command == "menu" ? window_->findChild<QAction*>(target)
@@ -186,6 +205,10 @@ private:
             actual = boxes.join(" + ");
         } else if (what == "focus") {
             actual = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+        } else if (what == "informative") {
+            actual = informative_;
+        } else if (what == "offered") {
+            actual = offered_;
         } else if (what.startsWith("file ")) {
             actual = QString::fromUtf8(ReadBytes(dir_.filePath(what.mid(5))));
         } else {
@@ -248,17 +271,24 @@ private:
         };
         window_->SetJobFileChoosers(choose, choose);
         window_->SetSaveFileChooser(choose);
-        window_->SetExportFileChooser([choose](QWidget* parent, const QString& title,
-                                               const QString&, const QStringList& filters,
-                                               std::optional<bool>) {
-            const QString path = choose(parent, title);
-            const QString suffix = '.' + QFileInfo(path).suffix();
-            qsizetype filter = 0;
-            while (filter + 1 < filters.size() && !filters[filter].contains(suffix)) {
-                ++filter;
-            }
-            return ExportChoice{path, static_cast<int>(filter)};
-        });
+        window_->SetExportFileChooser(
+            [this, choose](QWidget* parent, const QString& title, const QString& folder,
+                           const QStringList& filters, std::optional<bool> screenStyle) {
+                const QString path = choose(parent, title);
+                offered_ = QStringList{title,
+                                       folder.startsWith(dir_.path())
+                                           ? QDir(dir_.path()).relativeFilePath(folder)
+                                           : "<outside>",
+                                       filters.join(','),
+                                       screenStyle ? (*screenStyle ? "screen" : "print") : ""}
+                               .join('|');
+                const QString suffix = '.' + QFileInfo(path).suffix();
+                qsizetype filter = 0;
+                while (filter + 1 < filters.size() && !filters[filter].contains(suffix)) {
+                    ++filter;
+                }
+                return ExportChoice{path, static_cast<int>(filter), screenStyle_};
+            });
         return true;
     }
 
@@ -281,7 +311,12 @@ private:
     void Answer(QMessageBox::StandardButton answer) {
         answered_.insert(answered_.end(), watcher_->log.begin(), watcher_->log.end());
         answer_ = answer;
-        watcher_ = std::make_unique<MessageBoxWatcher>(answer);
+        watcher_ = std::make_unique<MessageBoxWatcher>(answer, [this, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            informative_ = box->informativeText();
+            QTest::mouseClick(box->button(answer) ? box->button(answer) : box->buttons().front(),
+                              Qt::LeftButton);
+        });
     }
 
     std::vector<std::string> Boxes() const {
@@ -297,10 +332,14 @@ private:
     }
 
     QString path_;
+    std::ifstream in_{path_.toStdString()};
     int line_ = 0;
     int failures_ = 0;
     QTemporaryDir dir_;
     QStringList choices_;
+    bool screenStyle_ = false;
+    QString offered_;
+    QString informative_;
     QMessageBox::StandardButton answer_ = QMessageBox::Ok;
     std::unique_ptr<MessageBoxWatcher> watcher_ = std::make_unique<MessageBoxWatcher>(answer_);
     std::vector<std::string> answered_;
