@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -188,6 +189,16 @@ private:
                 : QTest::mouseClick(widget, Qt::LeftButton);
         } else if (command == "focus") {
             widget->setFocus();
+        } else if (command == "resize") {
+            widget->resize(rest.section(',', 0, 0).toInt(), rest.section(',', 1).toInt());
+        } else if (command == "hover") {
+            // Sent to the widget under the pointer, as the window system does.
+            const QPoint at(rest.section(',', 0, 0).toInt(), rest.section(',', 1).toInt());
+            QWidget* under = widget->childAt(at) ? widget->childAt(at) : widget;
+            QMouseEvent move(QEvent::MouseMove, under->mapFrom(widget, QPointF(at)),
+                             under->mapToGlobal(under->mapFrom(widget, QPointF(at))), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(under, &move);
         } else {
             return Fail("unknown step " + command);
         }
