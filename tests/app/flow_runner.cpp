@@ -73,6 +73,10 @@ QString Seen(QWidget* widget, const QString& name) {
         return texts.join('|');
     }
     const QVariant value = widget->property(name.toLatin1().constData());
+    if (value.typeId() == QMetaType::QRect) {
+        const QRect r = value.toRect();
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
     return value.isValid() ? value.toString() : "<no property " + name + ">";
 }
 
@@ -230,6 +234,7 @@ private:
             QWidget* widget = Find(what.section('.', 0, 0));
             actual = widget ? Seen(widget, what.section('.', 1)) : "<not in sight>";
         }
+        actual.replace(dir_.path(), "$DIR");
         if (expected.startsWith('@')) {
             const std::string differs =
                 testing_support::CheckGolden(expected.mid(1).toStdString(), actual.toStdString());
