@@ -14,7 +14,10 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMetaEnum>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -54,6 +57,19 @@ QString Seen(QWidget* widget, const QString& name) {
     }
     if (name == "base") {
         return widget->palette().color(QPalette::Base).name();
+    }
+    if (name == "cursor") {
+        return QMetaEnum::fromType<Qt::CursorShape>().valueToKey(widget->cursor().shape());
+    }
+    if (name == "fits") {
+        // The room of a line edit inside its frame and its own margin of 2 pixels a side.
+        const auto* edit = qobject_cast<QLineEdit*>(widget);
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const int room =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() - 4;
+        return room >= edit->fontMetrics().horizontalAdvance(edit->text()) ? "true" : "false";
     }
     if (name == "texts") {
         QStringList texts;
