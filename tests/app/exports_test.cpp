@@ -33,11 +33,6 @@ namespace {
 using test::PrintTo;
 using test::ReadBytes;
 
-bool UpdatingGolden() {
-    const char* update = std::getenv("SPIROLAN_UPDATE_GOLDEN");
-    return update != nullptr && std::string(update) == "1";
-}
-
 // Runs a poppler tool on `pdf`; its standard output with runs of blanks made one blank.
 std::string Poppler(const QString& tool, const QStringList& args) {
     QProcess process;
@@ -80,7 +75,7 @@ qsizetype PixelsOf(const QByteArray& bytes, QColor color) {
 // Pixels of `actual` that differ from the reference PNG by more than a font's hinting would.
 std::string ComparePng(const QString& relative, const QByteArray& actual) {
     const QString path = test::TestData(relative);
-    if (UpdatingGolden()) {
+    if (qgetenv("SPIROLAN_UPDATE_GOLDEN") == "1") {
         test::WriteBytes(path, actual.toStdString());
         return {};
     }
