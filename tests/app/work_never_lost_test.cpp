@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Work never lost where a flow cannot go: hostile recovery files (a FIFO among them), a copy
-// ended by SIGTERM, the recovery folder's rights, the real file dialogs' titles and extensions.
+// Job documents and work never lost where a flow cannot go: hostile recovery files (a FIFO among
+// them), a copy ended by SIGTERM, the recovery folder's rights, the real file dialogs' titles and
+// extensions, a recent job's path too long for the menu.
 #include "app/shell/export_saving.h"
 #include "app/shell/job_dialogs.h"
 #include "app/shell/job_recovery.h"
+#include "app/shell/settings_store.h"
 #include "tests/app/test_support.h"
 
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -173,6 +176,26 @@ TEST_P(TitledDialogTest, AddsTheChosenFiltersExtension) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, TitledDialogTest, testing::ValuesIn(kDialogs), test::kRowName);
+
+// A path of thousands of characters is elided in its middle in the menu, which stays narrower
+// than a small screen; the status bar shows the whole path.
+TEST(RecentJobsTest, LongPathIsElidedInItsMiddleAndWholeInTheStatusTip) {
+    QTemporaryDir dir;
+    const QString start = dir.filePath("start-") + QString(2000, QLatin1Char('a'));
+    const QString path = start + QStringLiteral("/") + QString(2000, QLatin1Char('z')) +
+                         QStringLiteral("/end.spjob");
+    ASSERT_TRUE(WriteRecentJobs(dir.filePath("s.ini"), {path}).Ok);
+    CamJob job;
+    const auto window = test::OpenWindow(job, dir.filePath("s.ini"));
+    QMenu* menu = window->findChild<QMenu*>("mnuRecentJobs");
+    ASSERT_EQ(menu->actions().size(), 1);
+    const QAction* entry = menu->actions().front();
+    EXPECT_TRUE(entry->text().startsWith("&1 " + dir.filePath("start-")));
+    EXPECT_TRUE(entry->text().endsWith(QStringLiteral("zzz/end.spjob")));
+    EXPECT_LT(entry->text().size(), 120);
+    EXPECT_EQ(entry->statusTip(), path);
+    EXPECT_LT(menu->sizeHint().width(), 600);
+}
 
 } // namespace
 } // namespace spirolan
