@@ -10,15 +10,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QToolBar>
 
 #include <cstdio>
@@ -56,6 +61,19 @@ QString Seen(QWidget* widget, const QString& name) {
     if (name == "base") {
         return widget->palette().color(QPalette::Base).name();
     }
+    if (name == "cursor") {
+        return QMetaEnum::fromType<Qt::CursorShape>().valueToKey(widget->cursor().shape());
+    }
+    if (name == "fits") {
+        // The room of a line edit inside its frame and its own margin of 2 pixels a side.
+        const auto* edit = qobject_cast<QLineEdit*>(widget);
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const int room =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() - 4;
+        return room >= edit->fontMetrics().horizontalAdvance(edit->text()) ? "true" : "false";
+    }
     if (name == "texts") {
         QStringList texts;
         for (QWidget* child : widget->findChildren<QWidget*>()) {
@@ -79,6 +97,10 @@ QString Seen(QWidget* widget, const QString& name) {
         return texts.join('|');
     }
     const QVariant value = widget->property(name.toLatin1().constData());
+    if (value.typeId() == QMetaType::QRect) {
+        const QRect r = value.toRect();
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
     return value.isValid() ? value.toString() : "<no property " + name + ">";
 }
 
@@ -93,21 +115,54 @@ public:
             return 1;
         }
         for (std::string line; std::getline(in, line);) {
-            ++line_;
-            const QString text = QString::fromStdString(line).trimmed();
-            if (!text.isEmpty() && !text.startsWith('#') && !Step(text)) {
-                break;
-            }
-            QApplication::processEvents();
+            lines_.push_back(QString::fromStdString(line).trimmed());
         }
-        if (Boxes().size() > seen_) {
-            Fail("message box no step expected: " + QString::fromStdString(Boxes()[seen_]));
-        }
-        Close(QMessageBox::Discard);
+        Schedule(0);
+        done_.exec();
         return failures_ == 0 ? 0 : 1;
     }
 
 private:
+    // Only the tick scheduled last runs.
+    void Schedule(int milliseconds) {
+        QTimer::singleShot(milliseconds, [this, tick = ++ticks_] {
+            if (tick == ticks_) {
+                Tick();
+            }
+        });
+    }
+
+    // Takes the next step once the one before has returned, or while it waits in a dialog of
+    // its own (a command that runs a dialog returns only when a later step closes it); never
+    // while a message box is up, which the watcher answers first.
+    void Tick() {
+        const int level = QThread::currentThread()->loopLevel();
+        if (!levels_.empty() && (level <= levels_.back() ||
+                                 qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))) {
+            Schedule(5);
+        } else if (line_ < lines_.size()) {
+            const QString& text = lines_[line_++];
+            Schedule(5); // takes over if the step waits in a dialog
+            levels_.push_back(level);
+            const bool next = text.isEmpty() || text.startsWith('#') || Step(text);
+            levels_.pop_back();
+            if (!next) {
+                line_ = lines_.size();
+            }
+            Schedule(0);
+        } else if (!levels_.empty()) {
+            CloseDialogs(); // the step waiting in one returns, then the flow ends
+            Schedule(5);
+        } else if (!finished_) {
+            finished_ = true;
+            if (Boxes().size() > seen_) {
+                Fail("message box no step expected: " + QString::fromStdString(Boxes()[seen_]));
+            }
+            Close(QMessageBox::Discard);
+            done_.quit();
+        }
+    }
+
     // One step, "COMMAND TARGET = VALUE"; false ends the flow (a step that cannot be taken).
     bool Step(const QString& line) {
         const QString command = line.section(' ', 0, 0);
@@ -120,6 +175,9 @@ private:
             target.chop(2);
         }
         const QString rest = Unescaped(value);
+        if (command == "start") {
+            return Open(0, 0);
+        }
         if (command == "window") {
             return Open(target.isEmpty() ? 800 : target.section(' ', 0, 0).toInt(),
                         target.isEmpty() ? 600 : target.section(' ', 1, 1).toInt());
@@ -209,7 +267,7 @@ private:
             QWidget* widget = Find(what.section('.', 0, 0));
             actual = widget ? Seen(widget, what.section('.', 1)) : "<not in sight>";
         }
-        actual.replace(dir_.path(), "{flow}");
+        actual.replace(dir_.path(), "$DIR");
         if (expected.startsWith('@')) {
             const std::string differs =
                 testing_support::CheckGolden(expected.mid(1).toStdString(), actual.toStdString());
@@ -260,7 +318,14 @@ private:
     bool Open(int width, int height) {
         Close(answer_);
         job_ = std::make_unique<CamJob>();
-        window_ = OpenWindow(*job_, dir_.filePath("s.ini"), DefaultDialogHooks(), width, height);
+        if (width == 0) {
+            window_ =
+                std::make_unique<frmMain>(*job_, dir_.filePath("s.ini"), DefaultDialogHooks());
+            window_->show();
+        } else {
+            window_ =
+                OpenWindow(*job_, dir_.filePath("s.ini"), DefaultDialogHooks(), width, height);
+        }
         auto choose = [this](QWidget*, const QString&) {
             return choices_.isEmpty() ? QString() : choices_.takeFirst();
         };
@@ -284,12 +349,16 @@ private:
         return true;
     }
 
-    void Close(QMessageBox::StandardButton answer) {
+    void CloseDialogs() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (widget != window_.get() && widget->isVisible()) {
                 widget->close();
             }
         }
+    }
+
+    void Close(QMessageBox::StandardButton answer) {
+        CloseDialogs();
         if (window_ != nullptr) {
             const QMessageBox::StandardButton kept = answer_;
             Answer(answer);
@@ -313,13 +382,19 @@ private:
     }
 
     bool Fail(const QString& message) {
-        std::printf("%s:%d: %s\n", qPrintable(path_), line_, qPrintable(message));
+        std::printf("%s:%lld: %s\n", qPrintable(path_), static_cast<long long>(line_),
+                    qPrintable(message));
         ++failures_;
         return false;
     }
 
     QString path_;
-    int line_ = 0;
+    QStringList lines_;
+    qsizetype line_ = 0;
+    std::vector<int> levels_; // event loop depth at each step running
+    bool finished_ = false;
+    unsigned ticks_ = 0;
+    QEventLoop done_;
     int failures_ = 0;
     QTemporaryDir dir_;
     QStringList choices_;

@@ -5,7 +5,6 @@
 #include "tests/support/shape_fixtures.h"
 
 #include <QCheckBox>
-#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -115,15 +114,6 @@ void ClickIndicator(QAbstractButton* button) {
                              : QStyle::SE_RadioButtonIndicator;
     QTest::mouseClick(button, Qt::LeftButton, {},
                       button->style()->subElementRect(element, &option, button).center());
-}
-
-void DialogFixture::TearDown() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QDialog*>(widget) != nullptr && widget->isVisible()) {
-            widget->close();
-        }
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace spirolan::test

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers of the desktop program's tests: message boxes, windows, typing, a recording host.
+// Helpers of the desktop program's tests: message boxes, windows, typing, files.
 #pragma once
 
 #include "app/windows/dialog_hooks.h"
-#include "app/windows/dialog_host.h"
 #include "app/windows/frm_main.h"
 #include "core/cam_job.h"
-#include "graphics/mode_a_graph.h"
-#include "graphics/mode_b_graph.h"
-#include "graphics/recording_surface.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -91,58 +87,5 @@ void Retype(QLineEdit* edit, const QString& text);
 
 /// Clicks the indicator of a choice or check box, where a user aims.
 void ClickIndicator(QAbstractButton* button);
-
-/// The main window for the dialogs: notes calls (with `probe`), keeps texts, records the graphs.
-class RecordingHost final : public DialogHost {
-public:
-    explicit RecordingHost(CamJob& job) : job_(job) {}
-
-    void SetModeAText(std::string text) override {
-        modeA = std::move(text);
-        Log("SetModeAText");
-    }
-    void SetModeBText(std::string text) override {
-        modeB = std::move(text);
-        Log(modeB.empty() ? "SetModeBText(empty)" : "SetModeBText");
-    }
-    void ShowModeBInactive(bool normalPointer) override {
-        Log(normalPointer ? "ShowModeBInactive(normal pointer)" : "ShowModeBInactive");
-    }
-    void DrawModeAGraph() override {
-        spirolan::DrawModeAGraph(job_, picture1, picture4, picture5, picture3);
-        Log("DrawModeAGraph");
-    }
-    void DrawModeBGraph() override {
-        spirolan::DrawModeBGraph(job_, picture2, picture3);
-        Log("DrawModeBGraph");
-    }
-    void ReGraphic_Click() override { Log("ReGraphic_Click"); }
-    void ShowHandoffBusy(bool busy) override { Log(busy ? "busy" : "not busy"); }
-    void RecordStep(JobStep step) override {
-        Log("RecordStep " + step.Dialog);
-        steps.push_back(std::move(step));
-    }
-
-    std::vector<std::string> calls;
-    std::vector<JobStep> steps;
-    std::string modeA = "(before)";
-    std::string modeB = "(before)";
-    RecordingSurface picture1, picture2, picture3, picture4, picture5;
-    std::function<std::string()> probe;
-
-private:
-    void Log(const std::string& call) { calls.push_back(probe ? call + " " + probe() : call); }
-
-    CamJob& job_;
-};
-
-/// A test with a job whose message boxes are answered and noted; it leaves no dialog open.
-class DialogFixture : public testing::Test {
-protected:
-    void TearDown() override;
-
-    MessageBoxWatcher messages_;
-    CamJob job_;
-};
 
 } // namespace spirolan::test

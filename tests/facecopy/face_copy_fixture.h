@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shared set-up of the face copy tests: a job with Mode-A data, an open dialog, text lines.
+// Shared set-up of the face copy tests: a job with Mode-A data, text lines, refusals.
 #pragma once
 
 #include "core/cam_job.h"
-#include "facecopy/face_copy_model.h"
+#include "facecopy/face_copy_message.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,26 +40,5 @@ inline std::vector<std::string> Lines(const std::string& text) {
 inline FaceCopyMessage Refusal(const char* text) {
     return {text, "Face copy error", MessageIcon::Exclamation};
 }
-inline const FaceCopyMessage kTooLong = Refusal("Too long cutting length !!");
-
-/// A dialog over a job with Mode-A data that keeps the messages it shows.
-class FaceCopyDialog : public testing::Test {
-protected:
-    CamJob job = JobWithModeA();
-    std::vector<FaceCopyMessage> shown;
-    std::optional<FaceCopyModel> model;
-
-    bool Open() {
-        model.emplace(job, [this](const FaceCopyMessage& m) { shown.push_back(m); });
-        return model->Open();
-    }
-    const FaceCopyView& View() const { return model->View(); }
-
-    void ExpectConditions(const char* angle, const char* copyNumber, const char* zAxisPitch) {
-        EXPECT_EQ(View().AnglePitch, angle);
-        EXPECT_EQ(View().txtCopyNumber, copyNumber);
-        EXPECT_EQ(View().txtZaxisPitch, zAxisPitch);
-    }
-};
 
 } // namespace spirolan::testing_facecopy

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Axis labels: the thinning rule, and the C and Z axes thinned where labels would run together.
+// Axis labels: the thinning rule, and the C axis thinned where labels would run together (the Z
+// axis of a long job is a whole-job case).
 #include "graphics/axis_labels.h"
 #include "graphics/graph_style.h"
 #include "graphics/groove_profile.h"
@@ -74,22 +75,6 @@ int VerticalGridLines(const RecordingSurface& surface) {
         count += op.x1 == op.x2 ? 1 : 0;
     }
     return count;
-}
-
-// 200 mm in 5 mm steps: 41 labels of up to four characters in 1200 pixels run together.
-TEST(AxisLabels, LongCuttingLengthDrawsEveryOtherZLabelAndEveryGridLine) {
-    CamJob job;
-    job.CutLength = 200;
-    job.LeadPitch = 3.6;
-    RecordingSurface picture2, picture3;
-    DrawModeBGraph(job, picture2, picture3);
-    bool apart = false;
-    const std::vector<std::string> labels = AxisTexts(picture2, apart);
-    EXPECT_TRUE(apart);
-    ASSERT_EQ(labels.size(), 21u);
-    EXPECT_EQ(labels[1], " 10");
-    EXPECT_EQ(labels.back(), " 200");
-    EXPECT_EQ(VerticalGridLines(picture2), 41 * 2); // each followed by the closing line
 }
 
 // A graph 300 pixels wide has 22.5 pixels per 30 degrees, too little for " 120".

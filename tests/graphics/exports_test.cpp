@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Results that leave the window where a job file cannot show them: the highest spindle speed at
-// its boundary, the limit texts, the setup sheet texts.
+// its boundary, the limit texts, the warnings on the setup sheet (its other texts are the printed
+// sheet's golden files).
 #include "core/profile_walk.h"
-#include "facecopy/face_copy_model.h"
 #include "graphics/setup_sheet.h"
 #include "graphics/spindle_limit.h"
 #include "tests/support/shape_fixtures.h"
@@ -17,8 +17,6 @@
 
 namespace spirolan {
 namespace {
-
-using testing_support::ReferenceGrooveJob;
 
 // A table with one step of 1 mm at degree 100: the slide speed is 6 mm/s per spindle turn a
 // minute, so a limit of 360 mm/s is met exactly at 60 min-1.
@@ -79,51 +77,6 @@ TEST(LimitReading, AcceptsPositiveNumbersInRangeOnly) {
         EXPECT_EQ(limit.Value, row.value) << row.text;
         EXPECT_EQ(limit.Error, row.error) << row.text;
     }
-}
-
-TEST(SetupSheet, ShapeAsTypedFiguresAndFaceCopyConditions) {
-    CamJob job = ReferenceGrooveJob();
-    job.SlideSpeedLimit = 100;
-    FaceCopyModel dialog(job, [](const FaceCopyMessage& m) { ADD_FAILURE() << m.text; });
-    ASSERT_TRUE(dialog.Open());
-    dialog.swThreadDir_Click(kRightHand); // 384 faces, repeat off by default
-    dialog.TypeCutLength("20");
-    dialog.Check1_Click(true);
-    dialog.TypeText1("0.5");
-    ASSERT_TRUE(dialog.Command1_Click().has_value());
-
-    const SetupSheet sheet = BuildSetupSheet(
-        job, {"Spirolan Ver. 2.2.3", "2026-12-06 21:00", "", true, false, "", "", {}});
-    EXPECT_EQ(sheet.Heading,
-              (std::vector<std::string>{"Spirolan Ver. 2.2.3 - Setup sheet",
-                                        "Printed 2026-12-06 21:00", "Job Untitled"}));
-    ASSERT_EQ(sheet.Sections.size(), 4u);
-    EXPECT_EQ(sheet.Sections[0].Title, "Shape 1");
-    // Every field as typed, in the dialog's order, then the lead and the cutting position.
-    const std::vector<SheetRow>& shape = sheet.Sections[0].Rows;
-    ASSERT_EQ(shape.size(), 14u);
-    EXPECT_EQ(shape.front(), (SheetRow{"Nose-R", "0.2"}));
-    EXPECT_EQ(shape.back(), (SheetRow{"Cutting Position", "External"}));
-    EXPECT_EQ(sheet.Sections[1].Rows,
-              (std::vector<SheetRow>{{"", "Spindle Speed  =  1000 min-1"},
-                                     {"", "Max.Speed  = 103.92 mm/s"},
-                                     {"", "Max.Gravity = 9.423 G"},
-                                     {"Machine limits", "speed 100 mm/s, acceleration none"},
-                                     {"", "Max. spindle speed = 962 min-1 (exceeded)"}}));
-    EXPECT_EQ(sheet.Sections[2].Rows, (std::vector<SheetRow>{{"Max. number of face", "384"},
-                                                             {"Repeat function", "OFF"},
-                                                             {"Thread direction", "Right hand"},
-                                                             {"Cutting length", "20"},
-                                                             {"Shift angle", "6"},
-                                                             {"Copy number", "333"},
-                                                             {"Z-axis pitch", "0.06"},
-                                                             {"Chamfer Enter", "0.5"},
-                                                             {"Chamfer Exit", "none"}}));
-
-    const SetupSheet named =
-        BuildSetupSheet(job, {"Spirolan", "now", "groove.job", false, true, "", "", {}});
-    EXPECT_EQ(named.Heading.back(), "Job groove.job  (Not saved)");
-    EXPECT_EQ(named.Sections.size(), 3u);
 }
 
 TEST(SetupSheet, PrintsTheWarningsOfAGrooveThatCannotBeCutAsTyped) {

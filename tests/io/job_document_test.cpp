@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Job documents: the text the window writes and the steps its dialogs record (the reading of
-// documents is whole-job cases).
+// Job documents: the text the window writes (the steps the dialogs record are window flows, the
+// reading of documents whole-job cases) and the quoting of a file's text in messages.
 #include "io/job_document.h"
-#include "io/job_replay.h"
 #include "io/job_steps.h"
 #include "io/quoted_text.h"
-
-#include "core/shape1.h"
-#include "tests/support/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -37,35 +33,6 @@ TEST(JobDocument, TextHasFixedKeysAndIndentAndReadsBackInDialogOrder) {
     EXPECT_EQ(read, kSteps);
     EXPECT_EQ(JobDocumentText({}), "{\n  \"format\": \"spirolan-job\",\n  \"version\": 1,\n"
                                    "  \"steps\": []\n}\n");
-}
-
-// Replay of what the dialogs record: the step of a dialog record runs as that dialog's OK.
-TEST(JobSteps, RecordedShapeAndFaceCopyStepsReplay) {
-    const Shape1Input groove = testing_support::ReferenceGroove();
-    const FaceCopyView shown{.MaxFace = 1,
-                             .swThreadDir = kRightHand,
-                             .swRepeat = kRepeatOff,
-                             .Check1 = true,
-                             .Text1 = "1",
-                             .Text2 = "typed, then unticked",
-                             .txtCutLength = "20"};
-    const JobFile job{{ShapeStepOf(kShape1Dialog, groove, kShape1TextFields, kShape1LeadEntries),
-                       FaceCopyStepOf(shown)},
-                      "",
-                      ""};
-    EXPECT_EQ(job.Steps[1], (JobStep{"Face Copy",
-                                     {{"Max. number of face", "384"},
-                                      {"Repeat function", "OFF"},
-                                      {"Thread direction", "Right hand"},
-                                      {"Cutting length", "20"},
-                                      {"Enter", "1"},
-                                      {"Exit", std::nullopt}}}));
-    const ReplayResult replay = ReplayJob(job, "j");
-    EXPECT_EQ(replay.Failure.Status, StepStatus::Ok) << replay.Failure.Error;
-    CamJob fresh;
-    EXPECT_EQ(replay.Session.ModeAText, GenerateShape1(groove, fresh).ModeAText);
-    EXPECT_EQ(replay.Output.substr(0, 31), "Shape 1: OK\nFace Copy: OK\nShift");
-    EXPECT_FALSE(replay.Session.ModeBText.empty());
 }
 
 // `count` times "½", two bytes each in UTF-8.
