@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving: the save commands' bytes and failures (the writer's own faults are the io tests'), and
-// the save dialog.
+// The CAF save dialog, which the window flows replace by their own choice: its filters, the
+// overwrite question, refused folders and the folder it starts in.
 #include "app/shell/caf_saving.h"
 #include "tests/app/test_support.h"
 
@@ -15,52 +15,7 @@
 namespace spirolan {
 namespace {
 
-using test::PrintTo;
-using test::ReadBytes;
 using test::WriteBytes;
-
-// Only a successful save remembers its folder and file; a failure names the file.
-TEST(SaveCommandTest, SavesBothPanesAndRemembersTheLastFileOnlyOnSuccess) {
-    QTemporaryDir dir;
-    CamJob job;
-    const auto window = test::OpenWindow(job, dir.filePath("s.ini"));
-    QString choice;
-    QStringList offered;
-    window->SetSaveFileChooser([&](QWidget* parent, const QString& initial) {
-        EXPECT_EQ(parent, window.get());
-        offered.push_back(initial);
-        return choice;
-    });
-    const std::string modeA = test::ReferenceModeA(job);
-    window->SetModeAText(modeA);
-    window->SetModeBText("CAM4\r\nEND\r\n");
-    window->mnuFileSave_Click();
-    WriteBytes(dir.filePath("plain"), "old");
-    choice = dir.filePath("plain/b.caf");
-    test::MessageBoxWatcher boxes;
-    window->SaveB_Click();
-    ASSERT_EQ(boxes.log.size(), 1u);
-    EXPECT_TRUE(boxes.log[0].starts_with("Save error|") && boxes.log[0].ends_with("|2"));
-    EXPECT_NE(boxes.log[0].find(QDir::toNativeSeparators(choice).toStdString()), std::string::npos);
-    EXPECT_EQ(ReadBytes(dir.filePath("plain")), "old");
-    EXPECT_EQ(job.OpenPathName, "\\");
-    EXPECT_TRUE(job.LastCafFile.empty());
-
-    QDir(dir.path()).mkdir("first");
-    choice = dir.filePath("first/groove"); // no extension: used as typed
-    window->tbToolBar_ButtonClick(QStringLiteral("SaveA"));
-    EXPECT_EQ(ReadBytes(choice), modeA + "\r\n");
-    choice = dir.filePath("b.caf");
-    window->findChild<QAction*>("SaveB")->trigger();
-    EXPECT_EQ(ReadBytes(choice), "CAM4\r\nEND\r\n\r\n");
-    EXPECT_EQ(offered.join('|'), "\\|\\|\\|" + QDir::toNativeSeparators(dir.filePath("first")));
-    EXPECT_EQ(job.OpenPathName, QDir::toNativeSeparators(dir.path()).toStdString());
-    EXPECT_EQ(job.LastCafFile, QDir::toNativeSeparators(choice).toStdString());
-    // Replacing a longer file leaves nothing of it; bytes above 127 pass unchanged.
-    window->SetModeBText(std::string("\x80\xff\n", 3));
-    window->SaveB_Click();
-    EXPECT_EQ(ReadBytes(choice), std::string("\x80\xff\n\r\n", 5));
-}
 
 // No extension is added under the CAF filter; replacing is asked first, No returns to the dialog;
 // a name in a folder that does not exist is refused with a message naming it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window flows as data: one file of steps a user takes in the program's real windows and what
 // they must see, run line by line. The steps are in tests/app/flows/README.md.
+#include "app/shell/job_recovery.h"
 #include "app/widgets/status_panels.h"
 #include "app/widgets/text_pane.h"
 #include "tests/app/test_support.h"
@@ -10,10 +11,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMetaEnum>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -85,6 +88,11 @@ QString Seen(QWidget* widget, const QString& name) {
                 for (int i = 0; i < list->count(); ++i) {
                     texts << list->itemText(i);
                 }
+            }
+        }
+        if (const auto* menu = qobject_cast<QMenu*>(widget)) {
+            for (const QAction* action : menu->actions()) {
+                texts << action->text();
             }
         }
         return texts.join('|');
@@ -192,8 +200,12 @@ private:
             return true;
         }
         if (command == "write") {
-            QDir(dir_.path()).mkpath(QFileInfo(target).path());
+            QDir().mkpath(QFileInfo(dir_.filePath(target)).absolutePath());
             WriteBytes(dir_.filePath(target), rest.toStdString());
+            return true;
+        }
+        if (command == "remove") {
+            QFile::remove(dir_.filePath(target));
             return true;
         }
         if (command == "expect") {
@@ -220,7 +232,7 @@ private:
         }
         if (command == "type" || command == "keys") {
             auto* edit = qobject_cast<QLineEdit*>(widget);
-            command == "type" ? Retype(edit, rest) : QTest::keyClicks(edit, rest);
+            command == "type" ? Retype(edit, rest) : QTest::keyClicks(widget, rest);
         } else if (command == "key") {
             const QKeyCombination key = QKeySequence::fromString(rest)[0];
             target == "-" ? QTest::keyClick(widget->window()->windowHandle(), key.key(),
@@ -232,6 +244,10 @@ private:
                 ? ClickIndicator(button)
                 : QTest::mouseClick(widget, Qt::LeftButton);
         } else if (command == "focus") {
+            widget->activateWindow();
+            if (!QTest::qWaitForWindowActive(widget->window())) {
+                return Fail("the window of " + target + " does not become active");
+            }
             widget->setFocus();
         } else if (command == "resize") {
             widget->resize(rest.section(',', 0, 0).toInt(), rest.section(',', 1).toInt());
@@ -348,6 +364,10 @@ private:
                 }
                 return ExportChoice{path, static_cast<int>(filter), screenStyle_};
             });
+        // As at start-up: the job a run left unsaved is offered first.
+        qputenv("XDG_STATE_HOME", dir_.path().toLocal8Bit());
+        window_->SetRecoveryFile(DefaultRecoveryPath());
+        window_->OfferRecovery();
         return true;
     }
 

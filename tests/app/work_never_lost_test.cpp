@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Work never lost, by events on real windows: the untitled job's question, New, the recovery file
-// and its restore, hostile recovery files, a copy ended by SIGTERM, the dialogs' titles.
+// Job documents and work never lost where a flow cannot go: hostile recovery files (a FIFO among
+// them), a copy ended by SIGTERM, the recovery folder's rights, the real file dialogs' titles and
+// extensions, a recent job's path too long for the menu.
 #include "app/shell/export_saving.h"
 #include "app/shell/job_dialogs.h"
-#include "tests/app/job_window_fixture.h"
+#include "app/shell/job_recovery.h"
+#include "app/shell/settings_store.h"
+#include "tests/app/test_support.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeySequence>
-#include <QMenuBar>
-#include <QProcess>
-
-#include <algorithm>
-#include <functional>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -24,200 +25,64 @@
 namespace spirolan {
 namespace {
 
-using test::EnterFaceCopy;
-using test::EnterShape;
-using test::kGroove;
 using test::PrintTo;
-
-const QString kFresh = QStringLiteral("Spirolan  Ver. 2.23");
-const std::string kAskUntitled = "Spirolan|Save changes to Untitled?|4";
-
-class WorkNeverLostTest : public test::JobDocumentTest {
-protected:
-    void SetUp() override {
-        JobDocumentTest::SetUp();
-        window_->SetRecoveryFile(Recovery());
-    }
-    QString Recovery() const { return Path("state/Spirolan/recovery.spjob"); }
-};
-
-// Exit, the close box, Open, New and a handed-over document all ask first about an untitled
-// job; Cancel keeps it, Save goes to Save Job As.
-TEST_F(WorkNeverLostTest, AnUntitledJobAsksBeforeItIsReplaced) {
-    EXPECT_EQ(window_->windowTitle(), kFresh);
-    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
-    EXPECT_EQ(window_->windowTitle(), "Untitled[*] - " + kFresh);
-    EXPECT_TRUE(window_->isWindowModified());
-    const std::string modeA = window_->txtDataA().Text();
-    choice_ = Path("other.spjob");
-    {
-        test::MessageBoxWatcher cancel(QMessageBox::Cancel);
-        EXPECT_FALSE(window_->close());
-        window_->findChild<QAction*>("mnuFileExit")->trigger();
-        window_->findChild<QAction*>("mnuJobOpen")->trigger();
-        window_->findChild<QAction*>("mnuJobNew")->trigger();
-        window_->OpenHandedOverJob(Path("other.spjob"));
-        EXPECT_EQ(cancel.log, std::vector<std::string>(5, kAskUntitled));
-    }
-    EXPECT_TRUE(window_->isVisible());
-    EXPECT_EQ(window_->txtDataA().Text(), modeA);
-    choice_ = Path("kept.spjob");
-    {
-        test::MessageBoxWatcher save(QMessageBox::Save);
-        EXPECT_TRUE(window_->close());
-        EXPECT_EQ(save.log, std::vector<std::string>{kAskUntitled});
-    }
-    EXPECT_NE(test::ReadBytes(Path("kept.spjob")).find("\"Shape 1\""), std::string::npos);
-    EXPECT_EQ(messages_.log, std::vector<std::string>{});
-}
-
-// New (Ctrl+N) after the question gives the window a fresh start shows: empty panes and graphs,
-// the job's fields unset, the settings of the run kept; the document keys are the standard ones
-// and only the new commands have keys.
-TEST_F(WorkNeverLostTest, NewReturnsToTheStateOfAFreshStart) {
-    CamJob freshJob;
-    const auto fresh = test::OpenWindow(freshJob, Path("fresh.ini"));
-    job_.OpenPathName = "\\cams";
-    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
-    EnterFaceCopy(*window_, {{"swThreadDir1"}, {{"txtCutLength", "20"}}});
-    window_->Picture1_MouseMove(10, 1);
-    const auto threadDir = job_.ThreadDir;
-    ASSERT_NE(threadDir, 0);
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    {
-        test::MessageBoxWatcher discard(QMessageBox::Discard);
-        QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
-        EXPECT_EQ(discard.log, std::vector<std::string>{kAskUntitled});
-    }
-    EXPECT_EQ(window_->windowTitle(), kFresh);
-    EXPECT_TRUE(window_->txtDataA().IsEmpty() && window_->txtDataB().IsEmpty());
-    for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"}) {
-        auto* now = window_->findChild<GraphSurfaceWidget*>(name);
-        auto* start = fresh->findChild<GraphSurfaceWidget*>(name);
-        EXPECT_EQ(now->isVisible(), start->isVisible()) << name;
-        // A hidden surface shows nothing, whatever it holds.
-        if (start->isVisible()) {
-            EXPECT_EQ(now->Picture(), start->Picture()) << name;
-        }
-    }
-    EXPECT_FALSE(job_.Pitch.has_value());
-    EXPECT_FALSE(job_.LeadPitch.has_value());
-    EXPECT_EQ(job_.LeadCount, 1.0);
-    EXPECT_EQ(job_.OpenPathName, "\\cams");
-    EXPECT_EQ(job_.ThreadDir, threadDir);
-    window_->mnuFaceCopy_Click();
-    EXPECT_EQ(messages_.log,
-              std::vector<std::string>{"Face copy error|Please input Mode A data.|2"});
-
-    std::vector<std::string> keyed;
-    for (const QAction* action : window_->menuBar()->findChildren<QAction*>()) {
-        if (!action->shortcut().isEmpty()) {
-            keyed.push_back(action->objectName().toStdString() + " " +
-                            action->shortcut().toString().toStdString());
-        }
-    }
-    std::sort(keyed.begin(), keyed.end());
-    EXPECT_EQ(keyed, (std::vector<std::string>{"mnuJobNew Ctrl+N", "mnuJobOpen Ctrl+O",
-                                               "mnuJobSave Ctrl+S", "mnuJobSaveAs Ctrl+Shift+S",
-                                               "mnuPrint Ctrl+P"}));
-}
-
-// The recovery file follows every step, goes with Save, comes back with the next change; a
-// start that finds it restores the very panes: the CAF saves are the same bytes.
-TEST_F(WorkNeverLostTest, RecoveryFileFollowsTheStepsAndRestoresTheSamePanes) {
-    EXPECT_FALSE(QFileInfo::exists(Recovery()));
-    EnterShape(*window_, {"mnuSquare", kGroove, "1", true});
-    EXPECT_NE(test::ReadBytes(Recovery()).find("\"Shape 1\""), std::string::npos);
-    choice_ = Path("job.spjob");
-    QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_FALSE(QFileInfo::exists(Recovery()));
-    EXPECT_EQ(QFileInfo(QFileInfo(Recovery()).absolutePath()).permissions() & 0x0077, 0);
-
-    EnterFaceCopy(*window_, {{"MaxFace1", "Check1"}, {{"txtCutLength", "20"}, {"Text1", "1.5"}}});
-    EXPECT_NE(test::ReadBytes(Recovery()).find("\"Face Copy\""), std::string::npos);
-    const std::string saves = CafSaves(*window_, "before");
-
-    // The first window is lost as in a kill: nothing of it runs any more.
-    CamJob next;
-    const auto restored = test::OpenWindow(next, Path("s2.ini"), DefaultDialogHooks());
-    restored->SetRecoveryFile(Recovery());
-    {
-        test::MessageBoxWatcher restore(QMessageBox::Yes);
-        restored->OfferRecovery();
-        EXPECT_EQ(restore.log,
-                  std::vector<std::string>{"Spirolan|Spirolan did not end normally, and a job was "
-                                           "not saved. Restore it?|4"});
-    }
-    EXPECT_EQ(restored->windowTitle(), "Untitled[*] - " + kFresh);
-    EXPECT_TRUE(restored->isWindowModified());
-    EXPECT_EQ(CafSaves(*restored, "after"), saves);
-    EXPECT_TRUE(QFileInfo::exists(Recovery()));
-    {
-        test::MessageBoxWatcher discard(QMessageBox::Discard);
-        EXPECT_TRUE(restored->close());
-    }
-    EXPECT_FALSE(QFileInfo::exists(Recovery()));
-}
 
 struct HostileRecovery {
     const char* name;
-    std::function<void(const QString& path)> place;
+    const char* content; // nullptr: a FIFO; "/": a folder
     const char* reason;
 };
 
 const HostileRecovery kHostileRecoveries[] = {
-    {"Empty", [](const QString& p) { test::WriteBytes(p, ""); }, "the file is empty"},
-    {"Truncated",
-     [](const QString& p) { test::WriteBytes(p, "{\n  \"format\": \"spirolan-job\",\n  \"ve"); },
+    {"Empty", "", "the file is empty"},
+    {"Truncated", "{\n  \"format\": \"spirolan-job\",\n  \"ve",
      "not valid JSON at offset 36: unterminated string"},
-    {"Fifo", [](const QString& p) { ::mkfifo(QFile::encodeName(p).constData(), 0600); },
-     "not a regular file"},
-    {"Folder", [](const QString& p) { QDir().mkpath(p + "/inside"); },
-     "is a folder, not a job file"},
-    {"RefusedStep",
-     [](const QString& p) {
-         test::WriteBytes(p, R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})");
-     },
+    {"Fifo", nullptr, "not a regular file"},
+    {"Folder", "/", "is a folder, not a job file"},
+    {"RefusedStep", R"({"steps": [{"dialog": "Shape 1", "fields": {"Angle 1": "0"}}]})",
      "data error"},
 };
 
-class HostileRecoveryTest : public WorkNeverLostTest,
-                            public testing::WithParamInterface<HostileRecovery> {};
+class HostileRecoveryTest : public testing::TestWithParam<HostileRecovery> {};
 
 // Reported once, set aside under a new name with its contents, and the window starts as new.
 TEST_P(HostileRecoveryTest, IsReportedOnceAndSetAside) {
-    QDir().mkpath(QFileInfo(Recovery()).absolutePath());
-    GetParam().place(Recovery());
-    const QFileInfo before(Recovery());
-    const bool folder = before.isDir();
-    const qint64 size = before.size();
-    std::vector<std::string> shown;
-    {
-        // Only a document that reads is offered; the answer and the report may go to either.
-        test::MessageBoxWatcher restore(QMessageBox::Yes);
-        window_->OfferRecovery();
-        window_->OfferRecovery();
-        shown = restore.log;
+    QTemporaryDir dir;
+    const QString recovery = dir.filePath("recovery.spjob");
+    const char* content = GetParam().content;
+    if (content == nullptr) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(recovery).constData(), 0600), 0);
+    } else if (content == std::string_view("/")) {
+        QDir().mkpath(recovery + "/inside");
+    } else {
+        test::WriteBytes(recovery, content);
     }
-    shown.insert(shown.end(), messages_.log.begin(), messages_.log.end());
-    std::erase(shown, "Spirolan|Spirolan did not end normally, and a job was not saved. "
-                      "Restore it?|4");
-    const QDir state = QFileInfo(Recovery()).absoluteDir();
-    const QStringList aside = state.entryList({"recovery-unreadable-*.spjob"},
-                                              QDir::AllEntries | QDir::System | QDir::Hidden);
+    const bool folder = QFileInfo(recovery).isDir();
+    const qint64 size = QFileInfo(recovery).size();
+    // Only a document that reads is offered; Restore leads to the report of a refused one.
+    test::MessageBoxWatcher restore(QMessageBox::Yes);
+    CamJob job;
+    const auto window = test::OpenWindow(job, dir.filePath("s.ini"), DefaultDialogHooks());
+    window->SetRecoveryFile(recovery);
+    window->OfferRecovery();
+    window->OfferRecovery();
+    std::erase(restore.log, "Spirolan|Spirolan did not end normally, and a job was not saved. "
+                            "Restore it?|4");
+    const QStringList aside = QDir(dir.path())
+                                  .entryList({"recovery-unreadable-*.spjob"},
+                                             QDir::AllEntries | QDir::System | QDir::Hidden);
     ASSERT_EQ(aside.size(), 1);
-    const QFileInfo kept(state.filePath(aside[0]));
-    EXPECT_FALSE(QFileInfo::exists(Recovery()));
+    const QFileInfo kept(dir.filePath(aside[0]));
+    EXPECT_FALSE(QFileInfo::exists(recovery));
     EXPECT_EQ(kept.isDir(), folder);
     EXPECT_EQ(kept.size(), size);
-    const std::string message =
-        "Spirolan|Cannot restore the unsaved job from \"recovery.spjob\": " +
-        std::string(GetParam().reason) + ". It was kept as " +
-        kept.absoluteFilePath().toStdString() + ".|2";
-    EXPECT_EQ(shown, std::vector<std::string>{message});
-    EXPECT_EQ(window_->windowTitle(), kFresh);
-    EXPECT_TRUE(window_->txtDataA().IsEmpty());
+    EXPECT_EQ(restore.log, std::vector<std::string>{
+                               "Spirolan|Cannot restore the unsaved job from \"recovery.spjob\": " +
+                               std::string(GetParam().reason) + ". It was kept as " +
+                               kept.absoluteFilePath().toStdString() + ".|2"});
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Spirolan  Ver. 2.23"));
+    EXPECT_TRUE(window->txtDataA().IsEmpty());
+    window->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileRecoveryTest, testing::ValuesIn(kHostileRecoveries),
@@ -228,8 +93,10 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileRecoveryTest, testing::ValuesIn(kHostileR
 TEST(SystemEndTest, SigtermWithAChangedJobKeepsTheRecoveryFileAndAsksNothing) {
     QTemporaryDir dir;
     const QString recovery = dir.filePath("state/Spirolan/recovery.spjob");
+    const std::string job =
+        test::ReadBytes(test::TestData("cases/job_document_as_saved_shape3_face_copy/job.spjob"));
     QDir().mkpath(QFileInfo(recovery).absolutePath());
-    test::WriteBytes(recovery, test::kShape1Job);
+    test::WriteBytes(recovery, job);
     QProcess copy;
     copy.setEnvironment(test::CopyEnvironment(dir.path()));
     copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--restoring-instance")});
@@ -241,22 +108,17 @@ TEST(SystemEndTest, SigtermWithAChangedJobKeepsTheRecoveryFileAndAsksNothing) {
     ASSERT_TRUE(copy.waitForFinished(10000));
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(copy.exitCode(), 0);
+    EXPECT_EQ(copy.readAllStandardOutput(), "MESSAGE Spirolan|Spirolan did not end normally, and a "
+                                            "job was not saved. Restore it?|4\n");
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Spirolan.lock")));
-    // What it kept gives the panes the document gives.
-    test::WriteBytes(dir.filePath("document.spjob"), test::kShape1Job);
-    CamJob opened;
-    const auto reference = test::OpenWindow(opened, dir.filePath("s.ini"), DefaultDialogHooks());
-    ASSERT_TRUE(reference->OpenJobFile(dir.filePath("document.spjob")));
-    CamJob job;
-    const auto window = test::OpenWindow(job, dir.filePath("s.ini"), DefaultDialogHooks());
-    window->SetRecoveryFile(recovery);
-    test::MessageBoxWatcher restore(QMessageBox::Yes);
-    window->OfferRecovery();
-    EXPECT_EQ(restore.log.size(), 1u);
-    EXPECT_FALSE(window->txtDataA().IsEmpty());
-    EXPECT_EQ(window->txtDataA().Text(), reference->txtDataA().Text());
-    test::MessageBoxWatcher discard(QMessageBox::Discard);
-    window->close();
+    EXPECT_EQ(test::ReadBytes(recovery), job);
+}
+
+// The folder it makes for the recovery file is the user's alone.
+TEST(RecoveryFolderTest, IsReadableByItsOwnerOnly) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(KeepRecoveryFile(dir.filePath("state/Spirolan/recovery.spjob"), "{}").Ok);
+    EXPECT_EQ(QFileInfo(dir.filePath("state/Spirolan")).permissions() & 0x0077, 0);
 }
 
 struct DialogCase {
@@ -314,6 +176,26 @@ TEST_P(TitledDialogTest, AddsTheChosenFiltersExtension) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, TitledDialogTest, testing::ValuesIn(kDialogs), test::kRowName);
+
+// A path of thousands of characters is elided in its middle in the menu, which stays narrower
+// than a small screen; the status bar shows the whole path.
+TEST(RecentJobsTest, LongPathIsElidedInItsMiddleAndWholeInTheStatusTip) {
+    QTemporaryDir dir;
+    const QString start = dir.filePath("start-") + QString(2000, QLatin1Char('a'));
+    const QString path = start + QStringLiteral("/") + QString(2000, QLatin1Char('z')) +
+                         QStringLiteral("/end.spjob");
+    ASSERT_TRUE(WriteRecentJobs(dir.filePath("s.ini"), {path}).Ok);
+    CamJob job;
+    const auto window = test::OpenWindow(job, dir.filePath("s.ini"));
+    QMenu* menu = window->findChild<QMenu*>("mnuRecentJobs");
+    ASSERT_EQ(menu->actions().size(), 1);
+    const QAction* entry = menu->actions().front();
+    EXPECT_TRUE(entry->text().startsWith("&1 " + dir.filePath("start-")));
+    EXPECT_TRUE(entry->text().endsWith(QStringLiteral("zzz/end.spjob")));
+    EXPECT_LT(entry->text().size(), 120);
+    EXPECT_EQ(entry->statusTip(), path);
+    EXPECT_LT(menu->sizeHint().width(), 600);
+}
 
 } // namespace
 } // namespace spirolan
