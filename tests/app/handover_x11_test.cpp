@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A second start hands its job document to the running copy, on a private Xvfb: real copies of
 // the program, their captions read from the X server.
-#include "tests/app/job_window_fixture.h"
+#include "tests/app/test_support.h"
 
 #include <QDir>
 #include <QFileInfo>

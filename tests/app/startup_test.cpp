@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's end when the system asks for it: a real copy ended by a signal, a session's end.
-#include "tests/app/job_window_fixture.h"
+#include "tests/app/test_support.h"
 
 #include <QDir>
 #include <QFile>

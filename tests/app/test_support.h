@@ -33,6 +33,11 @@ void PrintTo(const Row& row, std::ostream* os) {
 }
 inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
+/// The Shape 1 reference groove as a job document of that one step.
+inline const std::string kShape1Job = R"({"steps": [{"dialog": "Shape 1", "fields": {
+    "Nose-R": "0.2", "PITCH": "3.6", "WIDTH": "0.5", "Diameter 1": "10", "Diameter 2": "8.8",
+    "Angle 1": "60", "Angle 2": "60", "R 1": "0.3", "R 2": "0.4", "R 3": "0.4", "R 4": "0.3"}}]})";
+
 /// Answers message boxes while it lives: notes "caption|text|icon", then calls `instead` if given,
 /// else clicks `answer` or the one button; a box with neither is left to another watcher.
 class MessageBoxWatcher {
