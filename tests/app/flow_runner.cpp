@@ -392,7 +392,9 @@ private:
     }
 
     void Answer(QMessageBox::StandardButton answer) {
-        answered_.insert(answered_.end(), watcher_->log.begin(), watcher_->log.end());
+        if (watcher_ != nullptr) {
+            answered_.insert(answered_.end(), watcher_->log.begin(), watcher_->log.end());
+        }
         answer_ = answer;
         watcher_ = std::make_unique<MessageBoxWatcher>(answer, [this, answer] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -429,7 +431,7 @@ private:
     QString offered_;
     QString informative_;
     QMessageBox::StandardButton answer_ = QMessageBox::Ok;
-    std::unique_ptr<MessageBoxWatcher> watcher_ = std::make_unique<MessageBoxWatcher>(answer_);
+    std::unique_ptr<MessageBoxWatcher> watcher_;
     std::vector<std::string> answered_;
     size_t seen_ = 0;
     std::unique_ptr<CamJob> job_;
