@@ -11,11 +11,11 @@
 #include "graphics/table_csv.h"
 #include "io/atomic_write.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 
@@ -138,8 +138,9 @@ void frmMain::mnuPrint_Click() {
     preview.setObjectName(QStringLiteral("PrintPreview"));
     // The page is read at its width, in a window as large as the screen allows.
     preview.resize(screen()->availableGeometry().size() * 0.9);
-    if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
-        pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    // Through the dialog's own choice, so that its toolbar shows the fit in use.
+    if (auto* fitWidth = preview.findChild<QAction*>(QStringLiteral("fitWidthAction"))) {
+        fitWidth->trigger();
     }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &context, &view](QPrinter* target) {

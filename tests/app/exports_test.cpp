@@ -253,7 +253,10 @@ TEST_F(ExportsTest, PrintShowsAPreviewOfOnePage) {
         QApplication::processEvents();
         const auto* widget = preview->findChild<QPrintPreviewWidget*>();
         pages = widget->pageCount();
-        fitted = widget->zoomMode() == QPrintPreviewWidget::FitToWidth;
+        // The page fitted to its width, and the toolbar's own choice saying so.
+        const auto* fitWidth = preview->findChild<QAction*>(QStringLiteral("fitWidthAction"));
+        fitted = widget->zoomMode() == QPrintPreviewWidget::FitToWidth && fitWidth != nullptr &&
+                 fitWidth->isChecked();
         const QSize screen = preview->screen()->availableGeometry().size();
         large = preview->width() * 10 >= screen.width() * 8;
         preview->reject();
