@@ -46,7 +46,9 @@ TEST_P(SysInfoTest, StartsTheFirstToolFoundOrSaysItIsUnavailable) {
                   std::vector<std::string>{"Spirolan|現時点ではｼｽﾃﾑ情報を使用できません|0"});
     } else {
         EXPECT_TRUE(watcher.log.empty());
-        QTRY_COMPARE_WITH_TIMEOUT(test::ReadBytes(started), GetParam().started + "\n", 10000);
+        const std::string name = GetParam().started + "\n";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return test::ReadBytes(started) == name; }, 10000))
+            << test::ReadBytes(started);
     }
     qputenv("PATH", savedPath);
     EXPECT_TRUE(box.isVisible());

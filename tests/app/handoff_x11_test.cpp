@@ -62,7 +62,7 @@ protected:
         environment.insert("SPIROLAN_STAND_IN_MODE", mode);
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(ORVEXA_STAND_IN_DIR "/ORVEXA.EXE"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath(log)), 10000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir_.filePath(log)); }, 10000));
     }
 
     QTemporaryDir dir_;
@@ -79,8 +79,10 @@ TEST_F(HandoffX11Test, AfterASaveTheProgramReceivesMenuKeysPathAndOpenInOrderAnd
     AnsweredHandoff platform(nullptr, {.Display = display_});
     StartOrvexa(job_, platform);
     EXPECT_FALSE(platform.asked);
-    QTRY_COMPARE_WITH_TIMEOUT(test::ReadBytes(dir_.filePath("keys.txt")),
-                              "<Alt+F><Down><Enter>" + job_.LastCafFile + "<Alt+O>", 20000);
+    const std::string keys = "<Alt+F><Down><Enter>" + job_.LastCafFile + "<Alt+O>";
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return test::ReadBytes(dir_.filePath("keys.txt")) == keys; }, 20000))
+        << test::ReadBytes(dir_.filePath("keys.txt"));
     EXPECT_EQ(test::ReadBytes(dir_.filePath("decoy.txt")), "");
 }
 

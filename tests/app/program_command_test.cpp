@@ -75,7 +75,9 @@ TEST(DesktopWineStartTest, RunsWineFromThePathWithThePathAsOneArgument) {
     qputenv("PATH", path);
 
     EXPECT_TRUE(started.Pid);
-    QTRY_COMPARE(test::ReadBytes(wine + ".args"), program.toStdString() + "\n");
+    const std::string args = program.toStdString() + "\n";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return test::ReadBytes(wine + ".args") == args; }, 10000))
+        << test::ReadBytes(wine + ".args");
     EXPECT_FALSE(withoutWine.Pid);
     EXPECT_EQ(withoutWine.Problem, kWineMissing);
 }
