@@ -65,6 +65,7 @@ TEST_F(MainWindowTest, LaidOutByTheRuleInTwipsAndShortWindowsSkipNegativeHeights
         {"tbToolBar", {0, 0, 800, 40}},    {"sbStatusBar", {0, 582, 800, 18}},
         {"Line2", {0, 41, 800, 1}},        {"txtDataB", {1, 309, 160, 273}},
         {"Picture1", {163, 45, 635, 261}}, {"Picture4", {551, 2, 167, 35}},
+        {"Picture3", {718, 2, 80, 35}},
     };
     for (const auto& [name, place] : places) {
         EXPECT_EQ(window->ClientArea().findChild<QWidget*>(name)->geometry(), place) << name;

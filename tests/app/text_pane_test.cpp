@@ -26,6 +26,25 @@ TEST(TextPaneTest, CountsLinesOfEveryKindOfTextAndPaintsThem) {
     }
 }
 
+// Down to the line the pane's lower edge cuts: the dark text reaches its last line band.
+TEST(TextPaneTest, PaintsEveryLineInSight) {
+    TextPane pane;
+    pane.resize(300, 200);
+    std::string text;
+    for (int i = 0; i < 100; ++i) {
+        text += "8888 8888\r\n";
+    }
+    pane.SetText(text);
+    const QImage image = pane.viewport()->grab().toImage();
+    int lowest = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            lowest = qGray(image.pixel(x, y)) < 128 ? y : lowest;
+        }
+    }
+    EXPECT_GT(lowest, image.height() - pane.fontMetrics().lineSpacing());
+}
+
 TEST(TextPaneTest, DragSelectsAndCtrlCCopiesTheBytesAsHeld) {
     TextPane pane;
     pane.resize(300, 200);
