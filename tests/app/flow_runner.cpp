@@ -98,6 +98,9 @@ QString Seen(QWidget* widget, const QString& name) {
         return texts.join('|');
     }
     const QVariant value = widget->property(name.toLatin1().constData());
+    if (value.typeId() == QMetaType::QSize) {
+        return QStringLiteral("%1x%2").arg(value.toSize().width()).arg(value.toSize().height());
+    }
     if (value.typeId() == QMetaType::QRect) {
         const QRect r = value.toRect();
         return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
