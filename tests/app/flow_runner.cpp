@@ -138,11 +138,15 @@ private:
 
     // Takes the next step once the one before has returned, or while it waits in a dialog of
     // its own (a command that runs a dialog returns only when a later step closes it); never
-    // while a message box is up, which the watcher answers first.
+    // while a message box is up, which the watcher answers first, nor right after one went, when
+    // the program may be about to show the next.
     void Tick() {
         const int level = QThread::currentThread()->loopLevel();
-        if (!levels_.empty() && (level <= levels_.back() ||
-                                 qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))) {
+        const size_t boxes = Boxes().size();
+        const bool boxesSettled = boxes == boxesAtLastTick_ &&
+                                  !qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        boxesAtLastTick_ = boxes;
+        if (!boxesSettled || (!levels_.empty() && level <= levels_.back())) {
             Schedule(5);
         } else if (line_ < lines_.size()) {
             const QString& text = lines_[line_++];
@@ -437,6 +441,7 @@ private:
     std::unique_ptr<MessageBoxWatcher> watcher_;
     std::vector<std::string> answered_;
     size_t seen_ = 0;
+    size_t boxesAtLastTick_ = 0;
     std::unique_ptr<CamJob> job_;
     std::unique_ptr<frmMain> window_;
 };
