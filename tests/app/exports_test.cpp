@@ -126,6 +126,10 @@ protected:
         dialog.TypeCutLength("20");
         dialog.Check1_Click(true);
         dialog.TypeText1("0.5");
+        // A length typed for the exit, then unticked: no exit chamfer.
+        dialog.Check2_Click(true);
+        dialog.TypeText2("0.7");
+        dialog.Check2_Click(false);
         window_->SetModeBText(dialog.Command1_Click().value().text);
         window_->ReGraphic_Click();
     }

@@ -114,11 +114,19 @@ TEST(SystemEndTest, SigtermWithAChangedJobKeepsTheRecoveryFileAndAsksNothing) {
     EXPECT_EQ(test::ReadBytes(recovery), job);
 }
 
-// The folder it makes for the recovery file is the user's alone.
-TEST(RecoveryFolderTest, IsReadableByItsOwnerOnly) {
+// The folder it makes for the recovery file is the user's alone; without an absolute state
+// folder in the environment it lies in the home folder's.
+TEST(RecoveryFolderTest, IsReadableByItsOwnerOnlyAndFallsBackToTheHomeFolder) {
     QTemporaryDir dir;
     ASSERT_TRUE(KeepRecoveryFile(dir.filePath("state/Spirolan/recovery.spjob"), "{}").Ok);
     EXPECT_EQ(QFileInfo(dir.filePath("state/Spirolan")).permissions() & 0x0077, 0);
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    for (const char* state : {"", "relative/state"}) {
+        qputenv("XDG_STATE_HOME", state);
+        EXPECT_EQ(DefaultRecoveryPath(),
+                  QDir::homePath() + "/.local/state/Spirolan/recovery.spjob");
+    }
+    qputenv("XDG_STATE_HOME", saved);
 }
 
 struct DialogCase {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SVG surface: coordinates, clipping and texts (the exported pictures are whole-job cases).
+// SVG surface: coordinates, clipping, texts and their widths (the exported pictures are whole-job
+// cases).
 #include "graphics/graph_style.h"
+#include "graphics/surface_geometry.h"
 #include "graphics/svg_surface.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +70,11 @@ TEST(SvgSurface, TextEscapedAndLeftOutFarOutside) {
     const std::string body = surface.Body();
     EXPECT_NE(body.find(">&lt;G&amp;&gt;</text>"), std::string::npos) << body;
     EXPECT_EQ(body.find("<text", body.find("<text") + 1), std::string::npos) << body;
+}
+
+// Characters outside printable ASCII (DEL, a byte of UTF-8) take the common width.
+TEST(SurfaceGeometry, CharactersWithoutATableWidthTakeTheCommonOne) {
+    EXPECT_EQ(SurfaceGeometry::TextPixels("\x7f\xc3", 10), SurfaceGeometry::TextPixels("00", 10));
 }
 
 TEST(SvgSurface, SizeIsClamped) {
