@@ -110,7 +110,7 @@ QString Seen(QWidget* widget, const QString& name) {
 
 class Flow {
 public:
-    explicit Flow(QString path) : path_(std::move(path)) { Answer(answer_); }
+    explicit Flow(QString path) : path_(std::move(path)) {}
 
     int Run() {
         std::ifstream in(path_.toStdString());
@@ -142,7 +142,7 @@ private:
     // the program may be about to show the next.
     void Tick() {
         const int level = QThread::currentThread()->loopLevel();
-        const size_t boxes = Boxes().size();
+        const size_t boxes = watcher_.log.size();
         const bool boxesSettled = boxes == boxesAtLastTick_ &&
                                   !qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         boxesAtLastTick_ = boxes;
@@ -163,8 +163,9 @@ private:
             Schedule(5);
         } else if (!finished_) {
             finished_ = true;
-            if (Boxes().size() > seen_) {
-                Fail("message box no step expected: " + QString::fromStdString(Boxes()[seen_]));
+            if (watcher_.log.size() > seen_) {
+                Fail("message box no step expected: " +
+                     QString::fromStdString(watcher_.log[seen_]));
             }
             Close(QMessageBox::Discard);
             done_.quit();
@@ -191,11 +192,11 @@ private:
                         target.isEmpty() ? 600 : target.section(' ', 1, 1).toInt());
         }
         if (command == "close") {
-            Close(answer_);
+            Close(watcher_.answer);
             return true;
         }
         if (command == "answer") {
-            Answer(kAnswers.at(target));
+            watcher_.answer = kAnswers.at(target);
             return true;
         }
         if (command == "style") {
@@ -277,14 +278,14 @@ private:
         const QString expected = Unescaped(value);
         if (what == "boxes") {
             QStringList boxes;
-            for (; seen_ < Boxes().size(); ++seen_) {
-                boxes << QString::fromStdString(Boxes()[seen_]);
+            for (; seen_ < watcher_.log.size(); ++seen_) {
+                boxes << QString::fromStdString(watcher_.log[seen_]);
             }
             actual = boxes.join(" + ");
         } else if (what == "focus") {
             actual = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
         } else if (what == "informative") {
-            actual = informative_;
+            actual = watcher_.informative;
         } else if (what == "offered") {
             actual = offered_;
         } else if (what.startsWith("file ")) {
@@ -342,7 +343,7 @@ private:
     }
 
     bool Open(int width, int height) {
-        Close(answer_);
+        Close(watcher_.answer);
         job_ = std::make_unique<CamJob>();
         if (width == 0) {
             window_ =
@@ -389,32 +390,13 @@ private:
     void Close(QMessageBox::StandardButton answer) {
         CloseDialogs();
         if (window_ != nullptr) {
-            const QMessageBox::StandardButton kept = answer_;
-            Answer(answer);
+            const QMessageBox::StandardButton kept = watcher_.answer;
+            watcher_.answer = answer;
             window_->close();
-            Answer(kept);
+            watcher_.answer = kept;
             window_.reset();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    void Answer(QMessageBox::StandardButton answer) {
-        if (watcher_ != nullptr) {
-            answered_.insert(answered_.end(), watcher_->log.begin(), watcher_->log.end());
-        }
-        answer_ = answer;
-        watcher_ = std::make_unique<MessageBoxWatcher>(answer, [this, answer] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            informative_ = box->informativeText();
-            QTest::mouseClick(box->button(answer) ? box->button(answer) : box->buttons().front(),
-                              Qt::LeftButton);
-        });
-    }
-
-    std::vector<std::string> Boxes() const {
-        std::vector<std::string> all = answered_;
-        all.insert(all.end(), watcher_->log.begin(), watcher_->log.end());
-        return all;
     }
 
     bool Fail(const QString& message) {
@@ -436,10 +418,7 @@ private:
     QStringList choices_;
     bool screenStyle_ = false;
     QString offered_;
-    QString informative_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
-    std::unique_ptr<MessageBoxWatcher> watcher_;
-    std::vector<std::string> answered_;
+    MessageBoxWatcher watcher_;
     size_t seen_ = 0;
     size_t boxesAtLastTick_ = 0;
     std::unique_ptr<CamJob> job_;

@@ -17,13 +17,14 @@
 namespace spirolan::test {
 
 MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer,
-                                     std::function<void()> instead) {
-    QObject::connect(&timer_, &QTimer::timeout, [this, answer, instead] {
+                                     std::function<void()> instead)
+    : answer(answer) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, instead] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) {
             return;
         }
-        QAbstractButton* button = box->button(answer);
+        QAbstractButton* button = box->button(this->answer);
         if (button == nullptr && box->buttons().size() == 1) {
             button = box->buttons().front();
         }
@@ -35,6 +36,7 @@ MessageBoxWatcher::MessageBoxWatcher(QMessageBox::StandardButton answer,
                           .arg(box->windowTitle(), box->text())
                           .arg(static_cast<int>(box->icon()))
                           .toStdString());
+        informative = box->informativeText();
         instead ? instead() : QTest::mouseClick(button, Qt::LeftButton);
     });
     timer_.start(5);

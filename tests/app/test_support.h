@@ -45,6 +45,10 @@ public:
     explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok,
                                std::function<void()> instead = {});
     std::vector<std::string> log;
+    /// The informative text of the last box noted (where a cause stands under its message).
+    QString informative;
+    /// The button clicked from now on.
+    QMessageBox::StandardButton answer;
 
 private:
     QTimer timer_;
