@@ -345,14 +345,7 @@ private:
     bool Open(int width, int height) {
         Close(watcher_.answer);
         job_ = std::make_unique<CamJob>();
-        if (width == 0) {
-            window_ =
-                std::make_unique<frmMain>(*job_, dir_.filePath("s.ini"), DefaultDialogHooks());
-            window_->show();
-        } else {
-            window_ =
-                OpenWindow(*job_, dir_.filePath("s.ini"), DefaultDialogHooks(), width, height);
-        }
+        window_ = OpenWindow(*job_, dir_.filePath("s.ini"), DefaultDialogHooks(), width, height);
         auto choose = [this](QWidget*, const QString&) {
             return choices_.isEmpty() ? QString() : choices_.takeFirst();
         };

@@ -46,9 +46,11 @@ std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath, Di
                                     int width, int height) {
     auto window = std::make_unique<frmMain>(job, settingsPath, std::move(hooks));
     window->show();
-    window->resize(width, height + window->menuBar()->sizeHint().height());
-    QApplication::processEvents();
-    window->resize(width, height + window->menuBar()->height());
+    if (width > 0) {
+        window->resize(width, height + window->menuBar()->sizeHint().height());
+        QApplication::processEvents();
+        window->resize(width, height + window->menuBar()->height());
+    }
     QApplication::processEvents();
     return window;
 }

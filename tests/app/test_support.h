@@ -54,7 +54,8 @@ private:
     QTimer timer_;
 };
 
-/// A main window shown with a client area of `width` x `height` pixels and laid out.
+/// A main window shown with a client area of `width` x `height` pixels and laid out; with a
+/// width of 0, where its settings place it.
 std::unique_ptr<frmMain> OpenWindow(CamJob& job, const QString& settingsPath,
                                     DialogHooks hooks = {}, int width = 800, int height = 600);
 
